@@ -1,0 +1,35 @@
+// The prompts the program shows: message boxes, yes/no questions, the Open dialog and the
+// Print dialog. The GUI layer shows real ones; tests answer them from a script.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace osk {
+
+enum class MessageIcon { None, Critical, Information };
+
+struct OpenFileRequest {
+    std::string title;         // "" for the chooser's own title
+    std::string initialFolder; // shown first
+    // Filter list as pairs of description and pattern joined by "|":
+    // "All Files (*.*)|*.*|CSV Files (*.csv)|*.csv".
+    std::string filter;
+    int selectedFilter = 1; // 1-based index of the pair shown first
+    std::string rememberedPath; // the file chosen last time, offered again
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // A modal message with an OK button. An empty title means the application title.
+    virtual void message(const std::string& text, MessageIcon icon, const std::string& title) = 0;
+    // A modal Yes/No question; true for Yes.
+    virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
+    // The Open dialog: the chosen path, or nullopt when the user cancelled.
+    virtual std::optional<std::string> chooseOpenFile(const OpenFileRequest& request) = 0;
+    // The Print dialog: the number of copies, or nullopt when the user cancelled.
+    virtual std::optional<int> choosePrint() = 0;
+};
+
+} // namespace osk

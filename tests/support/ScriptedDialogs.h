@@ -1,0 +1,86 @@
+// Dialogs for tests: every prompt is recorded, and answered from a script queued beforehand.
+// A prompt that finds no matching answer fails the test instead of blocking.
+#pragma once
+
+#include "common/Dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace osk::test {
+
+struct Prompt {
+    enum class Kind { Message, Question, OpenFile, Print } kind;
+    std::string text;
+    std::string title;
+    MessageIcon icon = MessageIcon::None;
+    OpenFileRequest request; // for OpenFile
+};
+
+class ScriptedDialogs : public Dialogs {
+public:
+    // Queue answers in the order the prompts will come.
+    void answerYes() { answers_.push_back(Answer{Prompt::Kind::Question, true, {}, {}}); }
+    void answerNo() { answers_.push_back(Answer{Prompt::Kind::Question, false, {}, {}}); }
+    void chooseFile(std::string path) {
+        answers_.push_back(Answer{Prompt::Kind::OpenFile, false, std::move(path), {}});
+    }
+    void cancelFile() { answers_.push_back(Answer{Prompt::Kind::OpenFile, false, std::nullopt, {}}); }
+    void printCopies(int copies) { answers_.push_back(Answer{Prompt::Kind::Print, false, {}, copies}); }
+    void cancelPrint() { answers_.push_back(Answer{Prompt::Kind::Print, false, {}, std::nullopt}); }
+
+    void message(const std::string& text, MessageIcon icon, const std::string& title) override {
+        prompts.push_back(Prompt{Prompt::Kind::Message, text, title, icon, {}});
+    }
+    bool askYesNo(const std::string& text, const std::string& title) override {
+        prompts.push_back(Prompt{Prompt::Kind::Question, text, title, MessageIcon::None, {}});
+        const auto a = take(Prompt::Kind::Question, text);
+        return a && a->yes;
+    }
+    std::optional<std::string> chooseOpenFile(const OpenFileRequest& request) override {
+        prompts.push_back(Prompt{Prompt::Kind::OpenFile, request.title, {}, MessageIcon::None, request});
+        const auto a = take(Prompt::Kind::OpenFile, "Open dialog");
+        return a ? a->path : std::nullopt;
+    }
+    std::optional<int> choosePrint() override {
+        prompts.push_back(Prompt{Prompt::Kind::Print, {}, {}, MessageIcon::None, {}});
+        const auto a = take(Prompt::Kind::Print, "Print dialog");
+        return a ? a->copies : std::nullopt;
+    }
+
+    // Texts of the messages (not questions) shown so far.
+    std::vector<std::string> messages() const {
+        std::vector<std::string> out;
+        for (const auto& p : prompts)
+            if (p.kind == Prompt::Kind::Message)
+                out.push_back(p.text);
+        return out;
+    }
+    bool allAnswersUsed() const { return answers_.empty(); }
+
+    std::vector<Prompt> prompts;
+
+private:
+    struct Answer {
+        Prompt::Kind kind;
+        bool yes;
+        std::optional<std::string> path;
+        std::optional<int> copies;
+    };
+    std::optional<Answer> take(Prompt::Kind kind, const std::string& what) {
+        if (answers_.empty() || answers_.front().kind != kind) {
+            ADD_FAILURE() << "unexpected prompt: " << what;
+            return std::nullopt;
+        }
+        Answer a = answers_.front();
+        answers_.pop_front();
+        return a;
+    }
+    std::deque<Answer> answers_;
+};
+
+} // namespace osk::test
