@@ -1,0 +1,78 @@
+#include "lang/BuiltinTexts.h"
+#include "lang/LanguageFile.h"
+#include "lang/LanguageFolder.h"
+#include "lang/TextEncoding.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+
+namespace osk {
+namespace {
+
+// The texts of a shipped file by number, after checking it reads without any failure.
+std::map<int, std::string> readShipped(const std::string& name) {
+    std::map<int, std::string> byNumber;
+    const auto bytes = readLanguageFile(OSK_LANG_DIR, name);
+    EXPECT_TRUE(bytes.has_value()) << name;
+    if (!bytes)
+        return byNumber;
+    EXPECT_TRUE(isValidUtf8(*bytes)) << name;
+    const LanguageFile file = parseLanguageFile(*bytes);
+    EXPECT_TRUE(file.hasSection) << name;
+    if (file.failure)
+        ADD_FAILURE() << name << ": reading stopped at line " << file.failure->line;
+    for (const LanguageEntry& e : file.entries) {
+        EXPECT_TRUE(Texts::valid(e.number)) << name << " text " << e.number;
+        EXPECT_TRUE(byNumber.emplace(e.number, e.text).second)
+            << name << ": text " << e.number << " given twice";
+    }
+    return byNumber;
+}
+
+class ShippedLanguageFile : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ShippedLanguageFile, GivesEveryTextTheProgramUses) {
+    const auto texts = readShipped(GetParam());
+    std::set<int> numbers;
+    for (const auto& [n, text] : texts)
+        numbers.insert(n);
+    std::set<int> expected = {205, 206, 207};
+    for (const BuiltinText& b : BuiltinTexts())
+        expected.insert(b.number);
+    EXPECT_EQ(numbers, expected);
+
+    for (const auto& [n, text] : texts) {
+        if (n != 25) {
+            EXPECT_FALSE(text.empty()) << "text " << n;
+        }
+    }
+    // The cell sub-series in the legend carry the same names as their states in the read-out.
+    EXPECT_EQ(texts.at(205), texts.at(30));
+    EXPECT_EQ(texts.at(206), texts.at(27));
+    EXPECT_EQ(texts.at(207), texts.at(28));
+    // Menu captions mark exactly one access key.
+    for (int n : {8, 9, 10, 11, 12, 13, 14, 44, 47, 48, 49, 50, 62}) {
+        const std::string& t = texts.at(n);
+        EXPECT_EQ(std::count(t.begin(), t.end(), '&'), 1) << "text " << n;
+        EXPECT_NE(t.back(), '&') << "text " << n;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ShippedLanguageFile,
+                         ::testing::Values("english.lng", "nederlands.lng"));
+
+TEST(ShippedLanguageFile, EnglishRepeatsTheBuiltinTexts) {
+    const auto texts = readShipped("english.lng");
+    for (const BuiltinText& b : BuiltinTexts()) {
+        const auto it = texts.find(b.number);
+        ASSERT_NE(it, texts.end()) << "text " << b.number;
+        EXPECT_EQ(it->second, b.text) << "text " << b.number;
+    }
+}
+
+} // namespace
+} // namespace osk
