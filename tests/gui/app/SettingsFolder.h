@@ -1,0 +1,36 @@
+// Points the per-user settings of this test process at a fresh temporary folder, so that no
+// test reads or writes the user's own settings. Create one in every test that uses the store.
+#pragma once
+
+#include "support/TempDir.h"
+
+#include <QProcessEnvironment>
+#include <QSettings>
+#include <QString>
+
+#include <filesystem>
+
+namespace osk::test {
+
+class SettingsFolder {
+public:
+    SettingsFolder() {
+        const QString path = QString::fromStdString(dir_.path().string());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path);
+    }
+
+    const std::filesystem::path& path() const { return dir_.path(); }
+
+    // The environment for a child process that is to see the same settings.
+    QProcessEnvironment environment() const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(dir_.path().string()));
+        return env;
+    }
+
+private:
+    TempDir dir_;
+};
+
+} // namespace osk::test
