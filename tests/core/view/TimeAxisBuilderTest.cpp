@@ -1,0 +1,162 @@
+#include "view/TimeAxisBuilder.h"
+
+#include "TimeLog.h"
+#include "view/TimeLabels.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <tuple>
+
+namespace osk {
+namespace {
+
+using test::TimeLog;
+
+// 19999 records ending 2006-05-23 10:23:40; the log begins on the 21st at 02:50:40.
+TimeLog endingAt102340() {
+    return TimeLog().run("2006-05-21 02:50:40", 19999);
+}
+
+class TimeAxisTest : public ::testing::Test {
+protected:
+    const std::array<std::string, kSpanItems> items = SpanItemTexts("Hour");
+    ViewState view;
+
+    // A plot 300 pixels high; xas is the selected span text.
+    TimeAxisLayout build(const TimeLog& log, int32_t viewEnd, std::string_view xas,
+                         int16_t width = 610) {
+        return BuildTimeAxis(view,
+                             {log.RecordTime, viewEnd, log.RecordCount(), xas, items, width, 300});
+    }
+
+    // Time captions left to right, and the shown dates as "index:dd-mm".
+    static std::string captions(const TimeAxisLayout& layout) {
+        std::string s;
+        for (const auto& t : layout.timeLabels)
+            s += (s.empty() ? "" : " ") + t.caption;
+        return s;
+    }
+    static std::string dates(const TimeAxisLayout& layout) {
+        std::string s;
+        for (int i = 0; i < kTimeLabels; ++i)
+            if (const auto& d = layout.dateLabels[static_cast<size_t>(i)]; d.visible)
+                s += (s.empty() ? "" : " ") + std::to_string(i) + ":" + d.caption;
+        return s;
+    }
+};
+
+struct WindowCase {
+    const char* name;
+    TimeLog log;
+    int32_t viewEnd;
+    const char* span;
+    const char* labels;
+    int16_t hourOffset;
+    double spanRecords;
+    const char* dates;
+};
+
+void PrintTo(const WindowCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class TimeAxisWindow : public TimeAxisTest, public ::testing::WithParamInterface<WindowCase> {};
+
+TEST_P(TimeAxisWindow, LabelsDatesAndScale) {
+    const WindowCase& c = GetParam();
+    const TimeAxisLayout layout = build(c.log, c.viewEnd, c.span);
+    ASSERT_FALSE(layout.timeFault);
+    EXPECT_EQ(captions(layout), c.labels);
+    EXPECT_EQ(dates(layout), c.dates);
+    EXPECT_EQ(view.HourOffsetRecords, c.hourOffset);
+    EXPECT_EQ(view.TimeAxis.SpanRecords, c.spanRecords);
+    EXPECT_DOUBLE_EQ(view.TimeAxis.PixelsPerRecord, 610 / c.spanRecords);
+    EXPECT_EQ(view.TimeAxis.LastRecord, c.log.RecordCount() - 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TimeAxis, TimeAxisWindow,
+    ::testing::Values(
+        WindowCase{"192Hours", endingAt102340(), 19999, "192 Hour",
+                   "11:00 3:00 19:00 11:00 3:00 19:00 11:00 3:00 19:00 11:00 3:00 19:00 11:00", 222,
+                   68898, "9:21-05 11:22-05 12:23-05"},
+        WindowCase{"96Hours", endingAt102340(), 19999, "96 Hour",
+                   "11:00 19:00 3:00 11:00 19:00 3:00 11:00 19:00 3:00 11:00 19:00 3:00 11:00", 222,
+                   34338, "7:21-05 10:22-05 12:23-05"},
+        WindowCase{"48Hours", endingAt102340(), 19999, "48 Hour",
+                   "11:00 15:00 19:00 23:00 3:00 7:00 11:00 15:00 19:00 23:00 3:00 7:00 11:00", 222,
+                   17058, "3:21-05 9:22-05 12:23-05"},
+        WindowCase{"24Hours", endingAt102340(), 19999, "24 Hour",
+                   "11:00 13:00 15:00 17:00 19:00 21:00 23:00 1:00 3:00 5:00 7:00 9:00 11:00", 222,
+                   8418, "6:22-05 12:23-05"},
+        WindowCase{"12Hours", endingAt102340(), 19999, "12 Hour",
+                   "23:00 0:00 1:00 2:00 3:00 4:00 5:00 6:00 7:00 8:00 9:00 10:00 11:00", 222, 4098,
+                   "0:22-05 12:23-05"},
+        WindowCase{"6Hours", endingAt102340(), 19999, "6 Hour",
+                   "5:00 5:30 6:00 6:30 7:00 7:30 8:00 8:30 9:00 9:30 10:00 10:30 11:00", 222, 1938,
+                   "12:23-05"},
+        WindowCase{"3Hours", endingAt102340(), 19999, "3 Hour",
+                   "8:00 8:15 8:30 8:45 9:00 9:15 9:30 9:45 10:00 10:15 10:30 10:45 11:00", 222,
+                   858, "12:23-05"},
+        // Scrolled back: the record before the window end is 9:49:50.
+        WindowCase{"6HoursAt094950", TimeLog().run("2006-05-23 06:00:00", 2000), 1381, "6 Hour",
+                   "4:00 4:30 5:00 5:30 6:00 6:30 7:00 7:30 8:00 8:30 9:00 9:30 10:00", 66, 2094,
+                   "12:23-05"},
+        WindowCase{"3HoursAcrossMidnight", TimeLog().run("2006-05-22 22:00:00", 963), 963, "3 Hour",
+                   "22:00 22:15 22:30 22:45 23:00 23:15 23:30 23:45 0:00 0:15 0:30 0:45 1:00", 120,
+                   960, "7:22-05 12:23-05"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TimeAxisTest, SpanTextOutsideTheList) {
+    const TimeLog log = endingAt102340();
+    // 48 hours are read from the text, but without a label step every label shows one time.
+    const TimeAxisLayout layout = build(log, 19999, "48 Hours");
+    for (const auto& t : layout.timeLabels)
+        EXPECT_EQ(t.caption, "11:00");
+    EXPECT_EQ(view.TimeAxis.SpanRecords, 17058);
+    build(log, 19999, "");
+    EXPECT_EQ(view.TimeAxis.PixelsPerRecord, 0.0);
+}
+
+TEST_F(TimeAxisTest, LabelPlacesUnderThePlot) {
+    const TimeLog log = TimeLog().run("2006-05-22 22:00:00", 963);
+    // label spacing (width - 10) / 12, halves to the even neighbour
+    for (const auto& [width, spacing] :
+         {std::pair<int16_t, int>{610, 50}, {40, 2}, {64, 4}, {76, 6}}) {
+        const TimeAxisLayout layout = build(log, 963, "3 Hour", width);
+        for (int i = 0; i < kTimeLabels; ++i) {
+            const auto& t = layout.timeLabels[static_cast<size_t>(i)];
+            const auto& d = layout.dateLabels[static_cast<size_t>(i)];
+            EXPECT_EQ(std::tie(t.left, t.top, t.width),
+                      std::tuple(spacing * i + 35, i % 2 == 0 ? 312 : 327, 34))
+                << width << " " << i;
+            EXPECT_EQ(std::tie(d.left, d.top, d.width), std::tuple(spacing * i + 30, 342, 55));
+            EXPECT_EQ(d.colour, d.visible ? kDateLabelRed : kDateLabelBlack) << i;
+            EXPECT_TRUE(d.visible || d.caption.empty()) << i;
+        }
+    }
+}
+
+TEST_F(TimeAxisTest, TimeFaultKeepsThePreviousLabels) {
+    TimeLog log = TimeLog().run("2006-05-22 22:00:00", 963);
+    ASSERT_FALSE(build(log, 963, "3 Hour").timeFault);
+    const ViewState good = view;
+    log.RecordTime[500] = "2006-05-22 2x:00:00";
+    // an unreadable record before the window end; window ends outside 1..20001 or the table
+    for (const int32_t viewEnd : {501, 0, 1, -7, 965, 20002}) {
+        const TimeAxisLayout layout = build(log, viewEnd, "6 Hour");
+        EXPECT_TRUE(layout.timeFault) << viewEnd;
+        EXPECT_EQ(view.TimeLabelText, good.TimeLabelText) << viewEnd;
+        EXPECT_EQ(view.DateLabelText, good.DateLabelText) << viewEnd;
+        EXPECT_EQ(dates(layout), "7:22-05 12:23-05") << viewEnd;
+        // The scale follows the new span with the kept hour offset.
+        EXPECT_EQ(view.TimeAxis.SpanRecords, 6 * 360 - 120) << viewEnd;
+    }
+    // One past the log is a window end too: only the record before it is read.
+    EXPECT_FALSE(build(log, 964, "3 Hour").timeFault);
+}
+
+} // namespace
+} // namespace osk

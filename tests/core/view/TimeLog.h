@@ -1,0 +1,36 @@
+// Record time tables for the view tests: runs of records 10 seconds apart from a start time.
+#pragma once
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace osk::test {
+
+struct TimeLog {
+    std::vector<std::string> RecordTime{""}; // row 0 never holds a record
+
+    // Appends count records, the first stamped start ("2006-05-23 10:00:00").
+    TimeLog& run(const char* start, int count) {
+        using namespace std::chrono;
+        int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
+        std::sscanf(start, "%d-%d-%d %d:%d:%d", &y, &mo, &d, &h, &mi, &s);
+        const sys_seconds t0 = sys_days{year{y} / mo / d} + hours{h} + minutes{mi} + seconds{s};
+        for (int r = 0; r < count; ++r) {
+            const sys_seconds t = t0 + seconds{10L * r};
+            const year_month_day ymd{floor<days>(t)};
+            const hh_mm_ss<seconds> clock{t - floor<days>(t)};
+            char buf[32];
+            std::snprintf(buf, sizeof buf, "%04d-%02u-%02u %02d:%02d:%02d", int(ymd.year()),
+                          unsigned(ymd.month()), unsigned(ymd.day()), int(clock.hours().count()),
+                          int(clock.minutes().count()), int(clock.seconds().count()));
+            RecordTime.emplace_back(buf);
+        }
+        return *this;
+    }
+
+    int RecordCount() const { return static_cast<int>(RecordTime.size()) - 1; }
+};
+
+} // namespace osk::test
