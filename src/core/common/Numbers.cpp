@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 #include <string>
 
@@ -160,9 +161,39 @@ LeadingNumber fromScan(std::string_view s, const Scan& sc) {
     return out;
 }
 
-} // namespace
+// The usual field of a log, a short plain decimal that is the whole text ("7.25", "-3", "100"),
+// read in one loop. Gives the same value as the general path (at most 15 digits, so the
+// mantissa and the power of ten are exact and the one division is correctly rounded);
+// anything else is left to it.
+std::optional<LeadingNumber> plainDecimal(std::string_view s) {
+    const char* p = s.data();
+    const char* const end = p + s.size();
+    bool negative = false;
+    if (p != end && (*p == '-' || *p == '+')) {
+        negative = *p == '-';
+        ++p;
+    }
+    // Unsigned arithmetic: a long run of digits wraps harmlessly and is refused below.
+    uint64_t mantissa = 0;
+    const char* const intBegin = p;
+    for (; p != end && isDigit(*p); ++p)
+        mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
+    const auto intDigits = p - intBegin;
+    std::ptrdiff_t fractionDigits = 0;
+    if (p != end && *p == '.') {
+        const char* const fractionBegin = ++p;
+        for (; p != end && isDigit(*p); ++p)
+            mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
+        fractionDigits = p - fractionBegin;
+    }
+    if (p != end || intDigits + fractionDigits == 0 || intDigits + fractionDigits > 15)
+        return std::nullopt;
+    const double v = static_cast<double>(mantissa) / kPow10[static_cast<size_t>(fractionDigits)];
+    return LeadingNumber{negative ? -v : v, false};
+}
 
-LeadingNumber leadingNumber(std::string_view text) {
+// Kept out of line so that the plain case pays for no stack frame of the general one.
+[[gnu::noinline]] LeadingNumber generalNumber(std::string_view text) {
     bool hasIgnored = false;
     for (char c : text) {
         if (isIgnored(c)) {
@@ -178,6 +209,14 @@ LeadingNumber leadingNumber(std::string_view text) {
         if (!isIgnored(c))
             compact.push_back(c);
     return fromScan(compact, scanNumber(compact));
+}
+
+} // namespace
+
+LeadingNumber leadingNumber(std::string_view text) {
+    if (const auto plain = plainDecimal(text))
+        return *plain;
+    return generalNumber(text);
 }
 
 } // namespace osk
