@@ -10,12 +10,13 @@
 
 namespace osk {
 
-inline constexpr int kRecordRows = 20001;   // rows 0..20000; records are numbered from 1
-inline constexpr int kRecordColumns = 31;   // columns 0..30; column c holds field c
-inline constexpr int kMaxRecords = 19999;   // the reader stops here, leaving a free row
+inline constexpr int kRecordRows = 20001; // rows 0..20000; records are numbered from 1
+inline constexpr int kRecordColumns = 31; // columns 0..30; column c holds field c
+inline constexpr int kMaxRecords = 19999; // the reader stops here, leaving a free row
 
 struct RecordTable {
-    RecordTable() : values(static_cast<size_t>(kRecordRows) * kRecordColumns, 0.0), RecordTime(kRecordRows) {}
+    RecordTable()
+        : values(static_cast<size_t>(kRecordRows) * kRecordColumns, 0.0), RecordTime(kRecordRows) {}
 
     // Row-major, allocated once: values[r * kRecordColumns + c].
     std::vector<double> values;
@@ -36,7 +37,9 @@ struct RecordTable {
     static bool validRow(int r) { return r >= 0 && r < kRecordRows; }
 
 private:
-    static size_t index(int r, int c) { return static_cast<size_t>(r) * kRecordColumns + static_cast<size_t>(c); }
+    static size_t index(int r, int c) {
+        return static_cast<size_t>(r) * kRecordColumns + static_cast<size_t>(c);
+    }
 };
 
 } // namespace osk

@@ -1,0 +1,110 @@
+#include "logdata/FileReader.h"
+
+#include "common/Text.h"
+#include "logdata/WholeFile.h"
+
+#include <limits>
+
+namespace osk {
+
+namespace {
+// Texts of the text table shown by the reader.
+inline constexpr int kTextProgramTitle = 40;
+inline constexpr int kTextSelectValidFile = 36;
+inline constexpr int kTextInvalidFile = 45;
+inline constexpr int kTextTooBig = 51;
+inline constexpr int kTextFileEmpty = 56;
+inline constexpr int kTextRealtimeUnchanged = 73;
+inline constexpr int kTextUnknownName = 88;
+
+// Reads in a row with the same record count before the user is asked about the followed file.
+inline constexpr int16_t kSameCountLimit = 30;
+// Fewer records than this do not make a usable log.
+inline constexpr int32_t kMinUsableRecords = 3;
+
+inline constexpr const char* kApplicationTitle = ""; // the dialogs show the application title
+} // namespace
+
+void FileReader::readFile(const std::string& name) {
+    // Each unreadable file sends the user to the chooser; a loop keeps the stack flat however
+    // many times that happens.
+    std::string current = name;
+    while (readOnce(current) == Step::TryAnother)
+        current = host_.SelectLogFile();
+}
+
+FileReader::Step FileReader::readOnce(const std::string& name) {
+    table_.LogSource = clsOSK{};
+    host_.setRecordsCaption("Records: 0");
+    if (name.empty()) {
+        table_.FileLoaded = false;
+        return Step::Done;
+    }
+
+    const auto failed = [this] {
+        table_.FileLoaded = false;
+        // The next refresh tries again; a message every 30 seconds would help nobody.
+        if (table_.RealtimeOn)
+            return Step::Done;
+        dialogs_.message(texts_[kTextSelectValidFile], MessageIcon::None, kApplicationTitle);
+        return Step::TryAnother;
+    };
+
+    const std::optional<std::string> content = readWholeFile(name);
+    if (!content)
+        return failed();
+    const ParseResult result = parseLog(*content, table_, options_);
+    if (result.outcome == ParseOutcome::EmptyFile) {
+        dialogs_.message(texts_[kTextFileEmpty], MessageIcon::Critical, kApplicationTitle);
+        table_.FileLoaded = false;
+        return Step::Done;
+    }
+    if (result.outcome == ParseOutcome::BadHeader) {
+        dialogs_.message(texts_[kTextInvalidFile], MessageIcon::Critical, kApplicationTitle);
+        table_.FileLoaded = false;
+        return Step::Done;
+    }
+
+    table_.LogSource.save(result.hasName ? result.name : texts_[kTextUnknownName],
+                          std::string(trimBlanks(name)));
+    host_.setWindowCaption(texts_[kTextProgramTitle]);
+    if (result.outcome == ParseOutcome::ReadFailure)
+        return failed();
+    if (result.tooBig)
+        dialogs_.message(texts_[kTextTooBig], MessageIcon::Information, kApplicationTitle);
+
+    if (table_.RecordCount < kMinUsableRecords) {
+        table_.FileLoaded = false;
+        return Step::Done;
+    }
+    if (table_.RealtimeOn)
+        checkRealtimeChange();
+    table_.ViewEndRecord = table_.RecordCount - 1;
+    table_.FileLoaded = true;
+    host_.setRecordsCaption("Records: " + std::to_string(table_.RecordCount));
+    return Step::Done;
+}
+
+void FileReader::checkRealtimeChange() {
+    // No refresh may start while the question below is open.
+    host_.stopTimer();
+    if (table_.RecordCount == table_.RealtimeLastCount) {
+        if (table_.RealtimeSameCount < std::numeric_limits<int16_t>::max())
+            ++table_.RealtimeSameCount;
+    } else {
+        table_.RealtimeSameCount = 0;
+    }
+    if (table_.RealtimeSameCount >= kSameCountLimit) {
+        table_.RealtimeSameCount = 0;
+        if (dialogs_.askYesNo(texts_[kTextRealtimeUnchanged], texts_[kTextProgramTitle])) {
+            // "-1" tells the companion that the real-time file is to be located again.
+            settings_.RegWrite(settings::kRealtime, "-1");
+            table_.RealtimeOn = false;
+            host_.DoRealtime();
+        }
+    }
+    table_.RealtimeLastCount = table_.RecordCount;
+    host_.startTimer();
+}
+
+} // namespace osk

@@ -1,0 +1,42 @@
+// The log reader: reads one log file into the record table and tells the user about empty,
+// foreign, oversized and unreadable files; while real-time mode is on it watches whether the
+// followed file still grows.
+#pragma once
+
+#include "common/Dialogs.h"
+#include "common/SettingsStore.h"
+#include "lang/Texts.h"
+#include "logdata/LogParse.h"
+#include "logdata/ReaderHost.h"
+#include "logdata/RecordTable.h"
+
+#include <string>
+
+namespace osk {
+
+class FileReader {
+public:
+    FileReader(RecordTable& table, const Texts& texts, Dialogs& dialogs, SettingsStore& settings,
+               ReaderHost& host, ParseOptions options = {})
+        : table_(table), texts_(texts), dialogs_(dialogs), settings_(settings), host_(host),
+          options_(options) {}
+
+    // Reads the file into the table. The outcome is left in FileLoaded, RecordCount and the
+    // rest of the table. A file that cannot be read (real-time mode off) leads the user to
+    // choose another one, which is then read the same way, until a read ends.
+    void readFile(const std::string& name);
+
+private:
+    enum class Step { Done, TryAnother };
+    Step readOnce(const std::string& name);
+    void checkRealtimeChange();
+
+    RecordTable& table_;
+    const Texts& texts_;
+    Dialogs& dialogs_;
+    SettingsStore& settings_;
+    ReaderHost& host_;
+    ParseOptions options_;
+};
+
+} // namespace osk
