@@ -18,37 +18,27 @@
 namespace osk {
 namespace {
 
-using test::Prompt;
+namespace fs = std::filesystem;
+using Calls = std::vector<std::string>;
 
-class LanguageReaders : public ::testing::Test {
-protected:
-    // Names the file in the Language setting and puts it in the program folder.
+// Everything the readers touch, fresh for each case; the program folder is a temporary one.
+struct Program {
+    // Puts the file in the program folder and names it in the Language setting.
     void useFile(const std::string& name, const std::string& bytes) {
         dir.write(name, bytes);
         settings.values[settings::kLanguage] = name;
     }
 
-    bool isBuiltinSlot(int n) const { return (n >= 1 && n <= 68) || (n >= 73 && n <= 88); }
-
-    void expectBuiltinTexts(const Texts& t) const {
-        for (const BuiltinText& b : BuiltinTexts())
-            EXPECT_EQ(t[b.number], b.text) << "text " << b.number;
-    }
-
-    void expectOneDefaultsMessage() const {
+    void expectFallback() const {
         ASSERT_EQ(dialogs.prompts.size(), 1u);
-        const Prompt& p = dialogs.prompts.front();
-        EXPECT_EQ(p.kind, Prompt::Kind::Message);
+        const test::Prompt& p = dialogs.prompts.front();
         EXPECT_EQ(p.text, "Using default language");
         EXPECT_EQ(p.title, "Set defaults");
         EXPECT_EQ(p.icon, MessageIcon::Information);
-    }
-
-    void expectFallback() const {
-        expectOneDefaultsMessage();
-        EXPECT_EQ(host.calls, (std::vector<std::string>{"checkEnglishMenu", "ApplyTexts"}));
-        ASSERT_EQ(host.applied.size(), 1u);
-        expectBuiltinTexts(host.applied.front()); // stored before the window shows them
+        EXPECT_EQ(host.calls, (Calls{"checkEnglishMenu", "ApplyTexts"}));
+        // The window must be shown the built-in texts, not what was there before.
+        for (const BuiltinText& b : BuiltinTexts())
+            EXPECT_EQ(host.applied.front()[b.number], b.text) << "text " << b.number;
     }
 
     test::TempDir dir;
@@ -60,23 +50,12 @@ protected:
     clsLanguage Lang{context};
 };
 
-TEST_F(LanguageReaders, NoFileGivesBuiltinTextsOnly) {
-    settings.values[settings::kLanguage] = "english.lng";
-    EXPECT_FALSE(LoadTexts(context));
-    expectFallback();
-    for (int n = 0; n < kTextSlots; ++n) {
-        if (!isBuiltinSlot(n)) {
-            EXPECT_EQ(texts[n], "") << "text " << n;
-        }
-    }
-}
-
-TEST_F(LanguageReaders, UnreadableFileFallsBack) {
-    namespace fs = std::filesystem;
+TEST(LoadTexts, NoReadableFileGivesTheBuiltinTextsOnly) {
     const struct {
         const char* setting;
         void (*prepare)(const fs::path& folder);
     } cases[] = {
+        {"english.lng", [](const fs::path&) {}},
         {"", [](const fs::path&) {}},
         {"english.lng", [](const fs::path& f) { fs::create_directory(f / "english.lng"); }},
         // Only names directly in the program folder count.
@@ -88,138 +67,110 @@ TEST_F(LanguageReaders, UnreadableFileFallsBack) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.setting);
-        test::TempDir program;
-        c.prepare(program.path());
-        settings.values[settings::kLanguage] = c.setting;
-        dialogs.prompts.clear();
-        host.calls.clear();
-        host.applied.clear();
-        LanguageContext elsewhere{texts, settings, dialogs, host, program.path()};
-        EXPECT_FALSE(LoadTexts(elsewhere));
-        expectFallback();
+        Program p;
+        c.prepare(p.dir.path());
+        p.settings.values[settings::kLanguage] = c.setting;
+        EXPECT_FALSE(LoadTexts(p.context));
+        p.expectFallback();
+        for (int n : {0, 69, 72, 89, 205, 300})
+            EXPECT_EQ(p.texts[n], "") << "text " << n;
     }
 }
 
-TEST_F(LanguageReaders, NoFileGivesOneMessagePerReader) {
-    settings.values[settings::kLanguage] = "nederlands.lng";
-    LoadTexts(context);
-    Lang.ReadLanguage(settings.RegRead(settings::kLanguage));
-    EXPECT_EQ(dialogs.messages(),
-              (std::vector<std::string>{"Using default language", "Using default language"}));
-    EXPECT_EQ(Lang.count(), 0);
-    EXPECT_EQ(Lang.getText(1), "#####");
-    EXPECT_EQ(host.calls, (std::vector<std::string>{"checkEnglishMenu", "ApplyTexts",
-                                                    "checkEnglishMenu", "ApplyTexts"}));
+TEST(LoadTexts, NoFileGivesOneMessagePerReader) {
+    Program p;
+    p.settings.values[settings::kLanguage] = "nederlands.lng";
+    LoadTexts(p.context);
+    p.Lang.ReadLanguage(p.settings.RegRead(settings::kLanguage));
+    EXPECT_EQ(p.dialogs.messages(), (Calls{"Using default language", "Using default language"}));
+    EXPECT_EQ(p.host.calls,
+              (Calls{"checkEnglishMenu", "ApplyTexts", "checkEnglishMenu", "ApplyTexts"}));
+    EXPECT_EQ(p.Lang.getText(1), "#####");
 }
 
-TEST_F(LanguageReaders, SectionChangesOnlyItsEntries) {
-    texts.set(1, "old one");
-    texts.set(2, "old two");
-    useFile("english.lng", "[begin]\r\n1|new one\r\n[eind]\r\n");
-    EXPECT_TRUE(LoadTexts(context));
-    EXPECT_EQ(texts[1], "new one");
-    EXPECT_EQ(texts[2], "old two");
-    EXPECT_TRUE(dialogs.prompts.empty());
-    EXPECT_EQ(host.calls, std::vector<std::string>{"ApplyTexts"});
-}
-
-TEST_F(LanguageReaders, FileWithoutBeginIsNoFailure) {
-    texts.set(1, "old one");
-    useFile("english.lng", "1|new one\n\nno bar\n");
-    EXPECT_TRUE(LoadTexts(context));
-    Lang.putText("dropped");
-    Lang.ReadLanguage("english.lng");
-    EXPECT_EQ(texts[1], "old one");
-    EXPECT_EQ(Lang.count(), 0);
-    EXPECT_TRUE(dialogs.prompts.empty());
-    EXPECT_EQ(host.calls, std::vector<std::string>{"ApplyTexts"});
-}
-
-TEST_F(LanguageReaders, DuplicatesByNumberAndByPosition) {
-    useFile("english.lng", "[begin]\n5|first\n3|three\n5|second\n");
-    EXPECT_TRUE(LoadTexts(context));
-    EXPECT_EQ(texts[5], "second");
-    EXPECT_EQ(texts[3], "three");
-
-    Lang.ReadLanguage("english.lng");
-    EXPECT_EQ(Lang.count(), 3);
+TEST(LoadTexts, SectionChangesOnlyItsEntries) {
     const struct {
-        int32_t index;
-        const char* text;
-    } positions[] = {{1, "first"},
-                     {2, "three"},
-                     {3, "second"},
-                     {0, "#####"},
-                     {4, "#####"},
-                     {-1, "#####"},
-                     {std::numeric_limits<int32_t>::min(), "#####"},
-                     {std::numeric_limits<int32_t>::max(), "#####"}};
-    for (const auto& p : positions)
-        EXPECT_EQ(Lang.getText(p.index), p.text) << p.index;
-    EXPECT_TRUE(dialogs.prompts.empty());
+        const char* file;
+        const char* text1;
+        int listed;
+    } cases[] = {
+        {"[begin]\r\n1|new\r\n[eind]\r\n", "new", 1},
+        {"1|new\n\nno bar\n", "old", 0}, // no "[begin]": nothing is read, and that is no failure
+    };
+    for (const auto& c : cases) {
+        Program p;
+        p.texts.set(1, "old");
+        p.texts.set(2, "old two");
+        p.useFile("english.lng", c.file);
+        EXPECT_TRUE(LoadTexts(p.context));
+        p.Lang.ReadLanguage("english.lng");
+        EXPECT_EQ(p.texts[1], c.text1);
+        EXPECT_EQ(p.texts[2], "old two");
+        EXPECT_EQ(p.Lang.count(), c.listed);
+        EXPECT_TRUE(p.dialogs.prompts.empty());
+        EXPECT_EQ(p.host.calls, Calls{"ApplyTexts"});
+    }
 }
 
-TEST_F(LanguageReaders, ReadLanguageStartsANewList) {
-    dir.write("a.lng", "[begin]\n1|a1\n2|a2\n3|a3\n");
-    dir.write("b.lng", "[begin]\n9|b1\n");
-    Lang.ReadLanguage("a.lng");
-    Lang.ReadLanguage("b.lng");
-    EXPECT_EQ(Lang.count(), 1);
-    EXPECT_EQ(Lang.getText(1), "b1");
-    EXPECT_EQ(Lang.getText(2), "#####");
-    EXPECT_TRUE(host.calls.empty()); // reading the list applies nothing
-    Lang.putText("added");
-    EXPECT_EQ(Lang.getText(2), "added");
+TEST(LoadTexts, DuplicatesByNumberAndByPosition) {
+    Program p;
+    p.useFile("english.lng", "[begin]\n5|first\n3|three\n5|second\n");
+    EXPECT_TRUE(LoadTexts(p.context));
+    EXPECT_EQ(p.texts[5], "second");
+    EXPECT_EQ(p.texts[3], "three");
+    p.Lang.ReadLanguage("english.lng");
+    const std::pair<int32_t, const char*> positions[] = {
+        {1, "first"},
+        {2, "three"},
+        {3, "second"},
+        {0, "#####"},
+        {4, "#####"},
+        {-1, "#####"},
+        {std::numeric_limits<int32_t>::min(), "#####"},
+        {std::numeric_limits<int32_t>::max(), "#####"}};
+    for (const auto& [index, text] : positions)
+        EXPECT_EQ(p.Lang.getText(index), text) << index;
+}
+
+TEST(LoadTexts, ReadLanguageStartsANewListAndAppliesNothing) {
+    Program p;
+    p.dir.write("a.lng", "[begin]\n1|a1\n2|a2\n");
+    p.dir.write("b.lng", "[begin]\n9|b1\n");
+    p.Lang.ReadLanguage("a.lng");
+    p.Lang.ReadLanguage("b.lng");
+    EXPECT_EQ(p.Lang.getText(1), "b1");
+    EXPECT_EQ(p.Lang.getText(2), "#####");
+    p.Lang.putText("added");
+    EXPECT_EQ(p.Lang.getText(2), "added");
+    EXPECT_TRUE(p.host.calls.empty());
 }
 
 // A line that ends the reading: what came before stays, the rest is never read, and the
 // built-in texts take over their slots. ReadLanguage does not check the 0..300 range.
-struct FailingLine {
-    const char* name;
-    const char* line;
-    bool failsLoadTexts;
-    bool failsReadLanguage;
-};
+TEST(LoadTexts, FailingLineKeepsWhatWasReadBefore) {
+    const struct {
+        const char* line;
+        bool failsReadLanguage;
+    } cases[] = {{"301|x", false}, {"-1|x", false},       {"40000|x", true},
+                 {"", true},       {"no bar here", true}, {"[eind]\n", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        Program p;
+        p.useFile("english.lng",
+                  std::string("[begin]\n205|kept\n1|mine\n") + c.line + "\n206|after\n");
+        EXPECT_FALSE(LoadTexts(p.context));
+        p.expectFallback();
+        EXPECT_EQ(p.texts[205], "kept");
+        EXPECT_EQ(p.texts[206], "");
 
-std::ostream& operator<<(std::ostream& os, const FailingLine& c) {
-    return os << c.name;
-}
-
-class LanguageReadersFailingLine : public LanguageReaders,
-                                   public ::testing::WithParamInterface<FailingLine> {};
-
-TEST_P(LanguageReadersFailingLine, KeepsWhatWasReadBefore) {
-    const FailingLine& c = GetParam();
-    useFile("english.lng", std::string("[begin]\n205|kept\n1|mine\n") + c.line + "\n206|after\n");
-
-    EXPECT_EQ(LoadTexts(context), !c.failsLoadTexts);
-    EXPECT_EQ(texts[205], "kept");
-    if (c.failsLoadTexts) {
-        expectFallback();
-        EXPECT_EQ(texts[206], "");
-        EXPECT_EQ(texts[1], "Scale Y-as");
-    } else {
-        EXPECT_EQ(texts[206], "after");
-        EXPECT_EQ(texts[1], "mine");
+        p.dialogs.prompts.clear();
+        p.Lang.ReadLanguage("english.lng");
+        EXPECT_EQ(p.dialogs.prompts.size(), c.failsReadLanguage ? 1u : 0u);
+        EXPECT_EQ(p.Lang.count(), c.failsReadLanguage ? 2 : 4);
     }
-
-    dialogs.prompts.clear();
-    Lang.ReadLanguage("english.lng");
-    EXPECT_EQ(dialogs.prompts.size(), c.failsReadLanguage ? 1u : 0u);
-    EXPECT_EQ(Lang.count(), c.failsReadLanguage ? 2 : 4);
-    EXPECT_EQ(Lang.getText(2), "mine");
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, LanguageReadersFailingLine,
-                         ::testing::Values(FailingLine{"Above300", "301|x", true, false},
-                                           FailingLine{"Negative", "-1|x", true, false},
-                                           FailingLine{"Not16Bit", "40000|x", true, true},
-                                           FailingLine{"Empty", "", true, true},
-                                           FailingLine{"NoBar", "text without bar", true, true},
-                                           FailingLine{"EmptyAfterEind", "[eind]\n", true, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(LanguageReaders, FileNameMatchesWithoutRegardToCase) {
+TEST(LoadTexts, FileNameMatchesWithoutRegardToCase) {
     const struct {
         std::vector<std::pair<const char*, const char*>> files; // name, text 1
         const char* setting;
@@ -227,37 +178,25 @@ TEST_F(LanguageReaders, FileNameMatchesWithoutRegardToCase) {
     } cases[] = {
         {{{"english.lng", "lower"}}, "English.lng", "lower"},
         {{{"NEDERLANDS.LNG", "upper"}}, "nederlands.lng", "upper"},
-        {{{"lang.lng", "exact"}, {"LANG.lng", "other"}}, "lang.lng", "exact"},
-        {{{"lang.lng", "other"}, {"LANG.lng", "exact"}}, "LANG.lng", "exact"},
+        {{{"LANG.lng", "other"}, {"lang.lng", "exact"}}, "lang.lng", "exact"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.setting);
-        test::TempDir program;
+        Program p;
         for (const auto& [name, text] : c.files)
-            program.write(name, std::string("[begin]\n1|") + text + "\n");
-        settings.values[settings::kLanguage] = c.setting;
-        LanguageContext here{texts, settings, dialogs, host, program.path()};
-        EXPECT_TRUE(LoadTexts(here));
-        EXPECT_EQ(texts[1], c.expected);
-        clsLanguage list(here);
-        list.ReadLanguage(c.setting);
-        EXPECT_EQ(list.getText(1), c.expected);
+            p.dir.write(name, std::string("[begin]\n1|") + text + "\n");
+        p.settings.values[settings::kLanguage] = c.setting;
+        EXPECT_TRUE(LoadTexts(p.context));
+        p.Lang.ReadLanguage(c.setting);
+        EXPECT_EQ(p.texts[1], c.expected);
+        EXPECT_EQ(p.Lang.getText(1), c.expected);
     }
-    EXPECT_TRUE(dialogs.prompts.empty());
-}
-
-TEST_F(LanguageReaders, Windows1252FileReadsAsUtf8) {
-    useFile("nederlands.lng", "[begin]\r\n1|Geen ge\xEFnstalleerde printer\r\n2|Ge\xEBrd\r\n");
-    EXPECT_TRUE(LoadTexts(context));
-    EXPECT_EQ(texts[1], "Geen ge\xC3\xAFnstalleerde printer");
-    EXPECT_EQ(texts[2], "Ge\xC3\xABrd");
 }
 
 TEST(BuiltinTexts, CoverExactlyTheProgramsNumbers) {
-    std::vector<int> numbers;
+    std::vector<int> numbers, expected;
     for (const BuiltinText& b : BuiltinTexts())
         numbers.push_back(b.number);
-    std::vector<int> expected;
     for (int n = 1; n <= 88; ++n)
         if (n < 69 || n > 72)
             expected.push_back(n);
