@@ -1,0 +1,85 @@
+#include "graph/Legend.h"
+
+#include "PlotFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace osk {
+namespace {
+
+struct Entry {
+    double x, y;
+    std::string text;
+};
+
+std::vector<Entry> entries(const RecordingSurface& legend) {
+    std::vector<Entry> out;
+    const auto lines = legend.segments();
+    const auto texts = legend.texts();
+    EXPECT_EQ(lines.size(), texts.size());
+    for (size_t i = 0; i < lines.size() && i < texts.size(); ++i) {
+        EXPECT_EQ(lines[i].x2, lines[i].x1 + 100);
+        EXPECT_EQ(lines[i].y2, lines[i].y1);
+        EXPECT_EQ(texts[i].x, lines[i].x1 + 190);
+        EXPECT_EQ(texts[i].y, lines[i].y1 - 70);
+        EXPECT_EQ(texts[i].colour, lines[i].colour);
+        out.push_back({lines[i].x1, lines[i].y1, texts[i].text});
+    }
+    return out;
+}
+
+TEST(Legend, HeadingsThenIndentedSubSeries) {
+    test::PlotFixture f;
+    f.texts.set(74, "Free Chlorine");
+    f.texts.set(19, "High alarm");
+    f.texts.set(20, "Setpoint");
+    f.texts.set(22, "PH");
+    f.in.productTextIndex = 74;
+    f.render.SeriesOn.set(0, 0, 1);
+    f.render.SeriesOn.set(0, 1, 1);
+    f.render.SeriesOn.set(0, 3, 1);
+    f.render.SeriesOn.set(1, 0, 1);
+    f.render.SeriesOn.set(2, 1, 1); // its group is off
+    EXPECT_EQ(DrawLegend(f.legend, f.in), 4);
+    const auto e = entries(f.legend);
+    ASSERT_EQ(e.size(), 4u);
+    EXPECT_EQ(e[0].x, 10);
+    EXPECT_EQ(e[0].y, 200);
+    EXPECT_EQ(e[0].text, "Free Chlorine mg/L (/100)");
+    EXPECT_EQ(e[1].x, 120);
+    EXPECT_EQ(e[1].y, 400);
+    EXPECT_EQ(e[1].text, "High alarm");
+    EXPECT_EQ(e[2].x, 120);
+    EXPECT_EQ(e[2].y, 600);
+    EXPECT_EQ(e[2].text, "Setpoint");
+    EXPECT_EQ(e[3].x, 10);
+    EXPECT_EQ(e[3].y, 800);
+    EXPECT_EQ(e[3].text, "PH (/10)");
+}
+
+TEST(Legend, CellGroupListsItsHeadingAndSixItemsExceptOnPaper) {
+    test::PlotFixture f;
+    for (int k = 0; k <= 6; ++k)
+        f.render.SeriesOn.set(3, k, 1);
+    EXPECT_EQ(DrawLegend(f.legend, f.in), 7);
+    const auto e = entries(f.legend);
+    ASSERT_EQ(e.size(), 7u);
+    EXPECT_EQ(e[5].text, "TBC");
+    EXPECT_EQ(e[6].text, "GBC");
+    EXPECT_EQ(e[6].y, 1400);
+
+    f.render.Printing = true;
+    RecordingSurface paper(1000, 4000);
+    EXPECT_EQ(DrawLegend(paper, f.in), 0);
+    EXPECT_TRUE(paper.segments().empty());
+}
+
+TEST(Legend, NothingWithOnlyASubSeriesOn) {
+    test::PlotFixture f;
+    f.render.SeriesOn.set(0, 1, 1);
+    EXPECT_EQ(DrawLegend(f.legend, f.in), 0);
+    EXPECT_EQ(f.legend.count(SurfaceCall::Op::Clear), 1);
+}
+
+} // namespace
+} // namespace osk

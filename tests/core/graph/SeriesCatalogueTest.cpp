@@ -1,0 +1,88 @@
+#include "graph/SeriesCatalogue.h"
+#include "graph/ProductSystem.h"
+
+#include "support/MemorySettingsStore.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace osk {
+namespace {
+
+TEST(SeriesCatalogue, EntriesAgreeWithTheColumnSlotsAndSelectionIndex) {
+    std::set<int> headings;
+    int drawn = 0;
+    for (const SeriesEntry& e : kSeriesCatalogue) {
+        EXPECT_EQ(e.seriesOnIndex, seriesOnIndex(e.group, e.item));
+        if (e.item == 0)
+            headings.insert(e.group);
+        if (!e.draws())
+            continue;
+        ++drawn;
+        EXPECT_EQ(e.slot, SlotForColumn(e.column)) << "column " << e.column;
+        EXPECT_TRUE(e.factor == 1 || e.factor == 10);
+    }
+    EXPECT_EQ(drawn, 19);
+    EXPECT_EQ(headings.size(), 4u);
+}
+
+TEST(SeriesCatalogue, SlotsOfEveryColumn) {
+    const std::pair<int, int> expected[] = {
+        {10, 1},  {15, 3},  {18, 5},  {22, 7},  {7, 9},   {6, 11},  {8, 13},  {20, 15},
+        {12, 17}, {11, 19}, {13, 21}, {21, 23}, {16, 25}, {17, 27}, {19, 29}, {23, 33},
+        {24, 35}, {25, 37}, {26, 39}, {29, 41}, {30, 41}, {5, 41},  {0, 41},  {-1, 41}};
+    for (const auto& [column, slot] : expected)
+        EXPECT_EQ(SlotForColumn(column), slot) << "column " << column;
+}
+
+TEST(SeriesCatalogue, SubSeriesNeedTheirGroupAndCellsStayOffPaper) {
+    SeriesSelection on;
+    const SeriesEntry& productHigh = kSeriesCatalogue[1];
+    const SeriesEntry& cellNull = kSeriesCatalogue[14];
+    on.set(0, 1, 1);
+    EXPECT_FALSE(SeriesSelected(productHigh, on, false));
+    on.set(0, 0, 1);
+    EXPECT_TRUE(SeriesSelected(productHigh, on, false));
+    on.set(3, 0, 1);
+    on.set(3, 1, 1);
+    EXPECT_TRUE(SeriesSelected(cellNull, on, false));
+    EXPECT_FALSE(SeriesSelected(cellNull, on, true));
+    EXPECT_TRUE(SeriesSelected(productHigh, on, true));
+}
+
+TEST(ProductSystem, ReadsTheStoreAtEveryCall) {
+    test::MemorySettingsStore store;
+    const std::pair<const char*, int16_t> cases[] = {
+        {"Chloor", 74}, {"Peroxide", 17}, {"Tarvox", 75}, {"chloor", 0}, {"", 0}, {"Chloor ", 0}};
+    for (const auto& [value, index] : cases) {
+        store.RegWrite(settings::kSystem, value);
+        EXPECT_EQ(ProductTextIndex(store), index) << value;
+    }
+}
+
+TEST(SeriesCatalogue, LegendTextsOfHeadingsAndSubSeries) {
+    Texts texts;
+    texts.set(74, "Free Chlorine");
+    texts.set(17, "Peroxide");
+    texts.set(22, "PH");
+    texts.set(23, "Flow");
+    texts.set(82, "m3/h");
+    texts.set(26, "Cell");
+    texts.set(19, "High alarm");
+    const auto& c = kSeriesCatalogue;
+    EXPECT_EQ(LegendText(c[0], texts, 74), "Free Chlorine mg/L (/100)");
+    EXPECT_EQ(LegendText(c[0], texts, 17), "Peroxide ppm");
+    EXPECT_EQ(LegendText(c[0], texts, 0), " ppm");
+    EXPECT_EQ(LegendText(c[5], texts, 74), "PH (/10)");
+    EXPECT_EQ(LegendText(c[10], texts, 74), "Flow m3/h");
+    EXPECT_EQ(LegendText(c[13], texts, 74), "Cell");
+    EXPECT_EQ(LegendText(c[6], texts, 74), "High alarm");
+    EXPECT_EQ(LegendText(c[18], texts, 74), "TBC");
+    EXPECT_EQ(LegendText(c[19], texts, 74), "GBC");
+    EXPECT_EQ(GroupCaption(0, texts, 17), "Peroxide");
+    EXPECT_EQ(GroupCaption(4, texts, 17), "");
+}
+
+} // namespace
+} // namespace osk
