@@ -1,0 +1,189 @@
+#include "graph/Readout.h"
+
+#include "common/Format.h"
+#include "common/Text.h"
+
+#include <algorithm>
+#include <limits>
+#include <string_view>
+
+namespace osk {
+
+namespace {
+
+inline constexpr int kHitDistance = 5; // pixels, exclusive
+inline constexpr int kFirstSeriesSlot = 1;
+inline constexpr int kLastSeriesSlot = 37;
+
+inline constexpr int16_t kTextName = 53;
+inline constexpr int16_t kTextTime = 54;
+inline constexpr int16_t kTextValue = 55;
+inline constexpr int16_t kTextDate = 79;
+
+inline constexpr int16_t kTextProductName = 17;
+inline constexpr int16_t kTextPh = 22;
+inline constexpr int16_t kTextFlow = 23;
+inline constexpr int16_t kTextCell = 26;
+inline constexpr int16_t kTextLowAlarm = 18;
+inline constexpr int16_t kTextHighAlarm = 19;
+inline constexpr int16_t kTextSetpoint = 20;
+inline constexpr int16_t kTextPump = 21;
+inline constexpr int16_t kTextDosingStop = 24;
+inline constexpr int16_t kTextActive = 27;
+inline constexpr int16_t kTextNull = 28;
+inline constexpr int16_t kTextRinse = 29;
+inline constexpr int16_t kTextEmpty = 30;
+inline constexpr int16_t kTextCirculation = 31;
+
+inline constexpr int kDateLength = 10;
+
+bool near(int32_t point, int cursor) {
+    const int64_t p = point;
+    const int64_t c = cursor;
+    return c - kHitDistance < p && p < c + kHitDistance;
+}
+
+// Characters, not bytes: a translated name may hold letters outside ASCII.
+int64_t characterCount(std::string_view s) {
+    return std::count_if(s.begin(), s.end(),
+                         [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+}
+
+int64_t widthOf(std::string_view line) {
+    return kReadoutPixelsPerChar * characterCount(line);
+}
+
+int clampToInt(int64_t v) {
+    return static_cast<int>(
+        std::clamp<int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+// The clock part of a record time, from the first space on; the whole text without a space.
+std::string_view timePart(std::string_view recordTime) {
+    const size_t space = recordTime.find(' ');
+    return space == std::string_view::npos ? recordTime : recordTime.substr(space);
+}
+
+} // namespace
+
+std::optional<PlotHit> FindPlotPoint(const PlotPointTable& points, int32_t viewEndRecord, int x,
+                                     int y) {
+    // The redraw sizes the table for its own window; never look past it.
+    const int64_t lastRow =
+        std::min<int64_t>(static_cast<int64_t>(viewEndRecord) + 1, points.rows() - 1);
+    for (int s = kFirstSeriesSlot; s <= kLastSeriesSlot; s += 2) {
+        for (int64_t k = 0; k <= lastRow; ++k) {
+            const auto row = static_cast<int32_t>(k);
+            if (near(points.at(row, 0), x) && near(points.at(row, s), y)) {
+                if (row == 0)
+                    return std::nullopt;
+                return PlotHit{row, s};
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<ReadoutName> ReadoutNameForColumn(int column, int16_t productTextIndex) {
+    switch (column) {
+    case 6:
+        return ReadoutName{kTextProductName, kTextHighAlarm};
+    case 7:
+        return ReadoutName{kTextProductName, kTextLowAlarm};
+    case 8:
+        return ReadoutName{kTextProductName, kTextSetpoint};
+    case 10:
+        return ReadoutName{productTextIndex, std::nullopt};
+    case 11:
+        return ReadoutName{kTextPh, kTextHighAlarm};
+    case 12:
+        return ReadoutName{kTextPh, kTextLowAlarm};
+    case 13:
+        return ReadoutName{kTextPh, kTextSetpoint};
+    case 15:
+        return ReadoutName{kTextPh, std::nullopt};
+    case 16:
+        return ReadoutName{kTextFlow, kTextLowAlarm};
+    case 17:
+        return ReadoutName{kTextFlow, kTextDosingStop};
+    case 18:
+        return ReadoutName{kTextFlow, std::nullopt};
+    case 19:
+        return ReadoutName{kTextFlow, kTextCirculation};
+    case 20:
+        return ReadoutName{kTextProductName, kTextPump};
+    case 21:
+        return ReadoutName{kTextPh, kTextPump};
+    case 22:
+        return ReadoutName{kTextCell, kTextActive};
+    case 23:
+        return ReadoutName{kTextCell, kTextNull};
+    case 24:
+        return ReadoutName{kTextCell, kTextRinse};
+    case 25:
+        return ReadoutName{kTextCell, kTextEmpty};
+    default:
+        return std::nullopt;
+    }
+}
+
+ReadoutResult ShowReadout(const RecordTable& table, const PlotPointTable& points,
+                          const Texts& texts, const ReadoutRequest& request) {
+    ReadoutResult result;
+    if (!table.FileLoaded)
+        return result;
+
+    const std::optional<PlotHit> hit =
+        FindPlotPoint(points, table.ViewEndRecord, request.x, request.y);
+    if (!hit) {
+        result.outcome = ReadoutOutcome::Miss;
+        return result;
+    }
+    result.hit = *hit;
+    result.column = points.at(hit->row, hit->slot + 1);
+    const std::optional<ReadoutName> name =
+        ReadoutNameForColumn(result.column, request.productTextIndex);
+    // The point table may describe rows the record table does not have (a damaged redraw);
+    // such a point is not described rather than read out of bounds.
+    if (!name || !RecordTable::validRow(hit->row) || result.column < 0 ||
+        result.column >= kRecordColumns) {
+        result.outcome = ReadoutOutcome::NoEntry;
+        return result;
+    }
+
+    std::string nameLine = texts[kTextName] + " = " + texts[name->nameText];
+    if (name->stateText)
+        nameLine += " : " + texts[*name->stateText];
+    const std::string& recordTime = table.RecordTime[static_cast<size_t>(hit->row)];
+    const std::string timeLine = texts[kTextTime] + " = " + std::string(timePart(recordTime));
+    const std::string dateLine =
+        texts[kTextDate] + " = " + std::string(left(recordTime, kDateLength));
+    const std::string valueLine =
+        texts[kTextValue] + " = " +
+        formatGeneral(table.RecordValue(hit->row, result.column), request.decimalSeparator);
+
+    const int64_t nameWidth = widthOf(trimBlanks(nameLine));
+    const int64_t timeWidth = widthOf(trimBlanks(timeLine));
+    int64_t width = nameWidth > timeWidth ? nameWidth : timeWidth;
+    // The comparison is on the trimmed date line, the width taken from the whole of it.
+    if (widthOf(trimBlanks(dateLine)) > width)
+        width = widthOf(dateLine);
+
+    result.text = nameLine + "\r\n" + timeLine + "\r\n" + dateLine + "\r\n" + valueLine;
+    result.width = clampToInt(width);
+
+    int64_t popupLeft = request.x;
+    int64_t popupTop = request.y;
+    if (popupLeft + width > request.graphOuterWidth)
+        popupLeft = static_cast<int64_t>(request.x) - width;
+    if (popupTop + request.popupHeight > request.graphInnerHeight)
+        popupTop = static_cast<int64_t>(request.y) - request.popupHeight;
+    result.left = clampToInt(popupLeft);
+    result.top = clampToInt(popupTop);
+
+    result.outcome = ReadoutOutcome::Show;
+    result.recordsCaption = "record nr. " + std::to_string(hit->row);
+    return result;
+}
+
+} // namespace osk
