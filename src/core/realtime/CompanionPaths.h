@@ -1,0 +1,16 @@
+// Where the companion program's files lie: names joined to its data folder.
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace osk {
+
+inline constexpr std::string_view kRealtimeFileName = "Realtime.csv";
+inline constexpr std::string_view kCompanionExeName = "oskremote.exe";
+
+// name in the data folder, joined with the platform's separator. An empty folder puts the
+// name at the root ("/Realtime.csv"), the way the companion's own paths are written.
+std::filesystem::path CompanionFile(std::string_view dataDir, std::string_view name);
+
+} // namespace osk

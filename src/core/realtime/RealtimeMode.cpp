@@ -1,0 +1,219 @@
+#include "realtime/RealtimeMode.h"
+
+#include "common/Text.h"
+#include "logdata/FileReader.h"
+#include "realtime/CompanionPaths.h"
+
+#include <exception>
+
+namespace osk {
+
+namespace {
+
+inline constexpr int kTextRealtimeNotFound = 32;
+inline constexpr int kTextNoFileLoaded = 35;
+inline constexpr int kTextProgramTitle = 40;
+inline constexpr int kTextCommunicationError = 46;
+inline constexpr int kTextRealTime = 52;
+inline constexpr int kTextSelectCompanion = 63;
+inline constexpr int kTextNoFileSelected = 64;
+inline constexpr int kTextCompanionNotFound = 65;
+inline constexpr int kTextSelectAnotherLocation = 66;
+inline constexpr int kTextRealtimeNotOpened = 67;
+inline constexpr int kTextWarning = 68;
+
+inline constexpr const char* kApplicationTitle = ""; // the dialogs show the application title
+
+// The companion's executable, as the user may choose it in any letter case.
+inline constexpr std::string_view kCompanionExe = "OSKRemote.exe";
+inline constexpr const char* kCompanionFilter = "EXE Files (*.exe)|*.exe";
+// The chooser is asked for the second filter although the list has one: the window's chooser
+// falls back to the first.
+inline constexpr int kCompanionFilterIndex = 2;
+// Written for the companion when its files lie at the root and no data folder is known. This is
+// the companion's own default location, not a path of this machine.
+inline constexpr const char* kDefaultRealtimeValue = "C:\\Program Files\\OSKRemote\\Realtime.csv";
+
+// The seconds of each minute at which the real-time file is read again.
+inline constexpr int kRefreshSecondA = 1;
+inline constexpr int kRefreshSecondB = 31;
+
+} // namespace
+
+std::string RealtimeMode::onCaption() const {
+    return texts_[kTextProgramTitle] + "  " + texts_[kTextRealTime];
+}
+
+std::string RealtimeMode::offCaption() const {
+    return texts_[kTextProgramTitle] + "  " + texts_[kTextNoFileLoaded];
+}
+
+void RealtimeMode::mnuONClick() {
+    table_.RealtimeOn = false;
+    DoRealtime();
+}
+
+void RealtimeMode::mnuOFFClick() {
+    table_.RealtimeOn = true;
+    DoRealtime();
+}
+
+void RealtimeMode::DoRealtime() {
+    // No refresh may start while a question or the chooser of the set-up is open.
+    host_.stopTimer();
+    Step step = table_.RealtimeOn ? Step::SwitchOff : Step::FindFolder;
+    // Every turn that comes back to Locate or Switch on has asked the user something, so the
+    // loop ends as soon as the user cancels or says No.
+    while (step != Step::Done) {
+        try {
+            step = runStep(step);
+        } catch (const std::exception&) {
+            // Whatever went wrong while setting up leaves the mode off; a failure while switching
+            // off or restarting the timer ends the set-up where it is.
+            step = (step == Step::SwitchOff || step == Step::End) ? Step::Done : Step::SwitchOff;
+        }
+    }
+}
+
+RealtimeMode::Step RealtimeMode::runStep(Step step) {
+    switch (step) {
+    case Step::FindFolder:
+        return findFolder();
+    case Step::SwitchOn:
+        return switchOn();
+    case Step::Locate:
+        return locate();
+    case Step::GiveUp:
+    case Step::SwitchOff:
+        showOff();
+        return Step::End;
+    case Step::End:
+        host_.startTimer();
+        return Step::Done;
+    case Step::Done:
+        break;
+    }
+    return Step::Done;
+}
+
+RealtimeMode::Step RealtimeMode::findFolder() {
+    const std::string dataDir = settings_.RegRead(settings::kDataDir);
+    // "-1" is what the companion stores when the user asked it for another folder.
+    if (dataDir == "-1")
+        return Step::Locate;
+    if (!dataDir.empty())
+        return Step::SwitchOn;
+    if (host_.fileExists(CompanionFile(dataDir, kRealtimeFileName).string()) ||
+        host_.fileExists(CompanionFile(dataDir, kCompanionExeName).string())) {
+        settings_.RegWrite(settings::kRealtime, kDefaultRealtimeValue);
+        return Step::SwitchOn;
+    }
+    return Step::Locate;
+}
+
+RealtimeMode::Step RealtimeMode::switchOn() {
+    table_.RealtimeOn = true;
+    host_.setRealtimeChecks(true);
+    host_.setOpenFileEnabled(false);
+    host_.setWindowCaption(onCaption());
+    const std::string dataDir = settings_.RegRead(settings::kDataDir);
+    if (host_.fileExists(CompanionFile(dataDir, kRealtimeFileName).string()))
+        return Step::End;
+    const std::string question = texts_[kTextRealtimeNotFound] + " " +
+                                 texts_[kTextSelectAnotherLocation] + " " + texts_[kTextWarning];
+    if (dialogs_.askYesNo(question, kApplicationTitle)) {
+        settings_.RegWrite(settings::kRealtime, "");
+        return Step::Locate;
+    }
+    return Step::GiveUp;
+}
+
+RealtimeMode::Step RealtimeMode::locate() {
+    dialogs_.message(texts_[kTextSelectCompanion], MessageIcon::None, kApplicationTitle);
+    OpenFileRequest request;
+    request.initialFolder = settings_.RegRead(settings::kDataDir);
+    request.filter = kCompanionFilter;
+    request.selectedFilter = kCompanionFilterIndex;
+    const std::optional<std::string> chosen = dialogs_.chooseOpenFile(request);
+    if (!chosen)
+        return Step::SwitchOff;
+
+    if (chosen->empty()) {
+        if (dialogs_.askYesNo(texts_[kTextNoFileSelected] + " " + texts_[kTextWarning],
+                              texts_[kTextProgramTitle]))
+            return Step::Locate;
+        // The user declined: the mode stays off and the timer stays stopped.
+        showOff();
+        return Step::Done;
+    }
+    if (containsIgnoreCase(*chosen, kCompanionExe)) {
+        // The companion keeps its real-time file beside its executable.
+        const long folderLength =
+            static_cast<long>(chosen->size()) - static_cast<long>(kCompanionExe.size());
+        settings_.RegWrite(settings::kRealtime, std::string(left(*chosen, folderLength)) +
+                                                    std::string(kRealtimeFileName));
+        return Step::SwitchOn;
+    }
+    dialogs_.message(texts_[kTextCompanionNotFound], MessageIcon::None, kApplicationTitle);
+    return Step::Locate;
+}
+
+void RealtimeMode::showOff() {
+    table_.RealtimeOn = false;
+    host_.setRealtimeChecks(false);
+    host_.setOpenFileEnabled(true);
+    // The last graph stays on screen; only the caption says that nothing is followed any more.
+    host_.setWindowCaption(offCaption());
+}
+
+void RealtimeMode::Timer1Tick() {
+    if (!table_.RealtimeOn)
+        return;
+    const int second = clock_.currentSecond();
+    if (second != kRefreshSecondA && second != kRefreshSecondB)
+        return;
+    refresh();
+}
+
+void RealtimeMode::refresh() {
+    const std::string dataDir = settings_.RegRead(settings::kDataDir);
+    if (dataDir != "-1" && !dataDir.empty()) {
+        // The companion may be writing its last line right now: such a line waits for the next
+        // refresh. Earlier contents of the table are read over, not cleared.
+        ParseOptions options;
+        options.dropUnterminatedLastLine = true;
+        try {
+            FileReader(table_, texts_, dialogs_, settings_, host_, options)
+                .readFile(CompanionFile(dataDir, kRealtimeFileName).string());
+        } catch (const std::exception&) {
+            table_.FileLoaded = false;
+        }
+    } else {
+        table_.FileLoaded = false;
+    }
+
+    if (table_.FileLoaded) {
+        host_.InitAfterLoad();
+        host_.EnableDataControls(true);
+        host_.ShowNewest();
+        host_.redrawAfterRefresh();
+    } else {
+        countFailure();
+    }
+}
+
+void RealtimeMode::countFailure() {
+    ++failCount_;
+    if (failCount_ < kRealtimeFailLimit)
+        return;
+    dialogs_.message(texts_[kTextCommunicationError], MessageIcon::Critical, kApplicationTitle);
+    failCount_ = 0;
+    if (dialogs_.askYesNo(texts_[kTextRealtimeNotOpened] + " " + texts_[kTextWarning],
+                          kApplicationTitle))
+        settings_.RegWrite(settings::kRealtime, "");
+    // The mode is on, so this switches it off.
+    DoRealtime();
+    host_.EnableDataControls(false);
+}
+
+} // namespace osk
