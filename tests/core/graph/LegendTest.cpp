@@ -42,19 +42,16 @@ TEST(Legend, HeadingsThenIndentedSubSeries) {
     f.render.SeriesOn.set(2, 1, 1); // its group is off
     EXPECT_EQ(DrawLegend(f.legend, f.in), 4);
     const auto e = entries(f.legend);
+    const Entry expected[] = {{10, 200, "Free Chlorine mg/L (/100)"},
+                              {120, 400, "High alarm"},
+                              {120, 600, "Setpoint"},
+                              {10, 800, "PH (/10)"}};
     ASSERT_EQ(e.size(), 4u);
-    EXPECT_EQ(e[0].x, 10);
-    EXPECT_EQ(e[0].y, 200);
-    EXPECT_EQ(e[0].text, "Free Chlorine mg/L (/100)");
-    EXPECT_EQ(e[1].x, 120);
-    EXPECT_EQ(e[1].y, 400);
-    EXPECT_EQ(e[1].text, "High alarm");
-    EXPECT_EQ(e[2].x, 120);
-    EXPECT_EQ(e[2].y, 600);
-    EXPECT_EQ(e[2].text, "Setpoint");
-    EXPECT_EQ(e[3].x, 10);
-    EXPECT_EQ(e[3].y, 800);
-    EXPECT_EQ(e[3].text, "PH (/10)");
+    for (size_t i = 0; i < e.size(); ++i) {
+        EXPECT_EQ(e[i].x, expected[i].x) << i;
+        EXPECT_EQ(e[i].y, expected[i].y) << i;
+        EXPECT_EQ(e[i].text, expected[i].text) << i;
+    }
 }
 
 TEST(Legend, CellGroupListsItsHeadingAndSixItemsExceptOnPaper) {

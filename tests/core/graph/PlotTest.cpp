@@ -56,15 +56,13 @@ INSTANTIATE_TEST_SUITE_P(
                       YCase{-30, 102}, // below the minimum
                       YCase{150, -50}, // above the maximum: not limited
                       YCase{49.5, 50}, // halves to the even neighbour
-                      YCase{1e308, INT_MIN}, YCase{INFINITY, INT_MIN}));
+                      YCase{1e308, INT_MIN}, YCase{INFINITY, INT_MIN}, YCase{-1e308, 102}));
 
-TEST_F(Plot, PhIsDrawnTenTimesItsSizeAndHugeValuesDoNotOverflow) {
+TEST_F(Plot, PhIsDrawnTenTimesItsSize) {
     f.render.SeriesOn.set(1, 0, 1);
     f.fillColumn(15, 7.2);
-    f.records->RecordValue(3, 15) = 1e308; // times ten is infinite
     redraw();
     EXPECT_EQ(f.render.PlotPoints.at(50, 3), 100 - 72);
-    EXPECT_EQ(f.render.PlotPoints.at(3, 3), INT_MIN);
 }
 
 TEST_F(Plot, NewestPointLeavesTheRestOfTheHourOnlyAtTheNewestEnd) {
@@ -173,13 +171,6 @@ TEST_F(Plot, RedrawClearsFirstAndRepairsAnUnsetWindow) {
     EXPECT_EQ(f.legend.calls().front().op, SurfaceCall::Op::Clear);
     EXPECT_EQ(f.view.GridStepPixelsY, 20);
     EXPECT_EQ(f.render.PlotPoints.at(49, 0), 180);
-}
-
-TEST_F(Plot, BindPlotTargetsTheSurfaceAndDrawsItsGrid) {
-    BindPlot(f.in, f.plot, 20);
-    EXPECT_EQ(f.render.PlotTarget, &f.plot);
-    EXPECT_EQ(f.view.GridStepPixelsY, 20);
-    EXPECT_FALSE(f.plot.segments().empty());
 }
 
 struct StyleCase {

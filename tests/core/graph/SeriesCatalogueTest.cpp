@@ -27,15 +27,6 @@ TEST(SeriesCatalogue, EntriesAgreeWithTheColumnSlotsAndSelectionIndex) {
     EXPECT_EQ(headings.size(), 4u);
 }
 
-TEST(SeriesCatalogue, SlotsOfEveryColumn) {
-    const std::pair<int, int> expected[] = {
-        {10, 1},  {15, 3},  {18, 5},  {22, 7},  {7, 9},   {6, 11},  {8, 13},  {20, 15},
-        {12, 17}, {11, 19}, {13, 21}, {21, 23}, {16, 25}, {17, 27}, {19, 29}, {23, 33},
-        {24, 35}, {25, 37}, {26, 39}, {29, 41}, {30, 41}, {5, 41},  {0, 41},  {-1, 41}};
-    for (const auto& [column, slot] : expected)
-        EXPECT_EQ(SlotForColumn(column), slot) << "column " << column;
-}
-
 TEST(SeriesCatalogue, SubSeriesNeedTheirGroupAndCellsStayOffPaper) {
     SeriesSelection on;
     const SeriesEntry& productHigh = kSeriesCatalogue[1];
