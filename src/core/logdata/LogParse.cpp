@@ -52,11 +52,12 @@ public:
         pos_ = terminated ? end + 1 : end;
         if (terminated && text_[end] == '\r' && pos_ < text_.size() && text_[pos_] == '\n')
             ++pos_;
+        ++lines_;
         return true;
     }
 
+    // 1-based number of the line returned last.
     int64_t lineNumber() const { return lines_; }
-    void countLine() { ++lines_; }
 
 private:
     std::string_view text_;
@@ -181,7 +182,6 @@ ParseResult parseLog(std::string_view content, RecordTable& table, const ParseOp
     std::string_view line;
     bool terminated = false;
     lines.next(line, terminated); // content is not empty, so there is a first line
-    lines.countLine();
     if (left(line, kHeaderWordWindow).find(kHeaderWord) == std::string_view::npos) {
         result.outcome = ParseOutcome::BadHeader;
         return result;
@@ -195,7 +195,6 @@ ParseResult parseLog(std::string_view content, RecordTable& table, const ParseOp
 
     RepeatedFields numbers(content);
     while (table.RecordCount < kMaxRecords && lines.next(line, terminated)) {
-        lines.countLine();
         if (!terminated && options.dropUnterminatedLastLine)
             break;
         const int32_t r = ++table.RecordCount;
