@@ -1,0 +1,163 @@
+// osk-companion-sim: a stand-in for the companion monitoring program, for demonstrations and
+// tests. It fills a data folder with a few days of logs, tells the graph program where that
+// folder is, and keeps "Realtime.csv" growing by one record per interval.
+#include "DemoFolder.h"
+#include "StopSignal.h"
+
+#include "app/QtSettingsStore.h"
+#include "common/SettingsStore.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <charconv>
+#include <chrono>
+#include <cstdint>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <thread>
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: osk-companion-sim --data-dir DIR [options]\n"
+    "  --data-dir DIR     the companion's data folder (created): logs in DIR/Data, and\n"
+    "                     DIR/Realtime.csv\n"
+    "  --interval-ms N    one more real-time record every N ms (default 10000)\n"
+    "  --records N        records in Realtime.csv at the start (default 1000)\n"
+    "  --count N          stop after N appended records (default: run until stopped)\n"
+    "  --no-settings      do not store DIR as the companion's DataDir setting\n";
+
+constexpr int kDays = 3;
+constexpr int64_t kMaxInterval = 3'600'000;
+constexpr int64_t kMaxRecords = 1'000'000;
+constexpr int64_t kMaxCount = 1'000'000'000;
+// The pause inside a record line: short, but long enough for a reader to meet it.
+constexpr std::chrono::milliseconds kLongestPause{100};
+
+struct Options {
+    std::filesystem::path dataDir;
+    std::chrono::milliseconds interval{10000};
+    int64_t records = 1000;
+    std::optional<int64_t> count;
+    bool writeSettings = true;
+};
+
+std::optional<int64_t> parseNumber(std::string_view text, int64_t lo, int64_t hi) {
+    int64_t v = 0;
+    const auto res = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (res.ec != std::errc() || res.ptr != text.data() + text.size() || v < lo || v > hi)
+        return std::nullopt;
+    return v;
+}
+
+int fail(const std::string& message) {
+    std::cerr << "osk-companion-sim: " << message << "\n" << kUsage;
+    return 2;
+}
+
+// nullopt and a message on standard error for a bad command line.
+std::optional<Options> parseArguments(int argc, char** argv, bool& help) {
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        const auto value = [&]() -> std::optional<std::string_view> {
+            if (i + 1 >= argc)
+                return std::nullopt;
+            return std::string_view(argv[++i]);
+        };
+        const auto number = [&](int64_t lo, int64_t hi) -> std::optional<int64_t> {
+            const auto v = value();
+            return v ? parseNumber(*v, lo, hi) : std::nullopt;
+        };
+        if (arg == "--help" || arg == "-h") {
+            help = true;
+            return options;
+        } else if (arg == "--data-dir") {
+            const auto v = value();
+            if (!v || v->empty()) {
+                fail("--data-dir needs a folder");
+                return std::nullopt;
+            }
+            options.dataDir = std::filesystem::path(*v);
+        } else if (arg == "--interval-ms") {
+            const auto v = number(1, kMaxInterval);
+            if (!v) {
+                fail("--interval-ms needs a whole number from 1 to 3600000");
+                return std::nullopt;
+            }
+            options.interval = std::chrono::milliseconds(*v);
+        } else if (arg == "--records" || arg == "--count") {
+            const auto v = arg == "--records" ? number(0, kMaxRecords) : number(0, kMaxCount);
+            if (!v) {
+                fail(std::string(arg) + " needs a whole number from 0 to " +
+                     std::to_string(arg == "--records" ? kMaxRecords : kMaxCount));
+                return std::nullopt;
+            }
+            if (arg == "--records")
+                options.records = *v;
+            else
+                options.count = *v;
+        } else if (arg == "--no-settings") {
+            options.writeSettings = false;
+        } else {
+            fail("unknown option " + std::string(arg));
+            return std::nullopt;
+        }
+    }
+    if (options.dataDir.empty()) {
+        fail("--data-dir is required");
+        return std::nullopt;
+    }
+    return options;
+}
+
+int run(const Options& options, osk::companionsim::StopSignal& stop) {
+    using namespace osk::companionsim;
+    std::filesystem::create_directories(options.dataDir / "Data");
+    const std::filesystem::path dataDir = std::filesystem::canonical(options.dataDir);
+    const int64_t now = localNowSeconds();
+    writeDailyLogs(dataDir / "Data", now, kDays);
+    RealtimeFile realtime(dataDir / "Realtime.csv", options.records, now);
+
+    if (options.writeSettings)
+        osk::QtSettingsStore().RegWrite(osk::settings::kDataDir, dataDir.string());
+    // One line for whoever started us: from here on the folder is complete.
+    std::cout << "osk-companion-sim: data folder " << dataDir.string() << std::endl;
+
+    const auto pause = std::min(kLongestPause, options.interval / 4);
+    const auto pauseInLine = [pause] { std::this_thread::sleep_for(pause); };
+    for (int64_t appended = 0; !options.count || appended < *options.count; ++appended) {
+        if (stop.waitFor(options.interval - pause))
+            break;
+        realtime.appendRecord(pauseInLine);
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Before anything else, so that every thread leaves the stop signals to the wait.
+    osk::companionsim::StopSignal stop;
+    bool help = false;
+    const std::optional<Options> options = parseArguments(argc, argv, help);
+    if (help) {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (!options)
+        return 2;
+    // The settings store is QSettings, which wants an application object.
+    QCoreApplication app(argc, argv);
+    try {
+        return run(*options, stop);
+    } catch (const std::exception& e) {
+        std::cerr << "osk-companion-sim: " << e.what() << "\n";
+        return 1;
+    }
+}
