@@ -1,0 +1,14 @@
+// The program's title and version as the About box, the message boxes and the window show them.
+#pragma once
+
+#include <string>
+
+namespace osk {
+
+// The title of the program, also the title of message boxes that name no title of their own.
+inline constexpr const char* kProgramTitle = "OSK Graphs";
+
+// "major.minor.revision" of this build, each number without leading zeros.
+std::string programVersionText();
+
+} // namespace osk

@@ -1,0 +1,83 @@
+#include "app/QtDialogs.h"
+
+#include "about/ProgramInfo.h"
+#include "app/DialogFilters.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace osk {
+
+namespace {
+
+QString boxTitle(const std::string& title) {
+    return QString::fromStdString(title.empty() ? std::string(kProgramTitle) : title);
+}
+
+QMessageBox::Icon boxIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Texts come from language and log files: never let them be read as markup.
+void plainText(QMessageBox& box, const std::string& text) {
+    box.setTextFormat(Qt::PlainText);
+    box.setText(QString::fromStdString(text));
+}
+
+} // namespace
+
+void QtDialogs::message(const std::string& text, MessageIcon icon, const std::string& title) {
+    QMessageBox box(boxIcon(icon), boxTitle(title), QString(), QMessageBox::Ok, parent_);
+    plainText(box, text);
+    box.exec();
+}
+
+bool QtDialogs::askYesNo(const std::string& text, const std::string& title) {
+    QMessageBox box(QMessageBox::NoIcon, boxTitle(title), QString(),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    plainText(box, text);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtDialogs::chooseOpenFile(const OpenFileRequest& request) {
+    QFileDialog dialog(parent_, QString::fromStdString(request.title),
+                       QString::fromStdString(request.initialFolder));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setOption(QFileDialog::ReadOnly, true);
+    const QStringList filters = toNameFilters(QString::fromStdString(request.filter));
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        const int position =
+            selectedFilterPosition(request.selectedFilter, static_cast<int>(filters.size()));
+        dialog.selectNameFilter(filters[position]);
+    }
+    if (!request.rememberedPath.empty())
+        dialog.selectFile(QString::fromStdString(request.rememberedPath));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? std::string() : chosen.front().toStdString();
+}
+
+std::optional<int> QtDialogs::choosePrint() {
+    QPrinter printer;
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPrintDialog dialog(&printer, parent_);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return printer.copyCount();
+}
+
+} // namespace osk

@@ -1,0 +1,23 @@
+// Program colours (24-bit RGB, red in the low byte) on Qt widgets.
+#pragma once
+
+#include "graph/Colour.h"
+
+#include <QColor>
+#include <QWidget>
+
+namespace osk {
+
+inline QColor toQColor(Colour c) {
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}
+
+// Fills the widget's background with colour.
+inline void setBackColour(QWidget& widget, Colour colour) {
+    QPalette p = widget.palette();
+    p.setColor(QPalette::Window, toQColor(colour));
+    widget.setPalette(p);
+    widget.setAutoFillBackground(true);
+}
+
+} // namespace osk

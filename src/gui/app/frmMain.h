@@ -1,0 +1,87 @@
+// The main window: the plot with its legend, labels and control panel, the menus, and the
+// start-up load. Its behaviour is split over one controller per subsystem; the window composes
+// them and offers them the shared operations.
+#pragma once
+
+#include "app/MainWindowControls.h"
+#include "app/SettingsController.h"
+#include "app/WindowAxes.h"
+#include "app/WindowOperations.h"
+#include "app/WindowPlot.h"
+#include "graph/ProductSystemMenu.h"
+#include "lang/LanguageContext.h"
+#include "lang/TextsController.h"
+#include "view/LayoutController.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+namespace osk {
+
+class frmAbout;
+struct ProgramServices;
+struct ProgramState;
+
+class frmMain : public QMainWindow, public LanguageHost, public WindowOperations {
+    Q_OBJECT
+public:
+    // Builds the window hidden, with its controls at their design positions and Timer1 ticking.
+    frmMain(ProgramState& state, ProgramServices& services);
+    ~frmMain() override;
+
+    // The load: settings into the menus, the texts, the initial sizes and selections, the
+    // no-log state. A step that fails brings the default settings; the load goes on after it.
+    void Form_Load();
+
+    const MainWindowControls& controls() const { return c_; }
+
+    // The About box, loaded hidden on first use; it stays loaded until the program ends.
+    frmAbout& aboutBox();
+    // mnuAbout and Image1: the About box, modal.
+    void showAbout();
+    // mnuExit: releases the plot and closes the window, which ends the program.
+    void mnuExit_Click();
+
+    // LanguageHost
+    void ApplyTexts() override;
+    void checkEnglishMenu() override;
+
+    // WindowOperations
+    void EnableDataControls(bool enabled) override;
+    void BuildTimeAxis(int plotWidth) override;
+    void BuildValueLabels(int labelHeight) override;
+    void requestRedraw() override;
+    void redrawNow(Surface& surface, bool& scrollFlag) override;
+    void setCaption(const std::string& text) override;
+    int plotOuterWidth() const override;
+    int plotOuterHeight() const override;
+    int plotInnerHeight() const override;
+
+    // The post-load steps and the move to the newest records come with the open command's
+    // controller, which defines them; the load reaches them only once a log can be loaded
+    // before the window (it cannot: the program takes no arguments).
+    void InitAfterLoad();
+    void ShowNewest();
+
+protected:
+    // The unload: releases the plot and closes the other windows (About box, print preview).
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void InitWindow();
+    void Timer1_Timer();
+    void connectCommands();
+
+    ProgramState& state_;
+    ProgramServices& services_;
+    MainWindowControls c_;
+    WindowPlot plot_;
+    WindowAxes axes_;
+    TextsController texts_;
+    ProductSystemMenu products_;
+    SettingsController settings_;
+    LayoutController layout_;
+    QPointer<frmAbout> about_;
+};
+
+} // namespace osk

@@ -1,0 +1,93 @@
+#include "gui/app/ProgramFixture.h"
+
+#include "about/frmAbout.h"
+#include "app/ClickableLabel.h"
+#include "lang/BuiltinTexts.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace osk::test {
+namespace {
+
+class AboutBoxTest : public ProgramFixture {
+protected:
+    QString label(const char* name) {
+        return window->aboutBox().findChild<QLabel*>(QString::fromLatin1(name))->text();
+    }
+    static QString version() {
+        return QStringLiteral("%1.%2.%3")
+            .arg(OSK_VERSION_MAJOR)
+            .arg(OSK_VERSION_MINOR)
+            .arg(OSK_VERSION_REVISION);
+    }
+    void clickImage1() {
+        auto* image = find<ClickableLabel>("Image1");
+        const QPointF at(5, 5);
+        QMouseEvent press(QEvent::MouseButtonPress, at, image->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, image->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(image, &press);
+        QApplication::sendEvent(image, &release);
+    }
+};
+
+TEST_F(AboutBoxTest, ShowsTitleVersionAndNoticeInTheChosenLanguage) {
+    installBothLanguages();
+    storeSettings("english.lng", "True", "Chloor");
+    startAfterDialog();
+    frmAbout& about = window->aboutBox();
+    EXPECT_FALSE(about.isVisible()); // loaded by the texts, not shown
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About OSK Graphs"));
+    EXPECT_EQ(label("lblTitle"), QStringLiteral("OSK Graphs"));
+    EXPECT_EQ(label("lblVersion"), QStringLiteral("Version: ") + version());
+    EXPECT_TRUE(label("lblDisclaimer").startsWith(QStringLiteral("OSK-Graphs and its")));
+
+    action("mnuNed")->trigger();
+    EXPECT_EQ(&window->aboutBox(), &about);
+    EXPECT_EQ(label("lblVersion"), QStringLiteral("Versie: ") + version());
+    EXPECT_TRUE(label("lblDisclaimer").startsWith(QStringLiteral("OSK-Graphs en de")));
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About OSK Graphs"));
+}
+
+TEST_F(AboutBoxTest, WithoutLanguageFilesShowsTheBuiltInNotice) {
+    storeSettings("english.lng", "True", "Chloor");
+    startAfterDialog();
+    // The language object has no 58th entry; the applied texts replace what it answered.
+    EXPECT_EQ(state.Lang->getText(58), "#####");
+    const auto builtin = BuiltinTexts();
+    const auto notice = std::find_if(builtin.begin(), builtin.end(),
+                                     [](const BuiltinText& t) { return t.number == 58; });
+    ASSERT_NE(notice, builtin.end());
+    EXPECT_EQ(label("lblDisclaimer"), QString::fromUtf8(notice->text));
+    EXPECT_EQ(label("lblVersion"), QStringLiteral("Version: ") + version());
+    EXPECT_EQ(dialogs.messages(),
+              std::vector<std::string>({"Using default language", "Using default language"}));
+}
+
+TEST_F(AboutBoxTest, OpensModallyFromMenuAndLogoAndStaysLoadedAfterOk) {
+    installBothLanguages();
+    storeSettings("english.lng", "True", "Chloor");
+    startAfterDialog();
+    frmAbout& about = window->aboutBox();
+    for (bool fromLogo : {false, true}) {
+        if (fromLogo)
+            clickImage1();
+        else
+            action("mnuAbout")->trigger();
+        ASSERT_TRUE(about.isVisible()) << fromLogo;
+        EXPECT_EQ(about.windowModality(), Qt::ApplicationModal);
+        about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        EXPECT_FALSE(about.isVisible());
+        EXPECT_EQ(&window->aboutBox(), &about);
+        EXPECT_EQ(label("lblTitle"), QStringLiteral("OSK Graphs"));
+    }
+}
+
+} // namespace
+} // namespace osk::test

@@ -1,0 +1,93 @@
+// A started program for the window tests: its own settings folder and program folder, the real
+// settings store, scripted dialogs, and the start-up run the way main runs it.
+#pragma once
+
+#include "app/ProgramState.h"
+#include "app/QtSettingsStore.h"
+#include "app/Startup.h"
+#include "app/frmMain.h"
+#include "lang/frmLanguage.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
+
+#include "gui/app/SettingsFolder.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QMenu>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace osk::test {
+
+class FixedClock final : public Clock {
+public:
+    int currentSecond() const override { return 0; }
+};
+
+class ProgramFixture : public ::testing::Test {
+protected:
+    // Puts the shipped language files beside the "executable".
+    void installLanguageFile(const char* name) {
+        std::filesystem::copy_file(std::filesystem::path(OSK_LANG_DIR) / name,
+                                   programFolder.path() / name);
+    }
+    void installBothLanguages() {
+        installLanguageFile("english.lng");
+        installLanguageFile("nederlands.lng");
+    }
+
+    void store(const char* path, const std::string& value) { settings.RegWrite(path, value); }
+    std::string stored(const char* path) { return settings.RegRead(path); }
+    // The settings a returning user has, so that the start-up needs no defaults.
+    void storeSettings(const std::string& language, const std::string& colour,
+                       const std::string& system) {
+        store(settings::kLanguage, language);
+        store(settings::kColor, colour);
+        store(settings::kSystem, system);
+    }
+
+    // The language dialog answered with OK on choice ("English" or "Nederlands"), or with
+    // Cancel; then the rest of the start-up.
+    frmMain* start(std::optional<QString> choice = QStringLiteral("English")) {
+        frmLanguage dialog(settings);
+        if (choice) {
+            dialog.findChild<QComboBox*>(QStringLiteral("cmbLanguage"))->setCurrentText(*choice);
+            dialog.findChild<QPushButton*>(QStringLiteral("cmdLanguage"))->click();
+        } else {
+            dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+        }
+        window = StartProgram(state, services, dialog.result() == QDialog::Accepted);
+        return window.get();
+    }
+
+    // The start-up as if the dialog's OK had stored nothing new (the stored settings stay).
+    frmMain* startAfterDialog() {
+        window = StartProgram(state, services, true);
+        return window.get();
+    }
+
+    template <typename T> T* find(const char* name) const {
+        T* w = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QAction* action(const char* name) const { return find<QAction>(name); }
+    QString menuTitle(const char* name) const { return find<QMenu>(name)->title(); }
+
+    SettingsFolder settingsFolder; // first: the store must never see the user's own settings
+    TempDir programFolder;
+    QtSettingsStore settings;
+    ScriptedDialogs dialogs;
+    FixedClock clock;
+    ProgramServices services{settings, dialogs, clock, programFolder.path()};
+    ProgramState state;
+    std::unique_ptr<frmMain> window; // last: goes before the state it works on
+};
+
+} // namespace osk::test
