@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <limits>
 #include <string>
@@ -16,6 +18,10 @@ struct OffsetCase {
     double pageWidth;
     int32_t dx;
 };
+
+void PrintTo(const OffsetCase& c, std::ostream* os) {
+    *os << c.pageWidth << " twips";
+}
 
 class PageOffsetTest : public ::testing::TestWithParam<OffsetCase> {};
 
@@ -38,6 +44,10 @@ struct DateCase {
     const char* recordTime;
     const char* printed;
 };
+
+void PrintTo(const DateCase& c, std::ostream* os) {
+    *os << '"' << c.recordTime << '"';
+}
 
 class PageDateTest : public ::testing::TestWithParam<DateCase> {};
 

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <memory>
 #include <string>
 
@@ -163,6 +165,10 @@ struct NoticeCase {
     bool preview;
 };
 
+void PrintTo(const NoticeCase& c, std::ostream* os) {
+    *os << (c.cellGroup ? "cells " : "no cells ") << (c.preview ? "preview" : "print");
+}
+
 class CellNotice : public PrintFixture, public ::testing::WithParamInterface<NoticeCase> {};
 
 TEST_P(CellNotice, OnlyWhenTheCellGroupIsTicked) {
@@ -198,6 +204,10 @@ struct FailureCase {
     const char* message;
     bool jobAborted;
 };
+
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class PrintFailure : public PrintFixture, public ::testing::WithParamInterface<FailureCase> {};
 
@@ -242,8 +252,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"Finish", FailAt::Finish, true, false,
                                   "Printer error!  (4  paper jam)", true},
                       FailureCase{"Redraw", FailAt::Nowhere, true, true,
-                                  "Printer error!  (5  out of picture memory)", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+                                  "Printer error!  (5  out of picture memory)", false}));
 
 TEST_F(PrintFixture, APictureFailureStopsBeforeTheBody) {
     output.failures = {FailAt::Picture};

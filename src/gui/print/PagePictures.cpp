@@ -1,0 +1,92 @@
+#include "print/PagePictures.h"
+
+#include "common/Numbers.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <utility>
+
+// The logo pictures are compiled into the library; a static library needs its resources
+// registered explicitly. Outside the namespace, as the registration function is.
+static void registerPageResources() {
+    Q_INIT_RESOURCE(page);
+}
+
+namespace osk {
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440;
+constexpr double kInchesPerMetre = 1 / 0.0254;
+
+const char* resourceOf(PagePicture which) {
+    switch (which) {
+    case PagePicture::LogoLeft:
+        return ":/page/page-logo-left.svg";
+    case PagePicture::LogoRight:
+        return ":/page/page-logo-right.svg";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+QSizeF pageLogoTwips(PagePicture which) {
+    switch (which) {
+    case PagePicture::LogoLeft:
+        return {1000, 1000}; // left of the contact lines, above the header rule
+    case PagePicture::LogoRight:
+        return {3200, 800};
+    default:
+        return {};
+    }
+}
+
+QImage pageLogoImage(PagePicture which, double dpi) {
+    const char* resource = resourceOf(which);
+    if (!resource || !(dpi > 0))
+        return {};
+    registerPageResources();
+    QSvgRenderer renderer{QString::fromLatin1(resource)};
+    if (!renderer.isValid())
+        return {};
+    const QSizeF twips = pageLogoTwips(which);
+    const int w = roundToPixel(twips.width() * dpi / kTwipsPerInch);
+    const int h = roundToPixel(twips.height() * dpi / kTwipsPerInch);
+    if (w < 1 || h < 1 || w > 10000 || h > 10000)
+        return {};
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const int dotsPerMetre = roundToPixel(dpi * kInchesPerMetre);
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(0, 0, w, h));
+    return image;
+}
+
+PagePictures::PagePictures(std::function<QImage()> plot, std::function<QImage()> legend,
+                           double screenDpi)
+    : plot_(std::move(plot)), legend_(std::move(legend)),
+      screenDpi_(screenDpi > 0 ? screenDpi : 96),
+      logoLeft_(pageLogoImage(PagePicture::LogoLeft, kPageLogoDpi)),
+      logoRight_(pageLogoImage(PagePicture::LogoRight, kPageLogoDpi)) {}
+
+SizedPicture PagePictures::picture(PagePicture which) const {
+    switch (which) {
+    case PagePicture::Plot:
+        return {plot_ ? plot_() : QImage(), screenDpi_};
+    case PagePicture::Legend:
+        return {legend_ ? legend_() : QImage(), screenDpi_};
+    case PagePicture::LogoLeft:
+        return {logoLeft_, kPageLogoDpi};
+    case PagePicture::LogoRight:
+        return {logoRight_, kPageLogoDpi};
+    }
+    return {};
+}
+
+} // namespace osk

@@ -1,0 +1,28 @@
+#include "print/QtPageOutput.h"
+
+#include "print/PrinterChoice.h"
+#include "print/PrinterSurface.h"
+#include "print/frmPreview.h"
+
+#include <QPrinter>
+
+namespace osk {
+
+QtPageOutput::QtPageOutput(PrinterChoice& printer, frmPreview& preview)
+    : printer_(printer), preview_(preview) {}
+
+std::unique_ptr<PrintJob> QtPageOutput::newJob() {
+    if (!printer_.printer().isValid())
+        return nullptr;
+    return std::make_unique<PrinterSurface>(printer_.printer(), preview_.pictures());
+}
+
+PageSurface& QtPageOutput::preview() {
+    return preview_.previewSurface();
+}
+
+void QtPageOutput::showPreview() {
+    preview_.showFilled();
+}
+
+} // namespace osk
