@@ -17,6 +17,8 @@ inline void setBackColour(QWidget& widget, Colour colour) {
     QPalette p = widget.palette();
     p.setColor(QPalette::Window, toQColor(colour));
     widget.setPalette(p);
+    // Buttons and check boxes paint their background in the button colour otherwise.
+    widget.setBackgroundRole(QPalette::Window);
     widget.setAutoFillBackground(true);
 }
 
