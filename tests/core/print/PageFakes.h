@@ -1,35 +1,23 @@
-// Fakes around the page rendering: a page surface that keeps what lands on it, print jobs that
-// can be told to fail, and a window host that records what it was asked to do.
+// Fakes around the page rendering: a page that keeps what lands on it, an output whose jobs can
+// be told to fail, and a window host that records what it was asked to do.
 #pragma once
 
 #include "graph/RenderState.h"
-#include "print/PageSurface.h"
 #include "print/PrintHost.h"
-#include "print/PrintJob.h"
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace osk::test {
 
-struct PlacedText {
+struct Placed {
     double x, y;
-    std::string text;
-    std::string font;
-    double points;
-};
-struct PlacedLine {
-    double x1, y1, x2, y2;
-    int width;
-    Colour colour;
-};
-struct PlacedPicture {
-    PagePicture which;
-    double x, y, width, height;
+    std::string what; // the text, or "picture <n>", or "line <width>"
+    double x2 = 0, y2 = 0;
+    std::string font; // of a text: "name points"
 };
 
 class FakePage : public PageSurface {
@@ -39,128 +27,106 @@ public:
     float scaleHeight() const override { return 11000; }
     double width() const override { return 16000; }
     double height() const override { return 11000; }
-    void setForeColor(Colour c) override { fore_ = c; }
+    void setForeColor(Colour) override {}
     void setBackColor(Colour) override {}
     void setDrawWidth(int w) override { width_ = w; }
     void moveTo(int, int) override {}
     void lineTo(int, int) override {}
     void line(double x1, double y1, double x2, double y2) override {
-        lines.push_back({x1, y1, x2, y2, width_, fore_});
+        items.push_back({x1, y1, "line " + std::to_string(width_), x2, y2, ""});
     }
     void setCurrentX(double x) override { x_ = x; }
     void setCurrentY(double y) override { y_ = y; }
     double currentX() const override { return x_; }
     double currentY() const override { return y_; }
     void printText(const std::string& t) override {
-        texts.push_back({x_, y_, t, font_, points_});
-        if (onText)
-            onText(t);
+        items.push_back({x_, y_, t, 0, 0, font_});
+        if (onDraw)
+            onDraw(t);
     }
     void setVisible(bool) override {}
-    void setFontName(const std::string& name) override { font_ = name; }
-    void setFontSize(double points) override { points_ = points; }
-    void drawPicture(PagePicture which, double x, double y, double w, double h) override {
-        pictures.push_back({which, x, y, w, h});
-        if (onPicture)
-            onPicture(which);
+    void setFontName(const std::string& name) override { font_ = name + " "; }
+    void setFontSize(double points) override { font_ += std::to_string(points).substr(0, 4); }
+    void drawPicture(PagePicture p, double x, double y, double w, double h) override {
+        const std::string what = "picture " + std::to_string(static_cast<int>(p));
+        items.push_back({x, y, what, w, h, ""});
+        if (onDraw)
+            onDraw(what);
     }
 
-    const PlacedText* findText(const std::string& t) const {
-        for (const auto& p : texts)
-            if (p.text == t)
+    // The nth item (from 0) drawn as what.
+    const Placed* find(const std::string& what, int nth = 0) const {
+        for (const auto& p : items)
+            if (p.what == what && nth-- == 0)
                 return &p;
         return nullptr;
     }
 
     int clears = 0;
-    std::vector<PlacedText> texts;
-    std::vector<PlacedLine> lines;
-    std::vector<PlacedPicture> pictures;
-    std::function<void(PagePicture)> onPicture;
-    std::function<void(const std::string&)> onText;
+    std::vector<Placed> items;
+    std::function<void(const std::string&)> onDraw;
 
 private:
-    Colour fore_ = kBlack;
     int width_ = 1;
     double x_ = 0, y_ = 0;
     std::string font_;
-    double points_ = 0;
 };
 
-// Where a fake job fails, if anywhere.
 enum class FailAt { Nowhere, Start, Picture, Finish };
 
-struct JobLog {
-    int started = 0;
-    int finished = 0;
-    int aborted = 0;
-    std::vector<std::shared_ptr<FakePage>> pages; // one per job, in order
+struct JobRecord {
+    FakePage sheet;
+    int finished = 0, aborted = 0;
 };
 
 class FakeJob : public PrintJob {
 public:
-    FakeJob(JobLog& log, double pageWidth, FailAt failAt)
-        : log_(log), page_(std::make_shared<FakePage>()), pageWidth_(pageWidth), failAt_(failAt) {
-        log_.pages.push_back(page_);
-        if (failAt_ == FailAt::Picture)
-            page_->onPicture = [this](PagePicture p) {
-                if (p == PagePicture::LogoRight)
-                    failure_ = PrintError{kPrintErrorPicture, "logo missing"};
-            };
-    }
+    FakeJob(std::shared_ptr<JobRecord> r, FailAt at) : r_(std::move(r)), failAt_(at) {}
     std::optional<PrintError> start() override {
-        ++log_.started;
-        if (failAt_ == FailAt::Start)
-            return PrintError{kPrintErrorStart, "printer offline"};
-        return std::nullopt;
+        return fail(FailAt::Start, kPrintErrorStart, "printer offline");
     }
-    PageSurface& page() override { return *page_; }
-    double pageWidth() const override { return pageWidth_; }
-    std::optional<PrintError> failure() const override { return failure_; }
+    PageSurface& page() override { return r_->sheet; }
+    double pageWidth() const override { return 16838; }
+    std::optional<PrintError> failure() const override {
+        return fail(FailAt::Picture, kPrintErrorPicture, "logo missing");
+    }
     std::optional<PrintError> finish() override {
-        if (failAt_ == FailAt::Finish)
-            return PrintError{kPrintErrorPage, "paper jam"};
-        ++log_.finished;
-        return std::nullopt;
+        auto e = fail(FailAt::Finish, kPrintErrorPage, "paper jam");
+        r_->finished += e ? 0 : 1;
+        return e;
     }
-    void abort() override { ++log_.aborted; }
+    void abort() override { ++r_->aborted; }
 
 private:
-    JobLog& log_;
-    std::shared_ptr<FakePage> page_;
-    double pageWidth_;
+    std::optional<PrintError> fail(FailAt at, int32_t n, const char* text) const {
+        return failAt_ == at ? std::optional(PrintError{n, text}) : std::nullopt;
+    }
+    std::shared_ptr<JobRecord> r_;
     FailAt failAt_;
-    std::optional<PrintError> failure_;
 };
 
+// Keeps a record of every job it hands out.
 class FakeOutput : public PageOutput {
 public:
     std::unique_ptr<PrintJob> newJob() override {
-        ++jobsAsked;
         if (!printerInstalled)
             return nullptr;
-        const size_t n = jobs.pages.size();
-        const FailAt failAt = n < failures.size() ? failures[n] : FailAt::Nowhere;
-        auto job = std::make_unique<FakeJob>(jobs, pageWidth, failAt);
-        if (onPage)
-            onPage(*jobs.pages.back());
-        return job;
+        const size_t n = jobs.size();
+        jobs.push_back(std::make_shared<JobRecord>());
+        if (onJob)
+            onJob(jobs.back()->sheet);
+        return std::make_unique<FakeJob>(jobs.back(),
+                                         n < failures.size() ? failures[n] : FailAt::Nowhere);
     }
     PageSurface& preview() override { return previewPage; }
-    void showPreview() override {
-        ++previewShown;
-        previewPicturesWhenShown = previewPage.pictures.size();
-    }
+    void showPreview() override { picturesWhenShown.push_back(previewPage.items.size()); }
 
     bool printerInstalled = true;
-    double pageWidth = 16838;
-    std::vector<FailAt> failures; // by job, in order
-    std::function<void(FakePage&)> onPage;
-    int jobsAsked = 0;
-    JobLog jobs;
+    std::vector<FailAt> failures; // by job
+    std::function<void(FakePage&)> onJob;
+    std::vector<std::shared_ptr<JobRecord>> jobs;
     FakePage previewPage;
-    int previewShown = 0;
-    size_t previewPicturesWhenShown = 0;
+    std::vector<size_t> picturesWhenShown;
 };
 
 class FakeHost : public PrintHost {
@@ -175,28 +141,23 @@ public:
         if (throwInRedraw)
             throw std::runtime_error("out of picture memory");
     }
-    void bringToFront() override { ++broughtToFront; }
+    void bringToFront() override {}
     PageLabels labels() const override { return pageLabels; }
-    void rebuildScreen() override { rebuilds.push_back({render_.Printing, legendBack}); }
+    void rebuildScreen() override {
+        rebuilds.push_back({nullptr, 0, 0, render_.Printing, legendBack});
+    }
 
-    struct Redraw {
+    struct Call {
         Surface* graph;
         int32_t plotWidth, labelHeight;
         bool printing;
         Colour legendBack;
     };
-    struct Rebuild {
-        bool printing;
-        Colour legendBack;
-    };
-
     bool cellGroup = false;
     bool throwInRedraw = false;
     Colour legendBack = Rgb(200, 220, 240);
     PageLabels pageLabels;
-    std::vector<Redraw> redraws;
-    std::vector<Rebuild> rebuilds;
-    int broughtToFront = 0;
+    std::vector<Call> redraws, rebuilds;
 
 private:
     const RenderState& render_;

@@ -18,7 +18,6 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace osk::test {
 
@@ -74,8 +73,6 @@ public:
     ImageSurface legend{110, 240, 10.0};
     Colour legendBack = Rgb(236, 233, 216);
     PageLabels shown;
-    std::vector<Surface*> redrawTargets;
-    std::vector<Colour> legendBackAtRedraw;
 
 private:
     void redrawFor(Surface& target, int32_t width, int32_t labelHeight) {
@@ -100,8 +97,6 @@ private:
         Redraw(in, target, legend, scrollFlag);
         target.flush();
         legend.flush();
-        redrawTargets.push_back(&target);
-        legendBackAtRedraw.push_back(legendBack);
     }
 };
 

@@ -12,25 +12,20 @@
 #include <QLabel>
 #include <gtest/gtest.h>
 
-#include <variant>
-
 namespace osk {
 namespace {
 
 // The real page outputs, counting the print jobs asked for.
-class CountingOutput : public PageOutput {
-public:
-    explicit CountingOutput(PageOutput& real) : real_(real) {}
+struct CountingOutput : PageOutput {
+    explicit CountingOutput(PageOutput& r) : real(r) {}
     std::unique_ptr<PrintJob> newJob() override {
         ++jobs;
-        return real_.newJob();
+        return real.newJob();
     }
-    PageSurface& preview() override { return real_.preview(); }
-    void showPreview() override { real_.showPreview(); }
+    PageSurface& preview() override { return real.preview(); }
+    void showPreview() override { real.showPreview(); }
+    PageOutput& real;
     int jobs = 0;
-
-private:
-    PageOutput& real_;
 };
 
 struct PreviewFixture : ::testing::Test {
@@ -43,58 +38,62 @@ struct PreviewFixture : ::testing::Test {
     PrintContext ctx{window.render, *window.records, window.texts, dialogs, window, output};
 };
 
-std::vector<PageDrawing::Picture> picturesOf(const PageDrawing& drawing) {
-    std::vector<PageDrawing::Picture> out;
-    for (const auto& step : drawing.steps())
-        if (const auto* p = std::get_if<PageDrawing::Picture>(&step))
-            out.push_back(*p);
-    return out;
+QRgb rgbOf(Colour c) {
+    return qRgb(redOf(c), greenOf(c), blueOf(c));
 }
 
-bool samePixels(const QImage& a, const QImage& b) {
-    return a.convertToFormat(QImage::Format_RGB32) == b.convertToFormat(QImage::Format_RGB32);
+bool hasColour(const QImage& image, Colour c) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            if (rgb.pixel(x, y) == rgbOf(c))
+                return true;
+    return false;
 }
 
 TEST_F(PreviewFixture, ShowsPlotAndLegendAtTheirPlacesAndPrintsNothing) {
-    window.render.SeriesOn.set(3, 0, 0);
+    // Only the cell group and the product on: the cell entries are near the legend's top.
+    for (int g = 1; g < 3; ++g)
+        window.render.SeriesOn.set(g, 0, 0);
+    window.rebuildScreen();
     const Colour screenLegend = window.legendBack;
+    constexpr Colour kCellBlue = Rgb(1, 6, 201);
+    ASSERT_TRUE(hasColour(window.legend.image(), kCellBlue));
     PreviewCommand(ctx, preview.dummyGraph());
 
     EXPECT_EQ(output.jobs, 0);
-    EXPECT_TRUE(dialogs.prompts.empty());
+    ASSERT_EQ(dialogs.messages(),
+              std::vector<std::string>{"Photocell values will not be printed!"});
     EXPECT_TRUE(preview.isVisible());
     EXPECT_FALSE(preview.isModal());
     EXPECT_EQ(preview.windowTitle(), QStringLiteral("Afdruk voorbeeld"));
 
+    // What the user sees: the plot's pixels from (70, 50) on, the legend's from (1180, 50) on,
+    // the legend as drawn for paper (white, no cell entries) while the window's legend has its
+    // colour and its cell entries back.
     auto* shown = preview.findChild<PreviewPicture*>(QStringLiteral("Preview"));
     ASSERT_NE(shown, nullptr);
-    const auto pictures = picturesOf(shown->drawing());
-    ASSERT_EQ(pictures.size(), 2u);
-    const QImage plot = preview.dummyGraph().image();
-    const QImage legend = window.legend.image();
-    EXPECT_EQ(pictures[0].target, QRectF(QPointF(70, 50), QSizeF(plot.size())));
-    EXPECT_EQ(pictures[1].target.topLeft(), QPointF(1180, 50));
-    EXPECT_EQ(pictures[1].target.size(), QSizeF(legend.size()));
-    EXPECT_TRUE(samePixels(pictures[0].image, plot));
-
-    // What the user sees: the plot's pixels from (70, 50) on, the legend's from (1180, 50) on,
-    // the legend as drawn for paper on white although the window's legend has its colour back.
     const QImage seen = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage plot = preview.dummyGraph().image().convertToFormat(QImage::Format_RGB32);
+    const QImage legend = window.legend.image();
     ASSERT_GE(seen.width(), 1180 + legend.width());
-    EXPECT_TRUE(samePixels(seen.copy(70, 50, plot.width(), plot.height()), plot));
-    EXPECT_EQ(seen.pixel(0, 0), qRgb(255, 255, 255));
-    EXPECT_EQ(seen.pixel(1180 + legend.width() - 1, 50), qRgb(255, 255, 255));
+    EXPECT_EQ(seen.copy(70, 50, plot.width(), plot.height()), plot);
+    const QImage paperLegend = seen.copy(1180, 50, legend.width(), legend.height());
+    EXPECT_EQ(paperLegend.pixel(legend.width() - 1, 0), qRgb(255, 255, 255));
+    EXPECT_TRUE(hasColour(paperLegend, Rgb(128, 0, 128))); // the product's entry
+    EXPECT_FALSE(hasColour(paperLegend, kCellBlue));
+    EXPECT_EQ(seen.pixel(1179, 50), qRgb(255, 255, 255));
+
     EXPECT_EQ(window.legendBack, screenLegend);
-    EXPECT_EQ(legend.pixel(legend.width() - 1, 0),
-              qRgb(redOf(screenLegend), greenOf(screenLegend), blueOf(screenLegend)));
+    EXPECT_EQ(legend.pixel(legend.width() - 1, 0), rgbOf(screenLegend));
+    EXPECT_TRUE(hasColour(legend, kCellBlue));
     EXPECT_FALSE(window.render.Printing);
 }
 
-TEST_F(PreviewFixture, TheHiddenSurfaceIsTheDummyGraphsSizeAndEscCloses) {
+TEST_F(PreviewFixture, HoldsTheHiddenSurfaceAndThePicturesAndClosesWithEsc) {
     const double dpi = preview.screenDpi();
-    const QImage& plot = preview.dummyGraph().image();
-    EXPECT_EQ(plot.width(), qRound(8430 * dpi / 1440));
-    EXPECT_EQ(plot.height(), qRound(6075 * dpi / 1440));
+    EXPECT_EQ(preview.dummyGraph().image().size(),
+              QSize(qRound(8430 * dpi / 1440), qRound(6075 * dpi / 1440)));
     auto* dummy = preview.findChild<QWidget*>(QStringLiteral("DummyGraph"));
     ASSERT_NE(dummy, nullptr);
     EXPECT_FALSE(dummy->isVisibleTo(&preview));
@@ -103,44 +102,12 @@ TEST_F(PreviewFixture, TheHiddenSurfaceIsTheDummyGraphsSizeAndEscCloses) {
         ASSERT_NE(image, nullptr) << name;
         EXPECT_FALSE(image->pixmap().isNull()) << name;
     }
-
+    window.render.SeriesOn.set(3, 0, 0);
     PreviewCommand(ctx, preview.dummyGraph());
     ASSERT_TRUE(preview.isVisible());
     QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(&preview, &esc);
     EXPECT_FALSE(preview.isVisible());
-}
-
-bool hasColour(const QImage& image, Colour c) {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    const QRgb wanted = qRgb(redOf(c), greenOf(c), blueOf(c));
-    for (int y = 0; y < rgb.height(); ++y)
-        for (int x = 0; x < rgb.width(); ++x)
-            if (rgb.pixel(x, y) == wanted)
-                return true;
-    return false;
-}
-
-TEST_F(PreviewFixture, TheCellGroupIsNoticedAndLeftOutOfThePaperLegend) {
-    // Only the cell group on, so that its entries head the legend.
-    for (int g = 0; g < 3; ++g)
-        for (int k = 0; k < kSeriesItems; ++k)
-            window.render.SeriesOn.set(g, k, 0);
-    window.rebuildScreen();
-    constexpr Colour kCellBlue = Rgb(1, 6, 201);
-    ASSERT_TRUE(hasColour(window.legend.image(), kCellBlue));
-
-    PreviewCommand(ctx, preview.dummyGraph());
-    ASSERT_EQ(dialogs.prompts.size(), 1u);
-    EXPECT_EQ(dialogs.prompts[0].text, "Photocell values will not be printed!");
-    EXPECT_EQ(dialogs.prompts[0].icon, MessageIcon::Information);
-    EXPECT_EQ(dialogs.prompts[0].title, "OSK-Graphs");
-
-    const auto pictures = picturesOf(preview.preview().drawing());
-    ASSERT_EQ(pictures.size(), 2u);
-    EXPECT_FALSE(hasColour(pictures[1].image, kCellBlue));
-    // The screen's legend lists the cell group again.
-    EXPECT_TRUE(hasColour(window.legend.image(), kCellBlue));
 }
 
 } // namespace

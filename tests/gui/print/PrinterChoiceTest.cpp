@@ -1,66 +1,38 @@
 #include "print/PrinterChoice.h"
 
-#include <QAbstractPrintDialog>
 #include <QApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <functional>
-
 namespace osk {
 namespace {
 
-struct SeenInDialog {
-    bool shown = false;
-    bool selectionOffered = true;
-    QPageLayout::Orientation orientation = QPageLayout::Portrait;
-};
-
-// Answers the Print dialog as soon as it is up: accept or cancel.
-SeenInDialog answerPrintDialog(PrinterChoice& choice, bool accept, std::optional<int>& result) {
-    SeenInDialog seen;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        seen.shown = true;
-        seen.selectionOffered = dialog->testOption(QAbstractPrintDialog::PrintSelection);
-        seen.orientation = choice.printer().pageLayout().orientation();
-        if (accept)
-            dialog->accept();
-        else
-            dialog->reject();
-    });
-    // A dialog that never comes up must not hang the test.
-    QTimer::singleShot(10000, [] {
-        if (QWidget* w = QApplication::activeModalWidget())
-            w->close();
-    });
-    result = choice.choose(nullptr);
-    return seen;
-}
-
-TEST(PrinterChoice, CancellingGivesNoCopies) {
-    PrinterChoice choice;
-    std::optional<int> copies;
-    const SeenInDialog seen = answerPrintDialog(choice, false, copies);
-    ASSERT_TRUE(seen.shown);
-    EXPECT_FALSE(copies.has_value());
-    EXPECT_FALSE(seen.selectionOffered);
-    EXPECT_EQ(seen.orientation, QPageLayout::Landscape);
-}
-
-TEST(PrinterChoice, AcceptingGivesTheCopiesAndLeavesOneCopyAJob) {
-    PrinterChoice choice;
-    choice.printer().setCopyCount(3); // what the dialog's copies box starts from
-    std::optional<int> copies;
-    const SeenInDialog seen = answerPrintDialog(choice, true, copies);
-    ASSERT_TRUE(seen.shown);
-    ASSERT_TRUE(copies.has_value());
-    EXPECT_EQ(*copies, 3);
-    EXPECT_EQ(choice.printer().copyCount(), 1);
+TEST(PrinterChoice, TheDialogGivesTheCopiesInLandscapeWithoutSelectionOrNothingOnCancel) {
+    for (const bool accept : {false, true}) {
+        PrinterChoice choice;
+        choice.printer().setCopyCount(3); // what the dialog's copies box starts from
+        bool shown = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            shown = true;
+            EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintSelection));
+            EXPECT_EQ(choice.printer().pageLayout().orientation(), QPageLayout::Landscape);
+            accept ? dialog->accept() : dialog->reject();
+        });
+        QTimer::singleShot(10000, [] { // a dialog left open must not hang the suite
+            if (QWidget* w = QApplication::activeModalWidget())
+                w->close();
+        });
+        const std::optional<int> copies = choice.choose(nullptr);
+        ASSERT_TRUE(shown);
+        EXPECT_EQ(copies, accept ? std::optional(3) : std::nullopt);
+        if (accept) {
+            EXPECT_EQ(choice.printer().copyCount(), 1); // each copy is a job of its own
+        }
+    }
 }
 
 TEST(PrinterChoice, AnUnknownQueueChangesNothing) {
