@@ -167,6 +167,28 @@ TEST_F(ApplyTextsTest, AProductSystemRecaptionsTheProductBoxWithoutReadingAFile)
     EXPECT_TRUE(dialogs.prompts.empty());
 }
 
+// Language and product system commands end in a redraw while a log is shown.
+TEST_F(ApplyTextsTest, LanguageAndSystemCommandsRedrawAShownLog) {
+    installBothLanguages();
+    storeSettings("english.lng", "True", "Chloor");
+    startAfterDialog();
+    window->resize(900, 700);
+    auto* graph = find<PictureBox>("pGraph");
+    loadTwoHours(*graph);
+    const QColor product(128, 0, 128);
+    for (const char* command : {"mnuNed", "mnuEng", "mnuTarvox", "mnuFreeChlorine"}) {
+        graph->surface().clear();
+        ASSERT_EQ(pixelsOf(*graph, product), 0);
+        action(command)->trigger();
+        EXPECT_GT(pixelsOf(*graph, product), 0) << command;
+    }
+    // Without a log nothing is drawn.
+    state.records.FileLoaded = false;
+    graph->surface().clear();
+    action("mnuPeroxide")->trigger();
+    EXPECT_EQ(pixelsOf(*graph, product), 0);
+}
+
 TEST(AccessKeys, PlainLabelsLoseTheirMarks) {
     const std::pair<const char*, const char*> cases[] = {
         {"&File", "File"},

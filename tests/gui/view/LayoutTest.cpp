@@ -1,13 +1,9 @@
 #include "gui/app/ProgramFixture.h"
 
 #include "graph/PictureBox.h"
-#include "graph/TimeStep.h"
 #include "view/LayoutGeometry.h"
 
 #include <QLabel>
-#include <QScrollBar>
-
-#include <cstdio>
 
 namespace osk::test {
 namespace {
@@ -78,37 +74,6 @@ protected:
         EXPECT_EQ(find<QWidget>("Line1")->width(), client->width());
     }
 
-    // Two hours of records from 08:00:00, every value of the product column at 60.
-    void loadTwoHours() {
-        RecordTable& r = state.records;
-        for (int i = 1; i <= 720; ++i) {
-            const int s = (i - 1) * 10;
-            char time[32];
-            std::snprintf(time, sizeof time, "2026-12-01 %02d:%02d:%02d", 8 + s / 3600, s / 60 % 60,
-                          s % 60);
-            r.RecordTime[static_cast<size_t>(i)] = time;
-            r.RecordValue(i, 10) = 60;
-        }
-        r.RecordCount = 720;
-        r.ViewEndRecord = 720;
-        r.FileLoaded = true;
-        ComputeRecordSteps(r, state.render.RecordStep);
-        auto* scroller = find<QScrollBar>("hscGraphScroller");
-        scroller->setMaximum(720);
-        scroller->setValue(720);
-        state.render.SeriesOn.set(0, 0, 1);
-        state.render.PlotTarget = &graph->surface();
-    }
-
-    static int pixelsOf(PictureBox* box, QColor colour) {
-        const QImage& image = box->surface().image();
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                n += image.pixelColor(x, y) == colour;
-        return n;
-    }
-
     PictureBox* graph = nullptr;
     QWidget* client = nullptr;
 };
@@ -125,7 +90,7 @@ TEST_F(LayoutTest, ShrinkingBelowTheMinimumSnapsBack) {
 TEST_F(LayoutTest, AResizeWithoutALogPlacesButDrawsNothing) {
     window->resize(900, 700);
     expectPlacedForClient();
-    EXPECT_EQ(pixelsOf(graph, Qt::white),
+    EXPECT_EQ(pixelsOf(*graph, Qt::white),
               graph->surface().image().width() * graph->surface().image().height());
 }
 
@@ -141,14 +106,14 @@ TEST_F(LayoutTest, WhileMinimisedNothingMovesAndTheRestorePlacesEverything) {
 }
 
 TEST_F(LayoutTest, AResizeWithALogRebuildsTheAxesAndRedraws) {
-    loadTwoHours();
+    loadTwoHours(*graph);
     window->resize(1000, 760);
     expectPlacedForClient();
 
     const QColor product(128, 0, 128);
     // Two hours of a 48-hour window: a line some 35 pixels long, two pixels wide.
-    EXPECT_GT(pixelsOf(graph, product), 50);
-    EXPECT_GT(pixelsOf(find<PictureBox>("Legenda"), product), 0);
+    EXPECT_GT(pixelsOf(*graph, product), 50);
+    EXPECT_GT(pixelsOf(*find<PictureBox>("Legenda"), product), 0);
     // The newest records end at 09:59:50: the last time label is the next full hour.
     EXPECT_EQ(find<QLabel>("lblScaleXas12")->text(), QStringLiteral("10:00"));
     EXPECT_EQ(find<QLabel>("lblScaleXas12")->y(), graph->height() + 12);

@@ -1,0 +1,102 @@
+#include "app/QtDialogs.h"
+
+#include "support/TempDir.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace osk::test {
+namespace {
+
+// Runs answer on the modal window as soon as the dialog's own event loop shows it.
+void whenModal(std::function<void(QWidget&)> answer) {
+    QTimer::singleShot(0, [answer = std::move(answer)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        answer(*modal);
+    });
+}
+
+TEST(QtDialogs, MessageBoxesShowTheirTextPlainWithIconAndTitle) {
+    struct Case {
+        MessageIcon icon;
+        const char* title;
+        QMessageBox::Icon shownIcon;
+        const char* shownTitle;
+    };
+    const Case cases[] = {
+        {MessageIcon::Information, "Set defaults", QMessageBox::Information, "Set defaults"},
+        {MessageIcon::Critical, "Time fault", QMessageBox::Critical, "Time fault"},
+        // No title of its own: the program's title.
+        {MessageIcon::None, "", QMessageBox::NoIcon, "OSK Graphs"},
+    };
+    QtDialogs dialogs;
+    for (const Case& c : cases) {
+        bool seen = false;
+        whenModal([&](QWidget& w) {
+            auto* box = qobject_cast<QMessageBox*>(&w);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->icon(), c.shownIcon);
+            EXPECT_EQ(box->windowTitle(), QString::fromUtf8(c.shownTitle));
+            EXPECT_EQ(box->text(), QStringLiteral("<b>not bold</b>"));
+            EXPECT_EQ(box->textFormat(), Qt::PlainText);
+            seen = true;
+            box->accept();
+        });
+        dialogs.message("<b>not bold</b>", c.icon, c.title);
+        EXPECT_TRUE(seen) << c.shownTitle;
+    }
+}
+
+TEST(QtDialogs, QuestionsAnswerYesOrNo) {
+    QtDialogs dialogs;
+    for (bool yes : {true, false}) {
+        whenModal([&](QWidget& w) {
+            auto* box = qobject_cast<QMessageBox*>(&w);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("OSK-Graphs"));
+            box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        EXPECT_EQ(dialogs.askYesNo("Select file?", "OSK-Graphs"), yes);
+    }
+}
+
+TEST(QtDialogs, TheOpenDialogOffersFolderFiltersAndTheLastFileAndTellsCancelApart) {
+    TempDir folder;
+    const auto log = folder.write("2026-12-01.csv", "Record\r\n");
+    OpenFileRequest request;
+    request.initialFolder = folder.path().string();
+    request.filter = "All Files (*.*)|*.*|CSV Files (*.csv)|*.csv";
+    request.selectedFilter = 2;
+    QtDialogs dialogs;
+
+    whenModal([&](QWidget& w) {
+        auto* chooser = qobject_cast<QFileDialog*>(&w);
+        ASSERT_NE(chooser, nullptr);
+        EXPECT_EQ(chooser->directory().absolutePath(),
+                  QString::fromStdString(folder.path().string()));
+        EXPECT_EQ(chooser->nameFilters(), QStringList({QStringLiteral("All Files (*)"),
+                                                       QStringLiteral("CSV Files (*.csv)")}));
+        EXPECT_EQ(chooser->selectedNameFilter(), QStringLiteral("CSV Files (*.csv)"));
+        chooser->reject();
+    });
+    EXPECT_EQ(dialogs.chooseOpenFile(request), std::nullopt);
+
+    request.rememberedPath = log.string();
+    whenModal([&](QWidget& w) {
+        auto* chooser = qobject_cast<QFileDialog*>(&w);
+        ASSERT_NE(chooser, nullptr);
+        // The OK button's own check: the offered file must exist.
+        static_cast<QDialog*>(chooser)->accept();
+    });
+    EXPECT_EQ(dialogs.chooseOpenFile(request), log.string());
+}
+
+} // namespace
+} // namespace osk::test
