@@ -203,12 +203,5 @@ TEST(AccessKeys, PlainLabelsLoseTheirMarks) {
         EXPECT_EQ(withoutAccessKeys(in), out) << in;
 }
 
-TEST(OptionLists, EmptyUnitWordsLeaveTheBareNumbers) {
-    const Texts empty;
-    EXPECT_EQ(spanListItems(empty)[0], "192 ");
-    EXPECT_EQ(gridStepListItems(empty)[3], "30 ");
-    EXPECT_EQ(drawStyleListItems(empty)[2], "");
-}
-
 } // namespace
 } // namespace osk::test

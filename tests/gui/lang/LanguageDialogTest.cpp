@@ -52,12 +52,5 @@ TEST(LanguageDialog, OkStoresTheChosenFileAndCancelStoresNothing) {
     }
 }
 
-TEST(LanguageDialog, OnlyTheTwoListTextsNameAFile) {
-    EXPECT_EQ(languageFileForChoice("English"), "English.lng");
-    EXPECT_EQ(languageFileForChoice("Nederlands"), "Nederlands.lng");
-    for (const char* other : {"", "english", "Deutsch", "Nederlands "})
-        EXPECT_EQ(languageFileForChoice(other), std::nullopt) << other;
-}
-
 } // namespace
 } // namespace osk::test
