@@ -90,7 +90,10 @@ frmPreview::frmPreview(std::function<QImage()> legendImage, QWidget* parent)
     layout->addWidget(scroll);
 }
 
-frmPreview::~frmPreview() = default;
+frmPreview::~frmPreview() {
+    // Preview draws from the pictures, which go before the window's children do.
+    delete preview_;
+}
 
 PageSurface& frmPreview::previewSurface() {
     return preview_->surface();
