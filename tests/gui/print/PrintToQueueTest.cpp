@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFile>
 #include <QPrinter>
 #include <gtest/gtest.h>
 
@@ -62,6 +63,10 @@ TEST(PrintToQueue, ThreeCopiesAreThreeOnePageLandscapePdfsWithThePageTexts) {
         for (const QString& w : wanted)
             EXPECT_TRUE(text.contains(w)) << w.toStdString() << " not in " << pdf.toStdString();
     }
+    // A failed run leaves its PDFs for a look.
+    if (!::testing::Test::HasFailure())
+        for (const QString& pdf : pdfs)
+            QFile::remove(pdf);
 }
 
 } // namespace
