@@ -29,8 +29,12 @@ PlotInputs WindowPlot::inputs() {
 }
 
 void WindowPlot::redraw(Surface& surface, bool& scrollFlag) {
+    redraw(surface, c_.Legenda->surface(), scrollFlag);
+}
+
+void WindowPlot::redraw(Surface& surface, Surface& legend, bool& scrollFlag) {
     PlotInputs in = inputs();
-    const ScrollerRequest scroller = Redraw(in, surface, c_.Legenda->surface(), scrollFlag);
+    const ScrollerRequest scroller = Redraw(in, surface, legend, scrollFlag);
     if (scroller == ScrollerRequest::Enable)
         c_.hscGraphScroller->setEnabled(true);
     else if (scroller == ScrollerRequest::Disable)
@@ -39,12 +43,12 @@ void WindowPlot::redraw(Surface& surface, bool& scrollFlag) {
     c_.Legenda->refresh();
 }
 
-void WindowPlot::redrawTarget() {
+bool WindowPlot::redrawTarget(bool scrollFlag) {
     Surface* target = state_.render.PlotTarget;
     if (target == nullptr || !state_.records.FileLoaded)
-        return;
-    bool scrollFlag = false;
+        return false;
     redraw(*target, scrollFlag);
+    return true;
 }
 
 void WindowPlot::clearPlot() {

@@ -21,10 +21,13 @@ public:
     // Redraws onto surface, the legend into Legenda, applies the time scroll bar's resulting
     // state and shows the new pictures.
     void redraw(Surface& surface, bool& scrollFlag);
+    // The same with the legend drawn onto legend.
+    void redraw(Surface& surface, Surface& legend, bool& scrollFlag);
 
-    // An event handler's redraw: the plot target with a fresh scroll flag, only while a log is
-    // loaded and the plot is bound.
-    void redrawTarget();
+    // An event handler's redraw: the plot target with a fresh scroll flag (set for the
+    // real-time refresh), only while a log is loaded and the plot is bound. False when there
+    // was nothing to draw.
+    bool redrawTarget(bool scrollFlag = false);
 
     // Erases the plot's picture.
     void clearPlot();

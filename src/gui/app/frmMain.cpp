@@ -36,7 +36,12 @@ frmMain::frmMain(ProgramState& state, ProgramServices& services)
     : state_(state), services_(services), c_(buildMainWindowControls(*this)),
       plot_(c_, state, services), axes_(c_, state, services),
       texts_(c_, state, services, *this, *this), products_(c_, services.settings, *this, *this),
-      settings_(c_, state, services, texts_, products_), layout_(*this, c_, state, *this) {
+      settings_(c_, state, services, texts_, products_), layout_(*this, c_, state, *this),
+      redraws_([this](bool scrollFlag) { return plot_.redrawTarget(scrollFlag); }),
+      time_(c_, state, *this, redraws_), values_(c_, state, *this, redraws_),
+      series_(c_, state, services.settings, redraws_), drawStyle_(c_, state, *this, redraws_),
+      open_(c_, state, services, *this, plot_, redraws_, time_),
+      drop_(*this, *c_.mnuOpenFile, [this](const std::string& path) { open_.openPath(path); }) {
     setWindowTitle(QStringLiteral("OSK Graphs"));
     setWindowIcon(logoIcon());
     // A small font lets the panel's frames hold their controls at their design sizes.
@@ -48,6 +53,9 @@ frmMain::frmMain(ProgramState& state, ProgramServices& services)
 
     connectCommands();
     layout_.install();
+    time_.install();
+    values_.install();
+    drop_.install();
     // Ticks from the moment the window exists; the tick does nothing while real-time mode is
     // off.
     c_.Timer1->start();
@@ -62,6 +70,11 @@ void frmMain::connectCommands() {
     texts_.connectCommands(*this);
     products_.connectCommands(*this);
     settings_.connectCommands(*this);
+    open_.connectCommands(*this);
+    time_.connectCommands(*this);
+    values_.connectCommands(*this);
+    series_.connectCommands(*this);
+    drawStyle_.connectCommands(*this);
     connect(c_.mnuAbout, &QAction::triggered, this, &frmMain::showAbout);
     connect(c_.Image1, &ClickableLabel::clicked, this, &frmMain::showAbout);
     connect(c_.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
@@ -161,11 +174,19 @@ void frmMain::BuildValueLabels(int labelHeight) {
 }
 
 void frmMain::requestRedraw() {
-    plot_.redrawTarget();
+    redraws_.request();
 }
 
 void frmMain::redrawNow(Surface& surface, bool& scrollFlag) {
     plot_.redraw(surface, scrollFlag);
+}
+
+void frmMain::InitAfterLoad() {
+    open_.InitAfterLoad();
+}
+
+void frmMain::ShowNewest() {
+    time_.ShowNewest();
 }
 
 void frmMain::setCaption(const std::string& text) {

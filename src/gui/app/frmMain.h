@@ -8,10 +8,17 @@
 #include "app/WindowAxes.h"
 #include "app/WindowOperations.h"
 #include "app/WindowPlot.h"
+#include "graph/DrawStyleController.h"
+#include "graph/PlotRedraws.h"
 #include "graph/ProductSystemMenu.h"
+#include "graph/SeriesSelectionController.h"
 #include "lang/LanguageContext.h"
 #include "lang/TextsController.h"
+#include "logdata/LogDropTarget.h"
+#include "logdata/OpenCommand.h"
 #include "view/LayoutController.h"
+#include "view/TimeWindowController.h"
+#include "view/ValueScaleController.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -57,11 +64,17 @@ public:
     int plotOuterHeight() const override;
     int plotInnerHeight() const override;
 
-    // The post-load steps and the move to the newest records come with the open command's
-    // controller, which defines them; the load reaches them only once a log can be loaded
-    // before the window (it cannot: the program takes no arguments).
+    // The post-load steps and the move to the newest records, for the commands that load a
+    // log (the open command, the real-time refresh); their controllers define them. The load
+    // itself never needs them: no log can be loaded before the window exists.
     void InitAfterLoad();
     void ShowNewest();
+
+    // The plot's redraws: one per user action, counted.
+    PlotRedraws& redraws() { return redraws_; }
+    // The plot's side of the window, for drawing it through another surface.
+    WindowPlot& plot() { return plot_; }
+    OpenCommand& openCommand() { return open_; }
 
 protected:
     // The unload: releases the plot and closes the other windows (About box, print preview).
@@ -81,6 +94,13 @@ private:
     ProductSystemMenu products_;
     SettingsController settings_;
     LayoutController layout_;
+    PlotRedraws redraws_;
+    TimeWindowController time_;
+    ValueScaleController values_;
+    SeriesSelectionController series_;
+    DrawStyleController drawStyle_;
+    OpenCommand open_;
+    LogDropTarget drop_;
     QPointer<frmAbout> about_;
 };
 

@@ -1,0 +1,161 @@
+#include "graph/SeriesSelectionController.h"
+
+#include "app/MainWindowControls.h"
+#include "app/ProgramState.h"
+#include "graph/AutoScale.h"
+#include "graph/PlotRedraws.h"
+#include "graph/ProductSystem.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <array>
+
+namespace osk {
+
+namespace {
+
+constexpr int kPanelBoxes = 6;
+// Boxes 1..4 are loaded from the selection when the panel opens; 5 and 6 keep their state.
+constexpr int kLoadedBoxes = 4;
+
+int16_t checkState(const QCheckBox* box) {
+    return box->isChecked() ? 1 : 0;
+}
+
+// One box of the panel: a text number, or a fixed caption when the number is negative; an
+// empty caption for a hidden box.
+struct BoxChoice {
+    int text;
+    const char* literal;
+    bool shown;
+};
+
+// The panel's boxes 1..6 for groups 0 and 1 (same sub-series), 2 (flow) and 3 (cell).
+constexpr std::array<BoxChoice, kPanelBoxes> kAlarmBoxes = {{
+    {19, "", true},
+    {18, "", true},
+    {20, "", true},
+    {21, "", true},
+    {-1, "TBC", false},
+    {-1, "GBC", false},
+}};
+constexpr std::array<BoxChoice, kPanelBoxes> kFlowBoxes = {{
+    {24, "", true},
+    {18, "", true},
+    {-1, "", false},
+    {-1, "", false},
+    {-1, "TBC", false},
+    {-1, "GBC", false},
+}};
+constexpr std::array<BoxChoice, kPanelBoxes> kCellBoxes = {{
+    {28, "", true},
+    {206, "", true},
+    {207, "", true},
+    {205, "", true},
+    {-1, "TBC", true},
+    {-1, "GBC", true},
+}};
+
+} // namespace
+
+SeriesSelectionController::SeriesSelectionController(MainWindowControls& controls,
+                                                     ProgramState& state, SettingsStore& settings,
+                                                     PlotRedraws& redraws)
+    : c_(controls), state_(state), settings_(settings), redraws_(redraws) {}
+
+void SeriesSelectionController::connectCommands(QObject& context) {
+    for (int g = 0; g < static_cast<int>(c_.chkItem.size()); ++g) {
+        QObject::connect(c_.chkItem[static_cast<size_t>(g)], &QCheckBox::stateChanged, &context,
+                         [this, g] { runGuarded([&] { chkItem_Click(g); }); });
+        QObject::connect(c_.cmdItem[static_cast<size_t>(g)], &QPushButton::clicked, &context,
+                         [this, g] { runGuarded([&] { cmdItem_Click(g); }); });
+    }
+    for (int k = 1; k <= kPanelBoxes; ++k)
+        QObject::connect(c_.chkItems2[static_cast<size_t>(k)], &QCheckBox::stateChanged, &context,
+                         [this, k] { runGuarded([&] { chkItems2_Click(k); }); });
+    QObject::connect(c_.Command4, &QPushButton::clicked, &context,
+                     [this] { runGuarded([this] { Command4_Click(); }); });
+}
+
+void SeriesSelectionController::chkItem_Click(int g) {
+    PlotRedraws::ActionScope action(redraws_);
+    state_.render.SeriesOn.set(g, 0, checkState(c_.chkItem[static_cast<size_t>(g)]));
+    AutoScale();
+    redraws_.request();
+}
+
+void SeriesSelectionController::AutoScale() {
+    const std::optional<AutoScaleResult> scale =
+        osk::AutoScale(state_.render.SeriesOn, ProductTextIndex(settings_));
+    if (!scale)
+        return;
+    // The lower bound goes first. A scale lying wholly above the current upper bound gets its
+    // upper bound first instead: the lower bar's handler would otherwise pull the new lower
+    // bound back under the old upper one, and the scale would not be the chosen one.
+    if (scale->low >= c_.vscScaleMax->value()) {
+        c_.vscScaleMax->setValue(scale->high);
+        c_.vscScaleMin->setValue(scale->low);
+    } else {
+        c_.vscScaleMin->setValue(scale->low);
+        c_.vscScaleMax->setValue(scale->high);
+    }
+    c_.hsGridY->setValue(scale->gridStep);
+}
+
+void SeriesSelectionController::cmdItem_Click(int g) {
+    PlotRedraws::ActionScope action(redraws_);
+    ConfigureChoices(g);
+    ShowChoices(g);
+}
+
+void SeriesSelectionController::setBox(int k, const std::string& caption, bool shown) {
+    QCheckBox* box = c_.chkItems2[static_cast<size_t>(k)];
+    box->setText(QString::fromStdString(caption));
+    box->setVisible(shown);
+}
+
+void SeriesSelectionController::ConfigureChoices(int g) {
+    const std::array<BoxChoice, kPanelBoxes>* boxes = nullptr;
+    if (g == 0 || g == 1)
+        boxes = &kAlarmBoxes;
+    else if (g == 2)
+        boxes = &kFlowBoxes;
+    else if (g == 3)
+        boxes = &kCellBoxes;
+    if (boxes == nullptr)
+        return;
+    for (int k = 1; k <= kPanelBoxes; ++k) {
+        const BoxChoice& b = (*boxes)[static_cast<size_t>(k - 1)];
+        setBox(k, b.text >= 0 ? state_.texts[b.text] : std::string(b.literal), b.shown);
+    }
+}
+
+void SeriesSelectionController::ShowChoices(int g) {
+    // While the boxes are loaded their change events must not write into the selection.
+    state_.ChoicesReady = false;
+    for (int k = 1; k <= kLoadedBoxes; ++k)
+        c_.chkItems2[static_cast<size_t>(k)]->setChecked(state_.render.SeriesOn.get(g, k) != 0);
+    c_.fraChoses->show();
+    c_.fraChoses->raise();
+    state_.ChoicesReady = true;
+    state_.ChoiceGroup = static_cast<int16_t>(g);
+}
+
+void SeriesSelectionController::chkItems2_Click(int k) {
+    PlotRedraws::ActionScope action(redraws_);
+    if (!state_.ChoicesReady)
+        return;
+    state_.render.SeriesOn.set(state_.ChoiceGroup, k,
+                               checkState(c_.chkItems2[static_cast<size_t>(k)]));
+    redraws_.request();
+}
+
+void SeriesSelectionController::Command4_Click() {
+    PlotRedraws::ActionScope action(redraws_);
+    c_.fraChoses->hide();
+}
+
+} // namespace osk

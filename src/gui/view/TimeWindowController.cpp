@@ -1,0 +1,107 @@
+#include "view/TimeWindowController.h"
+
+#include "app/MainWindowControls.h"
+#include "app/ProgramState.h"
+#include "app/WindowOperations.h"
+#include "graph/PlotRedraws.h"
+#include "view/HourScroll.h"
+
+#include <QComboBox>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace osk {
+
+TimeWindowController::TimeWindowController(MainWindowControls& controls, ProgramState& state,
+                                           WindowOperations& window, PlotRedraws& redraws)
+    : c_(controls), state_(state), window_(window), redraws_(redraws) {}
+
+void TimeWindowController::install() {
+    c_.hscGraphScroller->setFocusPolicy(Qt::StrongFocus);
+    // A drag is one move: the window goes one hour back or forth when the thumb is released,
+    // not one hour for every pixel the thumb passes.
+    c_.hscGraphScroller->setTracking(false);
+    // Left and Page Down go back in time, as the thumb moves left.
+    c_.hscGraphScroller->setInvertedControls(false);
+}
+
+void TimeWindowController::connectCommands(QObject& context) {
+    QObject::connect(c_.Xas, &QComboBox::currentIndexChanged, &context,
+                     [this] { runGuarded([this] { Xas_Click(); }); });
+    QObject::connect(c_.cmbGridX, &QComboBox::currentIndexChanged, &context,
+                     [this] { runGuarded([this] { cmbGridX_Click(); }); });
+    QObject::connect(c_.hscGraphScroller, &QScrollBar::valueChanged, &context,
+                     [this] { runGuarded([this] { hscGraphScroller_Change(); }); });
+}
+
+bool TimeWindowController::logShown() const {
+    return state_.records.RecordCount > 0 && state_.records.FileLoaded;
+}
+
+void TimeWindowController::setScrollerQuietly(int value) {
+    // The guard is down only while the program itself sets the bar, and the change event is
+    // held back meanwhile, so the user's next move is never taken for the program's.
+    state_.TimeScrollArmed = false;
+    {
+        const QSignalBlocker quiet(c_.hscGraphScroller);
+        c_.hscGraphScroller->setValue(value);
+    }
+    state_.TimeScrollArmed = true;
+}
+
+void TimeWindowController::Xas_Click() {
+    PlotRedraws::ActionScope action(redraws_);
+    if (!logShown())
+        return;
+    int16_t& owner = state_.view.ScaleChangeOwner;
+    owner = kOwnerSpan;
+    setScrollerQuietly(state_.records.RecordCount);
+    state_.records.ViewEndRecord = state_.records.RecordCount;
+    window_.BuildTimeAxis(window_.plotOuterWidth());
+    window_.BuildValueLabels(window_.plotInnerHeight());
+    if (owner == kOwnerSpan) {
+        redraws_.request();
+        owner = kOwnerNone;
+    }
+}
+
+void TimeWindowController::cmbGridX_Click() {
+    PlotRedraws::ActionScope action(redraws_);
+    if (!logShown())
+        return;
+    window_.BuildTimeAxis(window_.plotOuterWidth());
+    window_.BuildValueLabels(window_.plotInnerHeight());
+    redraws_.request();
+}
+
+void TimeWindowController::hscGraphScroller_Change() {
+    PlotRedraws::ActionScope action(redraws_);
+    if (!state_.TimeScrollArmed) {
+        state_.TimeScrollArmed = true;
+        return;
+    }
+    // Without a log there are no record times to move along; the bar may still be enabled
+    // from the log shown before.
+    if (!state_.records.FileLoaded)
+        return;
+    RecordTable& records = state_.records;
+    records.ViewEndRecord = NeighbourHourEnd(records.RecordTime, records.ViewEndRecord,
+                                             c_.hscGraphScroller->value(), records.RecordCount);
+    setScrollerQuietly(records.ViewEndRecord);
+    records.ViewEndRecord = c_.hscGraphScroller->value();
+    window_.BuildTimeAxis(window_.plotOuterWidth());
+    redraws_.request();
+}
+
+void TimeWindowController::ShowNewest() {
+    PlotRedraws::ActionScope action(redraws_);
+    {
+        // A lower maximum may pull the value down with it: that too is the program's setting.
+        const QSignalBlocker quiet(c_.hscGraphScroller);
+        c_.hscGraphScroller->setMaximum(state_.records.RecordCount);
+    }
+    setScrollerQuietly(state_.records.RecordCount);
+    hscGraphScroller_Change();
+}
+
+} // namespace osk

@@ -1,0 +1,155 @@
+#include "RenderOptions.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+
+namespace osk::render {
+
+namespace {
+
+// The items of the span and grid interval lists, in list order.
+constexpr std::array<std::string_view, 7> kSpans = {"192", "96", "48", "24", "12", "6", "3"};
+constexpr std::array<std::string_view, 5> kGridSteps = {"4h", "2h", "1h", "30m", "15m"};
+constexpr std::array<std::string_view, kGroups> kGroupNames = {"product", "ph", "flow", "cell"};
+constexpr std::array<std::string_view, 3> kSystems = {"Chloor", "Peroxide", "Tarvox"};
+
+// Bar ranges: the upper bound bar runs to 2000, the lower one to 1200.
+constexpr int kScaleMaxTop = 2000;
+constexpr int kScaleMinTop = 1200;
+constexpr int kLargestSide = 8000;
+constexpr int kMostHours = 10000;
+
+template <size_t N>
+std::optional<int> indexOf(const std::array<std::string_view, N>& items, std::string_view value) {
+    const auto it = std::find(items.begin(), items.end(), value);
+    if (it == items.end())
+        return std::nullopt;
+    return static_cast<int>(it - items.begin());
+}
+
+std::optional<int> wholeNumber(std::string_view text, int lo, int hi) {
+    int v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec != std::errc() || end != text.data() + text.size() || v < lo || v > hi)
+        return std::nullopt;
+    return v;
+}
+
+std::string lower(std::string_view text) {
+    std::string out(text);
+    for (char& ch : out)
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return out;
+}
+
+std::optional<std::array<bool, kGroups>> groupList(std::string_view text) {
+    std::array<bool, kGroups> groups{};
+    while (true) {
+        const size_t comma = text.find(',');
+        const std::optional<int> g = indexOf(kGroupNames, lower(text.substr(0, comma)));
+        if (!g)
+            return std::nullopt;
+        groups[static_cast<size_t>(*g)] = true;
+        if (comma == std::string_view::npos)
+            return groups;
+        text.remove_prefix(comma + 1);
+    }
+}
+
+std::optional<std::pair<int, int>> plotSize(std::string_view text) {
+    const size_t x = text.find('x');
+    if (x == std::string_view::npos)
+        return std::nullopt;
+    const auto w = wholeNumber(text.substr(0, x), 1, kLargestSide);
+    const auto h = wholeNumber(text.substr(x + 1), 1, kLargestSide);
+    if (!w || !h)
+        return std::nullopt;
+    return std::pair{*w, *h};
+}
+
+std::string rangeText(int lo, int hi) {
+    return "a whole number from " + std::to_string(lo) + " to " + std::to_string(hi);
+}
+
+} // namespace
+
+std::variant<RenderOptions, OptionError> parseRenderOptions(const std::vector<std::string>& args) {
+    RenderOptions o;
+    bool haveLog = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            o.help = true;
+            return o;
+        }
+        if (arg == "--subitems") {
+            o.subItems = true;
+            continue;
+        }
+        if (arg.empty() || arg.front() != '-' || arg == "-") {
+            if (haveLog)
+                return OptionError{"only one log file can be drawn, got another: " + args[i]};
+            o.logFile = args[i];
+            haveLog = true;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            return OptionError{std::string(arg) + " needs a value"};
+        const std::string& value = args[++i];
+        const auto bad = [&](const std::string& expected) {
+            return OptionError{std::string(arg) + " " + value + ": expected " + expected};
+        };
+        if (arg == "-o") {
+            o.pngFile = value;
+        } else if (arg == "--describe") {
+            o.describeFile = value;
+        } else if (arg == "--span") {
+            if (!(o.spanItem = indexOf(kSpans, value)))
+                return bad("192, 96, 48, 24, 12, 6 or 3");
+        } else if (arg == "--grid-x") {
+            if (!(o.gridXItem = indexOf(kGridSteps, value)))
+                return bad("4h, 2h, 1h, 30m or 15m");
+        } else if (arg == "--groups") {
+            const auto groups = groupList(value);
+            if (!groups)
+                return bad("a comma-separated list of product, ph, flow and cell");
+            o.groups = *groups;
+        } else if (arg == "--min") {
+            if (!(o.scaleMin = wholeNumber(value, 0, kScaleMinTop)))
+                return bad(rangeText(0, kScaleMinTop));
+        } else if (arg == "--max") {
+            if (!(o.scaleMax = wholeNumber(value, 0, kScaleMaxTop)))
+                return bad(rangeText(0, kScaleMaxTop));
+        } else if (arg == "--grid-y") {
+            if (!(o.gridY = wholeNumber(value, 1, kLargestSide)))
+                return bad(rangeText(1, kLargestSide));
+        } else if (arg == "--back") {
+            const auto back = wholeNumber(value, 0, kMostHours);
+            if (!back)
+                return bad(rangeText(0, kMostHours));
+            o.back = *back;
+        } else if (arg == "--size") {
+            const auto size = plotSize(value);
+            if (!size)
+                return bad("WIDTHxHEIGHT, each " + rangeText(1, kLargestSide));
+            o.plotWidth = size->first;
+            o.plotHeight = size->second;
+        } else if (arg == "--system") {
+            if (!indexOf(kSystems, value))
+                return bad("Chloor, Peroxide or Tarvox");
+            o.system = value;
+        } else if (arg == "--lang") {
+            o.languageFile = value;
+        } else {
+            return OptionError{"unknown option " + std::string(arg)};
+        }
+    }
+    if (!haveLog)
+        return OptionError{"no log file given"};
+    if (o.pngFile.empty())
+        return OptionError{"no output file given (-o OUT.png)"};
+    return o;
+}
+
+} // namespace osk::render

@@ -1,0 +1,233 @@
+#include "RenderRun.h"
+
+#include "GraphDescription.h"
+#include "PngFile.h"
+#include "RenderDialogs.h"
+#include "TeeSurface.h"
+
+#include "app/MainWindowControls.h"
+#include "app/ProgramState.h"
+#include "app/QtSettingsStore.h"
+#include "app/Startup.h"
+#include "app/SystemClock.h"
+#include "app/WindowPlot.h"
+#include "graph/PictureBox.h"
+#include "graph/PlotRedraws.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QImage>
+#include <QJsonDocument>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollBar>
+
+#include <ostream>
+
+namespace osk::render {
+
+namespace {
+
+// Texts of the messages the log reader shows when a log gives nothing to draw.
+constexpr int kTextSelectValidFile = 36;
+constexpr int kTextInvalidFile = 45;
+constexpr int kTextFileEmpty = 56;
+
+constexpr const char* kTool = "osk-graphs-render: ";
+
+class Run {
+public:
+    Run(const RenderOptions& options, const std::filesystem::path& languageFolder,
+        std::ostream& err)
+        : o_(options), err_(err),
+          dialogs_(options.logFile), services_{settings_, dialogs_, clock_, languageFolder} {}
+
+    int run();
+
+private:
+    int fail(int code, const std::string& message) {
+        err_ << kTool << message << '\n';
+        return code;
+    }
+    bool sizePlot();
+    std::string unusableLog() const;
+    void chooseSeries();
+    int setScale();
+    void scrollBack();
+    int writeDescription();
+    int writePicture();
+
+    const RenderOptions& o_;
+    std::ostream& err_;
+    QtSettingsStore settings_;
+    RenderDialogs dialogs_;
+    SystemClock clock_;
+    ProgramServices services_;
+    ProgramState state_;
+    std::unique_ptr<frmMain> window_;
+    const MainWindowControls* c_ = nullptr;
+};
+
+int Run::run() {
+    settings_.RegWrite(settings::kLanguage,
+                       o_.languageFile ? std::filesystem::path(*o_.languageFile).filename().string()
+                                       : std::string("english.lng"));
+    settings_.RegWrite(settings::kColor, "True");
+    settings_.RegWrite(settings::kSystem, o_.system.value_or("Chloor"));
+    window_ = StartProgram(state_, services_, true);
+    c_ = &window_->controls();
+
+    if (!sizePlot())
+        return fail(kExitUsage, "--size " + std::to_string(o_.plotWidth) + "x" +
+                                    std::to_string(o_.plotHeight) +
+                                    ": the window's plot cannot take that size (it is now " +
+                                    std::to_string(c_->pGraph->surface().image().width()) + "x" +
+                                    std::to_string(c_->pGraph->surface().image().height()) + ")");
+    {
+        // The steps run their handlers as the user's actions would; the plot, which only shows
+        // the state they leave, is drawn once at the end instead of after every step.
+        const PlotRedraws::ActionScope steps(window_->redraws());
+        c_->mnuOpenFile->trigger();
+        if (!state_.records.FileLoaded)
+            return fail(kExitFailed, o_.logFile + ": " + unusableLog());
+        chooseSeries();
+        if (o_.spanItem)
+            c_->Xas->setCurrentIndex(*o_.spanItem);
+        if (o_.gridXItem)
+            c_->cmbGridX->setCurrentIndex(*o_.gridXItem);
+        if (const int code = setScale(); code != kExitOk)
+            return code;
+    }
+    {
+        // Whether the scroll bar can be pressed is decided by the drawing above; once enabled
+        // it stays so while the window moves back.
+        const PlotRedraws::ActionScope presses(window_->redraws());
+        scrollBack();
+    }
+
+    for (const std::string& message : dialogs_.messages())
+        err_ << kTool << "note: " << message << '\n';
+    if (const int code = writeDescription(); code != kExitOk)
+        return code;
+    return writePicture();
+}
+
+bool Run::sizePlot() {
+    // The plot's picture is the size asked for; the plot box adds its border. The plot takes the
+    // client area but for the room of the labels, legend and control panel, so two tries settle
+    // it whatever the menu bar takes.
+    const int border = 2 * PictureBox::kBorder;
+    const QSize wanted(o_.plotWidth + border, o_.plotHeight + border);
+    for (int attempt = 0; attempt < 2 && c_->pGraph->size() != wanted; ++attempt)
+        window_->resize(window_->size() + wanted - c_->pGraph->size());
+    return c_->pGraph->size() == wanted;
+}
+
+std::string Run::unusableLog() const {
+    const Texts& t = state_.texts;
+    if (dialogs_.shown(t[kTextInvalidFile]))
+        return "rejected header: the first line holds no \"Record\" in its first 10 characters (" +
+               t[kTextInvalidFile] + ")";
+    if (dialogs_.shown(t[kTextFileEmpty]))
+        return "the file is empty (" + t[kTextFileEmpty] + ")";
+    if (dialogs_.shown(t[kTextSelectValidFile]))
+        return "the file cannot be read as a log: it cannot be opened, or a line holds more than "
+               "30 "
+               "fields or a number out of range (" +
+               t[kTextSelectValidFile] + ")";
+    return "unusable log: fewer than 3 records";
+}
+
+void Run::chooseSeries() {
+    // The open has ticked the product group.
+    if (!o_.groups[0])
+        c_->chkItem[0]->setChecked(false);
+    for (size_t g = 1; g < o_.groups.size(); ++g)
+        if (o_.groups[g])
+            c_->chkItem[g]->setChecked(true);
+    if (!o_.subItems)
+        return;
+    for (size_t g = 0; g < o_.groups.size(); ++g) {
+        if (!o_.groups[g])
+            continue;
+        c_->cmdItem[g]->click();
+        for (size_t k = 1; k < c_->chkItems2.size(); ++k)
+            if (!c_->chkItems2[k]->isHidden())
+                c_->chkItems2[k]->setChecked(true);
+    }
+    c_->Command4->click();
+}
+
+int Run::setScale() {
+    if (o_.scaleMax)
+        c_->vscScaleMax->setValue(*o_.scaleMax);
+    if (o_.scaleMin)
+        c_->vscScaleMin->setValue(*o_.scaleMin);
+    if (o_.gridY) {
+        if (*o_.gridY > c_->hsGridY->maximum())
+            return fail(kExitUsage, "--grid-y " + std::to_string(*o_.gridY) + ": at most " +
+                                        std::to_string(c_->hsGridY->maximum()) +
+                                        " for a plot of this height");
+        c_->hsGridY->setValue(*o_.gridY);
+    }
+    return kExitOk;
+}
+
+void Run::scrollBack() {
+    QScrollBar* bar = c_->hscGraphScroller;
+    for (int i = 0; i < o_.back; ++i) {
+        // A user cannot press a disabled bar: the window then shows the whole log already.
+        if (!bar->isEnabled()) {
+            err_ << kTool << "note: the time scroll bar is disabled after " << i << " of --back "
+                 << o_.back << '\n';
+            return;
+        }
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    }
+}
+
+int Run::writeDescription() {
+    if (!o_.describeFile)
+        return kExitOk;
+    // The window draws once more, through surfaces that keep a copy of every call, so the
+    // description and the picture come from the same drawing.
+    TeeSurface plot(c_->pGraph->surface());
+    TeeSurface legend(c_->Legenda->surface());
+    bool scrollFlag = false;
+    window_->plot().redraw(plot, legend, scrollFlag);
+    auto description = describeGraph(state_, *c_, plot.copy(), legend.copy());
+    if (const auto* error = std::get_if<DescriptionError>(&description))
+        return fail(kExitFailed, "cannot describe the drawing: " + error->message);
+
+    QSaveFile file(QString::fromStdString(*o_.describeFile));
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(
+            QJsonDocument(std::get<QJsonObject>(description)).toJson(QJsonDocument::Compact)) < 0 ||
+        !file.commit())
+        return fail(kExitFailed, *o_.describeFile + ": " + file.errorString().toStdString());
+    return kExitOk;
+}
+
+int Run::writePicture() {
+    // Everything above the control panel: the plot with the value labels left of it, the time
+    // and date labels under it and the legend beside it, painted as the window paints them.
+    QWidget* client = c_->client;
+    QImage picture(client->width(), c_->Frame5->y(), QImage::Format_RGB32);
+    picture.fill(client->palette().color(QPalette::Window));
+    client->render(&picture, QPoint(), QRegion(picture.rect()));
+    if (const QString error = writePng(picture, QString::fromStdString(o_.pngFile));
+        !error.isEmpty())
+        return fail(kExitFailed, o_.pngFile + ": " + error.toStdString());
+    return kExitOk;
+}
+
+} // namespace
+
+int runRender(const RenderOptions& options, const std::filesystem::path& languageFolder,
+              std::ostream& err) {
+    Run run(options, languageFolder, err);
+    return run.run();
+}
+
+} // namespace osk::render

@@ -1,0 +1,213 @@
+#include "RenderOptions.h"
+
+#include "LogGenerator.h"
+#include "support/TempDir.h"
+
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <variant>
+
+namespace osk::test {
+namespace {
+
+using render::OptionError;
+using render::parseRenderOptions;
+using render::RenderOptions;
+
+TEST(RenderOptions, NameTheControlsValues) {
+    const auto parsed = parseRenderOptions({"log.csv", "-o", "out.png", "--span", "6", "--grid-x",
+                                            "30m", "--groups", "PH,cell", "--size", "800x400"});
+    ASSERT_TRUE(std::holds_alternative<RenderOptions>(parsed));
+    const RenderOptions& o = std::get<RenderOptions>(parsed);
+    // List items by their place in the window's lists; the groups replace the default product.
+    EXPECT_EQ(o.spanItem, 5);
+    EXPECT_EQ(o.gridXItem, 3);
+    EXPECT_EQ(o.groups, (std::array<bool, 4>{false, true, false, true}));
+    EXPECT_EQ(std::pair(o.plotWidth, o.plotHeight), std::pair(800, 400));
+}
+
+TEST(RenderOptions, RefuseWhatNoControlAccepts) {
+    const std::vector<std::vector<std::string>> bad = {
+        {"-o", "out.png"},
+        {"log.csv"},
+        {"log.csv", "other.csv", "-o", "out.png"},
+        {"log.csv", "-o", "out.png", "--span", "5"},
+        {"log.csv", "-o", "out.png", "--grid-x", "3h"},
+        {"log.csv", "-o", "out.png", "--groups", "product,,ph"},
+        {"log.csv", "-o", "out.png", "--groups", "temperature"},
+        {"log.csv", "-o", "out.png", "--max", "2001"},
+        {"log.csv", "-o", "out.png", "--min", "-1"},
+        {"log.csv", "-o", "out.png", "--grid-y", "0"},
+        {"log.csv", "-o", "out.png", "--back", "1e3"},
+        {"log.csv", "-o", "out.png", "--size", "800"},
+        {"log.csv", "-o", "out.png", "--size", "0x400"},
+        {"log.csv", "-o", "out.png", "--system", "chloor"},
+        {"log.csv", "-o", "out.png", "--colour", "red"},
+        {"log.csv", "-o"},
+    };
+    for (const auto& args : bad) {
+        std::string joined;
+        for (const auto& a : args)
+            joined += a + " ";
+        EXPECT_TRUE(std::holds_alternative<OptionError>(parseRenderOptions(args))) << joined;
+    }
+}
+
+// The tool run as a separate process, with settings and temporary folders of the test's own.
+class RenderTool : public ::testing::Test {
+protected:
+    struct Result {
+        int exitCode;
+        std::string err;
+    };
+
+    Result run(QStringList args) {
+        QProcess tool;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(config));
+        env.insert(QStringLiteral("TMPDIR"), path(tmp));
+        tool.setProcessEnvironment(env);
+        tool.start(QStringLiteral(OSK_RENDER_TOOL), args);
+        EXPECT_TRUE(tool.waitForFinished(60000));
+        return {tool.exitCode(), tool.readAllStandardError().toStdString()};
+    }
+    std::string writeLog(int64_t records) {
+        genlog::LogOptions options;
+        options.records = records;
+        return files.write("log.csv", genlog::generateLog(options)).string();
+    }
+    QString file(const char* name) const { return path(files) + QStringLiteral("/") + name; }
+    static QString path(const TempDir& d) { return QString::fromStdString(d.path().string()); }
+    static bool empty(const TempDir& d) { return std::filesystem::is_empty(d.path()); }
+
+    QJsonObject describe(const QStringList& extra) {
+        const std::string log = writeLog(19000);
+        QStringList args{QString::fromStdString(log), QStringLiteral("-o"), file("out.png"),
+                         QStringLiteral("--describe"), file("out.json")};
+        args += extra;
+        const Result r = run(args);
+        EXPECT_EQ(r.exitCode, 0) << r.err;
+        QFile json(file("out.json"));
+        EXPECT_TRUE(json.open(QIODevice::ReadOnly));
+        return QJsonDocument::fromJson(json.readAll()).object();
+    }
+
+    TempDir files;
+    TempDir config;
+    TempDir tmp;
+};
+
+std::set<QString> keysOf(const QJsonObject& o) {
+    const QStringList keys = o.keys();
+    return {keys.begin(), keys.end()};
+}
+
+TEST_F(RenderTool, DescribesWhatItDrewAtTheNewestEnd) {
+    const QJsonObject d = describe({"--groups", "product,ph", "--subitems", "--size", "900x500"});
+
+    EXPECT_EQ(keysOf(d),
+              (std::set<QString>{"RecordCount", "ViewEndRecord", "HourOffsetRecords", "TimeAxis",
+                                 "ValueAxis", "GridStepPixelsY", "timeLabels", "dateLabels",
+                                 "valueLabels", "legend", "series"}));
+    EXPECT_EQ(keysOf(d["TimeAxis"].toObject()),
+              (std::set<QString>{"SpanRecords", "PixelsPerRecord", "LastRecord"}));
+    EXPECT_EQ(keysOf(d["ValueAxis"].toObject()),
+              (std::set<QString>{"Range", "PixelsPerUnit", "Min", "Max"}));
+    EXPECT_EQ(d["ViewEndRecord"].toInt(), 19000);
+    EXPECT_EQ(d["timeLabels"].toArray().size(), 13);
+    EXPECT_EQ(d["timeLabels"][12].toString(), "5:00");
+    EXPECT_EQ(d["dateLabels"].toArray().size(), 13);
+    EXPECT_EQ(d["dateLabels"][11].toString(), "") << "hidden";
+    EXPECT_EQ(d["valueLabels"].toArray().size(), 11);
+    EXPECT_EQ(d["valueLabels"][0].toString(), "150.0");
+
+    const QJsonArray legend = d["legend"].toArray();
+    ASSERT_EQ(legend.size(), 10);
+    EXPECT_EQ(legend[0].toObject(), (QJsonObject{{"text", "Free Chlorine mg/L (/100)"},
+                                                 {"level", 1},
+                                                 {"color", QJsonArray{128, 0, 128}}}));
+    EXPECT_EQ(legend[5]["text"].toString(), "PH (/10)");
+
+    // Drawing order, each series newest first from the right reference line.
+    const std::vector<int> columns{10, 6, 7, 8, 20, 15, 11, 12, 13, 21};
+    const QJsonArray series = d["series"].toArray();
+    ASSERT_EQ(series.size(), static_cast<qsizetype>(columns.size()));
+    const double margin =
+        d["HourOffsetRecords"].toInt() * d["TimeAxis"]["PixelsPerRecord"].toDouble();
+    for (size_t k = 0; k < columns.size(); ++k) {
+        const QJsonObject s = series[static_cast<qsizetype>(k)].toObject();
+        EXPECT_EQ(s["column"].toInt(), columns[k]);
+        const QJsonArray points = s["points"].toArray();
+        ASSERT_GT(points.size(), 1000);
+        EXPECT_EQ(points[0][0].toInt(), 19000);
+        EXPECT_NEAR(points[0][1].toInt(), 900 - margin, 0.5);
+        EXPECT_EQ(points[1][0].toInt(), 18999);
+        EXPECT_LE(points[1][1].toInt(), points[0][1].toInt());
+    }
+    // The last point drawn is the first one past the left edge (it may round onto it).
+    const QJsonArray first = series[0]["points"].toArray();
+    EXPECT_LE(first.last()[1].toInt(), 0);
+
+    const QImage picture(file("out.png"));
+    // The plot box's border and the room for the labels and the legend around the plot.
+    EXPECT_EQ(picture.size(), QSize(900 + 2 + 160, 8 + 500 + 2 + 50));
+    EXPECT_TRUE(empty(config)) << "the caller's settings are never touched";
+    for (const auto& entry : std::filesystem::directory_iterator(tmp.path()))
+        EXPECT_EQ(entry.path().filename().string().rfind("osk-graphs-render", 0), std::string::npos)
+            << "the tool's own settings folder is removed";
+}
+
+TEST_F(RenderTool, ScrolledBackTheNewestPointIsOnTheRightEdge) {
+    const QJsonObject d = describe({"--back", "2", "--size", "700x400", "--span", "24"});
+    EXPECT_EQ(d["ViewEndRecord"].toInt(), 18360);
+    EXPECT_EQ(d["timeLabels"][12].toString(), "3:00");
+    const QJsonArray points = d["series"][0]["points"].toArray();
+    EXPECT_EQ(points[0][0].toInt(), 18360);
+    EXPECT_EQ(points[0][1].toInt(), 700);
+}
+
+TEST_F(RenderTool, FailsWithOneLineAndNoPicture) {
+    struct Case {
+        const char* content; // nullptr: no file at all
+        QStringList extra;
+        int exitCode;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"Date,Time\r\n1,2,3,2024-03-01 00:00:00\r\n", {}, 1, "rejected header"},
+        {nullptr, {}, 1, "no such file"},
+        {"", {}, 1, "empty"},
+        {"Record\r\n1,a,b,2024-03-01 00:00:00,1\r\n2,a,b,2024-03-01 00:00:10,1\r\n",
+         {},
+         1,
+         "fewer than 3 records"},
+        {"Record\r\n1,a,b,2024-03-01 00:00:00,1\r\n", {"--span", "5"}, 2, "--span 5"},
+        {"Record\r\n1,a,b,2024-03-01 00:00:00,1\r\n", {"--size", "20x20"}, 2, "--size 20x20"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.says);
+        const std::string log = c.content ? files.write("in.csv", c.content).string()
+                                          : (files.path() / "missing.csv").string();
+        const Result r =
+            run(QStringList{QString::fromStdString(log), QStringLiteral("-o"), file("bad.png")} +
+                c.extra);
+        EXPECT_EQ(r.exitCode, c.exitCode);
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_FALSE(QFile::exists(file("bad.png")));
+    }
+}
+
+} // namespace
+} // namespace osk::test

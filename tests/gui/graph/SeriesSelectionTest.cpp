@@ -1,0 +1,186 @@
+#include "gui/logdata/LogWindowFixture.h"
+
+#include "app/WindowPlot.h"
+#include "graph/RecordingSurface.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace osk::test {
+namespace {
+
+constexpr QRgb kProductAlarm = qRgb(255, 157, 255);
+
+class SeriesSelection : public LogWindowFixture {
+protected:
+    void SetUp() override {
+        LogWindowFixture::SetUp();
+        openLog(2000);
+    }
+    // The legend's lines (text and level) as the window draws them now.
+    std::vector<std::pair<std::string, int>> legendLines() {
+        RecordingSurface plot(c->pGraph->surface().scaleWidth(),
+                              c->pGraph->surface().scaleHeight());
+        RecordingSurface legend(1650, 3600);
+        bool scrollFlag = false;
+        window->plot().redraw(plot, legend, scrollFlag);
+        std::vector<std::pair<std::string, int>> lines;
+        const std::vector<DrawnText> texts = legend.texts();
+        const std::vector<DrawnSegment> samples = legend.segments();
+        for (size_t i = 0; i < texts.size() && i < samples.size(); ++i)
+            lines.emplace_back(texts[i].text, samples[i].x1 == 10 ? 1 : 2);
+        return lines;
+    }
+    void tickPanelBox(int group, int k, bool on) {
+        c->cmdItem[static_cast<size_t>(group)]->click();
+        c->chkItems2[static_cast<size_t>(k)]->setChecked(on);
+    }
+};
+
+// Group boxes ticked and unticked in order, and the value scale the window ends with.
+struct ScaleCase {
+    const char* what;
+    std::function<void(const MainWindowControls&, SettingsStore&)> before;
+    std::vector<std::pair<int, bool>> ticks;
+    int min, max, gridStep;
+};
+void PrintTo(const ScaleCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class AutomaticScale : public SeriesSelection, public ::testing::WithParamInterface<ScaleCase> {};
+
+TEST_P(AutomaticScale, SuitsTheGroupsSwitchedOn) {
+    const ScaleCase& s = GetParam();
+    if (s.before)
+        s.before(*c, settings);
+    for (const auto& [group, on] : s.ticks) {
+        const int64_t before = redraws();
+        c->chkItem[static_cast<size_t>(group)]->setChecked(on);
+        EXPECT_EQ(redraws(), before + 1) << "group " << group;
+    }
+    EXPECT_EQ(c->vscScaleMin->value(), s.min);
+    EXPECT_EQ(c->vscScaleMax->value(), s.max);
+    EXPECT_EQ(c->hsGridY->value(), s.gridStep);
+    EXPECT_EQ(c->lblYValue->text(), QString::number(s.gridStep));
+    EXPECT_EQ(c->lblScale[0]->text(), QString::number(s.max) + QStringLiteral(".0"));
+    EXPECT_EQ(c->vscGraphScroller->value(), s.min);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Groups, AutomaticScale,
+    ::testing::Values(
+        ScaleCase{"pH only", nullptr, {{0, false}, {1, true}}, 60, 80, 2},
+        ScaleCase{"product and pH", nullptr, {{1, true}}, 0, 150, 15},
+        ScaleCase{"cell", nullptr, {{3, true}}, 0, 1200, 120},
+        ScaleCase{"flow", nullptr, {{0, false}, {2, true}}, 0, 130, 13},
+        ScaleCase{"the last group off keeps the scale",
+                  nullptr,
+                  {{1, true}, {0, false}, {1, false}},
+                  60,
+                  80,
+                  2},
+        // The user's upper bound lies below the new lower one: the scale still becomes 60..80.
+        ScaleCase{"above the upper bound",
+                  [](const MainWindowControls& c, SettingsStore&) { c.vscScaleMax->setValue(40); },
+                  {{0, false}, {1, true}},
+                  60,
+                  80,
+                  2},
+        ScaleCase{"an unknown product",
+                  [](const MainWindowControls&, SettingsStore& settings) {
+                      settings.RegWrite(settings::kSystem, "Other");
+                  },
+                  {{0, false}, {0, true}},
+                  0,
+                  100,
+                  10}),
+    [](const auto& info) {
+        std::string name = info.param.what;
+        for (char& ch : name)
+            if (ch == ' ' || ch == '.')
+                ch = '_';
+        return name;
+    });
+
+struct PanelCase {
+    int group;
+    std::vector<const char*> shown; // captions of the boxes shown, in box order
+};
+void PrintTo(const PanelCase& c, std::ostream* os) {
+    *os << "group " << c.group;
+}
+
+class SubSeriesPanel : public SeriesSelection, public ::testing::WithParamInterface<PanelCase> {};
+
+TEST_P(SubSeriesPanel, ShowsTheGroupsOwnSubSeries) {
+    const PanelCase& p = GetParam();
+    c->cmdItem[static_cast<size_t>(p.group)]->click();
+    EXPECT_TRUE(c->fraChoses->isVisible());
+    std::vector<std::string> shown;
+    for (size_t k = 1; k <= 6; ++k)
+        if (!c->chkItems2[k]->isHidden())
+            shown.push_back(c->chkItems2[k]->text().toStdString());
+    EXPECT_EQ(shown, std::vector<std::string>(p.shown.begin(), p.shown.end()));
+    c->Command4->click();
+    EXPECT_FALSE(c->fraChoses->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Groups, SubSeriesPanel,
+    ::testing::Values(PanelCase{0, {"High alarm", "Low alarm", "Setpoint", "Pump"}},
+                      PanelCase{2, {"Dosing stop", "Low alarm"}},
+                      PanelCase{3, {"Null", "Active", "Null", "Empty", "TBC", "GBC"}}));
+
+TEST_F(SeriesSelection, ThePanelShowsEachGroupsStatesWithoutChangingThem) {
+    tickPanelBox(0, 1, true);
+    tickPanelBox(3, 5, true);
+    ASSERT_EQ(state.render.SeriesOn.get(0, 1), 1);
+
+    c->cmdItem[1]->click();
+    EXPECT_FALSE(c->chkItems2[1]->isChecked());
+    EXPECT_EQ(state.render.SeriesOn.get(1, 1), 0);
+    EXPECT_EQ(state.render.SeriesOn.get(0, 1), 1);
+    // Boxes 5 and 6 are not loaded from the groups: they keep what they were given.
+    EXPECT_TRUE(c->chkItems2[5]->isChecked());
+
+    c->cmdItem[0]->click();
+    EXPECT_TRUE(c->chkItems2[1]->isChecked());
+    c->Command4->click();
+    EXPECT_EQ(state.render.SeriesOn.get(0, 1), 1);
+    EXPECT_EQ(state.render.SeriesOn.get(3, 5), 1);
+}
+
+TEST_F(SeriesSelection, ASubSeriesShowsOnlyWithItsGroup) {
+    c->chkItem[0]->setChecked(false);
+    tickPanelBox(0, 1, true);
+    EXPECT_EQ(state.render.SeriesOn.get(0, 1), 1);
+    EXPECT_TRUE(legendLines().empty());
+    EXPECT_EQ(pixelsOf(c->pGraph, QColor(kProductAlarm)), 0);
+
+    c->chkItem[0]->setChecked(true);
+    using Lines = std::vector<std::pair<std::string, int>>;
+    EXPECT_EQ(legendLines(), (Lines{{"Free Chlorine mg/L (/100)", 1}, {"High alarm", 2}}));
+    EXPECT_GT(pixelsOf(c->pGraph, QColor(kProductAlarm)), 0);
+    EXPECT_GT(pixelsOf(c->Legenda, QColor(kProductAlarm)), 0);
+}
+
+TEST_F(SeriesSelection, ADrawStyleIsKeptAndDrawn) {
+    const int64_t before = redraws();
+    c->cboDrawStyle->setCurrentIndex(kDrawStyleDots);
+    EXPECT_EQ(state.render.DrawStyle, kDrawStyleDots);
+    EXPECT_EQ(redraws(), before + 1);
+}
+
+TEST_F(LogWindowFixture, WithoutALogTheDrawStyleListChangesNothing) {
+    c->cboDrawStyle->setCurrentIndex(kDrawStyleBars);
+    EXPECT_EQ(state.render.DrawStyle, kDrawStyleLine);
+    EXPECT_EQ(redraws(), 0);
+}
+
+} // namespace
+} // namespace osk::test

@@ -1,0 +1,127 @@
+#include "gui/logdata/LogWindowFixture.h"
+
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+#include <functional>
+
+namespace osk::test {
+namespace {
+
+// A loaded log on the product scale 0..150 with grid step 15.
+class ValueScale : public LogWindowFixture {
+protected:
+    void SetUp() override {
+        LogWindowFixture::SetUp();
+        openLog(2000);
+    }
+    void expectScale(int min, int max) {
+        EXPECT_EQ(c->vscScaleMin->value(), min);
+        EXPECT_EQ(c->vscScaleMax->value(), max);
+        EXPECT_EQ(c->lblMin[0]->text(), QString::number(min));
+        EXPECT_EQ(c->lblMin[1]->text(), QString::number(max));
+        EXPECT_EQ(state.view.ValueAxis.Min, min);
+        EXPECT_EQ(state.view.ValueAxis.Max, max);
+        EXPECT_EQ(c->lblScale[0]->text(), QString::number(max) + QStringLiteral(".0"));
+        EXPECT_EQ(c->lblScale[10]->text(), QString::number(min) + QStringLiteral(".0"));
+    }
+    // Where a click on the bar's top arrow lands.
+    static QPoint topArrow(QScrollBar* bar) {
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Vertical;
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = bar->value();
+        option.sliderValue = bar->value();
+        option.upsideDown = true;
+        option.subControls = QStyle::SC_All;
+        return bar->style()
+            ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine, bar)
+            .center();
+    }
+};
+
+// What the user does with the bars, and where the scale ends up.
+using BarStep = std::function<void(const MainWindowControls&)>;
+struct BarCase {
+    const char* what;
+    BarStep before; // done first, not counted
+    BarStep act;    // the user's one action
+    int min, max, scrollerThumb;
+};
+void PrintTo(const BarCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+void nothing(const MainWindowControls&) {}
+
+class BarActions : public ValueScale, public ::testing::WithParamInterface<BarCase> {};
+
+TEST_P(BarActions, EndInAConsistentScaleWithOneRedraw) {
+    const BarCase& b = GetParam();
+    b.before(*c);
+    const int64_t before = redraws();
+    b.act(*c);
+    EXPECT_EQ(redraws(), before + 1);
+    expectScale(b.min, b.max);
+    EXPECT_EQ(c->vscGraphScroller->value(), b.scrollerThumb);
+    EXPECT_EQ(state.view.ScaleChangeOwner, kOwnerNone);
+    EXPECT_DOUBLE_EQ(state.view.ValueAxis.PixelsPerUnit,
+                     (c->pGraph->height() - 5.0) / (b.max - b.min));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bars, BarActions,
+    ::testing::Values(
+        BarCase{"upper bound lowered", nothing, [](auto& c) { c.vscScaleMax->setValue(120); }, 0,
+                120, 0},
+        BarCase{"upper bound to zero becomes one", nothing,
+                [](auto& c) { c.vscScaleMax->setValue(0); }, 0, 1, 0},
+        BarCase{"upper bound onto the lower one", [](auto& c) { c.vscScaleMin->setValue(50); },
+                [](auto& c) { c.vscScaleMax->setValue(50); }, 49, 50, 49},
+        BarCase{"lower bound onto the upper one", [](auto& c) { c.vscScaleMax->setValue(80); },
+                [](auto& c) { c.vscScaleMin->setValue(80); }, 79, 80, 79},
+        BarCase{"scroller shifts the window", nothing,
+                [](auto& c) { c.vscGraphScroller->setValue(900); }, 900, 1050, 900},
+        BarCase{"scroller refused near the top", [](auto& c) { c.vscScaleMax->setValue(900); },
+                [](auto& c) { c.vscGraphScroller->setValue(1150); }, 0, 900, 0}),
+    [](const auto& info) {
+        std::string name = info.param.what;
+        for (char& ch : name)
+            if (ch == ' ')
+                ch = '_';
+        return name;
+    });
+
+TEST_F(ValueScale, TheGridStepCaptionFollowsADragAndThePlotWaitsForTheRelease) {
+    QScrollBar* grid = c->hsGridY;
+    const int64_t before = redraws();
+    grid->setSliderDown(true);
+    grid->setSliderPosition(30);
+    EXPECT_EQ(c->lblYValue->text(), "30");
+    EXPECT_EQ(redraws(), before);
+    grid->setSliderDown(false);
+    EXPECT_EQ(redraws(), before + 1);
+    EXPECT_EQ(c->lblYValue->text(), "30");
+    EXPECT_DOUBLE_EQ(state.view.GridStepPixelsY, 30 * state.view.ValueAxis.PixelsPerUnit);
+}
+
+TEST_F(ValueScale, TheValueBarsMoveTheWayTheirThumbsShow) {
+    QScrollBar* upper = c->vscScaleMax;
+    upper->setFocus();
+    QTest::keyClick(upper, Qt::Key_Up);
+    expectScale(0, 151);
+    QTest::keyClick(upper, Qt::Key_PageUp);
+    expectScale(0, 161);
+    QTest::keyClick(upper, Qt::Key_Down);
+    expectScale(0, 160);
+    const int64_t before = redraws();
+    QTest::mouseClick(upper, Qt::LeftButton, {}, topArrow(upper));
+    expectScale(0, 161);
+    EXPECT_EQ(redraws(), before + 1);
+}
+
+} // namespace
+} // namespace osk::test
