@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,9 +36,13 @@ public:
 
     void message(const std::string& text, MessageIcon icon, const std::string& title) override {
         prompts.push_back(Prompt{Prompt::Kind::Message, text, title, icon, {}});
+        if (whileOpen)
+            whileOpen();
     }
     bool askYesNo(const std::string& text, const std::string& title) override {
         prompts.push_back(Prompt{Prompt::Kind::Question, text, title, MessageIcon::None, {}});
+        if (whileOpen)
+            whileOpen();
         const auto a = take(Prompt::Kind::Question, text);
         return a && a->yes;
     }
@@ -63,6 +68,9 @@ public:
     bool allAnswersUsed() const { return answers_.empty(); }
 
     std::vector<Prompt> prompts;
+    // Runs while a message or question is open, as the window's timers run in a real modal
+    // box's event loop.
+    std::function<void()> whileOpen;
 
 private:
     struct Answer {

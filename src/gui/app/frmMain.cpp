@@ -41,7 +41,11 @@ frmMain::frmMain(ProgramState& state, ProgramServices& services)
       time_(c_, state, *this, redraws_), values_(c_, state, *this, redraws_),
       series_(c_, state, services.settings, redraws_), drawStyle_(c_, state, *this, redraws_),
       open_(c_, state, services, *this, plot_, redraws_, time_),
-      drop_(*this, *c_.mnuOpenFile, [this](const std::string& path) { open_.openPath(path); }) {
+      drop_(*this, *c_.mnuOpenFile, [this](const std::string& path) { open_.openPath(path); }),
+      readout_(c_, state, services.settings),
+      realtime_(c_, state, services, *this, redraws_,
+                {[this] { InitAfterLoad(); }, [this] { ShowNewest(); },
+                 [this] { return open_.SelectLogFile(); }}) {
     setWindowTitle(QStringLiteral("OSK Graphs"));
     setWindowIcon(logoIcon());
     // A small font lets the panel's frames hold their controls at their design sizes.
@@ -56,6 +60,9 @@ frmMain::frmMain(ProgramState& state, ProgramServices& services)
     time_.install();
     values_.install();
     drop_.install();
+    readout_.install();
+    // The reader of the open command reaches real-time mode's set-up through this.
+    open_.readerHost().setRealtimeSetUp([this] { realtime_.DoRealtime(); });
     // Ticks from the moment the window exists; the tick does nothing while real-time mode is
     // off.
     c_.Timer1->start();
@@ -75,6 +82,8 @@ void frmMain::connectCommands() {
     values_.connectCommands(*this);
     series_.connectCommands(*this);
     drawStyle_.connectCommands(*this);
+    readout_.connectCommands(*this);
+    realtime_.connectCommands(*this);
     connect(c_.mnuAbout, &QAction::triggered, this, &frmMain::showAbout);
     connect(c_.Image1, &ClickableLabel::clicked, this, &frmMain::showAbout);
     connect(c_.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
@@ -149,8 +158,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 }
 
 void frmMain::Timer1_Timer() {
-    // Real-time mode is never on yet, so there is nothing to refresh; the refresh of the
-    // real-time file belongs here once the mode can be switched on.
+    runGuarded([this] { realtime_.Timer1_Timer(); });
 }
 
 void frmMain::ApplyTexts() {

@@ -16,7 +16,9 @@
 #include "lang/TextsController.h"
 #include "logdata/LogDropTarget.h"
 #include "logdata/OpenCommand.h"
+#include "realtime/RealtimeController.h"
 #include "view/LayoutController.h"
+#include "view/ReadoutController.h"
 #include "view/TimeWindowController.h"
 #include "view/ValueScaleController.h"
 
@@ -75,6 +77,7 @@ public:
     // The plot's side of the window, for drawing it through another surface.
     WindowPlot& plot() { return plot_; }
     OpenCommand& openCommand() { return open_; }
+    RealtimeController& realtime() { return realtime_; }
 
 protected:
     // The unload: releases the plot and closes the other windows (About box, print preview).
@@ -101,6 +104,8 @@ private:
     DrawStyleController drawStyle_;
     OpenCommand open_;
     LogDropTarget drop_;
+    ReadoutController readout_;
+    RealtimeController realtime_;
     QPointer<frmAbout> about_;
 };
 

@@ -31,7 +31,8 @@ namespace osk::test {
 
 class FixedClock final : public Clock {
 public:
-    int currentSecond() const override { return 0; }
+    int currentSecond() const override { return second; }
+    int second = 0;
 };
 
 class ProgramFixture : public ::testing::Test {

@@ -1,0 +1,113 @@
+#include "realtime/RealtimeController.h"
+
+#include "app/MainWindowControls.h"
+#include "app/ProgramState.h"
+#include "app/WindowOperations.h"
+#include "graph/PlotRedraws.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTimer>
+
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+namespace osk {
+
+RealtimeController::RealtimeController(MainWindowControls& controls, ProgramState& state,
+                                       ProgramServices& services, WindowOperations& window,
+                                       PlotRedraws& redraws, RealtimeWindowSteps steps)
+    : c_(controls), window_(window), redraws_(redraws), steps_(std::move(steps)),
+      mode_(state.records, state.texts, services.dialogs, services.settings, services.clock,
+            *this) {}
+
+void RealtimeController::connectCommands(QObject& context) {
+    QObject::connect(c_.mnuON, &QAction::triggered, &context,
+                     [this] { runGuarded([this] { mnuON_Click(); }); });
+    QObject::connect(c_.mnuOFF, &QAction::triggered, &context,
+                     [this] { runGuarded([this] { mnuOFF_Click(); }); });
+}
+
+void RealtimeController::mnuON_Click() {
+    PlotRedraws::ActionScope action(redraws_);
+    mode_.mnuONClick();
+}
+
+void RealtimeController::mnuOFF_Click() {
+    PlotRedraws::ActionScope action(redraws_);
+    mode_.mnuOFFClick();
+}
+
+void RealtimeController::Timer1_Timer() {
+    if (refreshing_)
+        return;
+    struct Busy {
+        explicit Busy(bool& flag) : flag_(flag) { flag_ = true; }
+        ~Busy() { flag_ = false; }
+        Busy(const Busy&) = delete;
+        Busy& operator=(const Busy&) = delete;
+        bool& flag_;
+    } busy(refreshing_);
+    PlotRedraws::ActionScope action(redraws_);
+    mode_.Timer1Tick();
+}
+
+void RealtimeController::setRecordsCaption(const std::string& text) {
+    c_.lblRecords->setText(QString::fromStdString(text));
+}
+
+void RealtimeController::setWindowCaption(const std::string& text) {
+    window_.setCaption(text);
+}
+
+std::string RealtimeController::SelectLogFile() {
+    return steps_.SelectLogFile ? steps_.SelectLogFile() : std::string();
+}
+
+void RealtimeController::stopTimer() {
+    c_.Timer1->stop();
+}
+
+void RealtimeController::startTimer() {
+    c_.Timer1->start();
+}
+
+void RealtimeController::DoRealtime() {
+    mode_.DoRealtime();
+}
+
+void RealtimeController::setRealtimeChecks(bool on) {
+    c_.mnuON->setChecked(on);
+    c_.mnuOFF->setChecked(!on);
+}
+
+void RealtimeController::setOpenFileEnabled(bool enabled) {
+    c_.mnuOpenFile->setEnabled(enabled);
+}
+
+bool RealtimeController::fileExists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(std::filesystem::path(path), ec);
+}
+
+void RealtimeController::InitAfterLoad() {
+    if (steps_.InitAfterLoad)
+        steps_.InitAfterLoad();
+}
+
+void RealtimeController::EnableDataControls(bool enabled) {
+    window_.EnableDataControls(enabled);
+}
+
+void RealtimeController::ShowNewest() {
+    if (steps_.ShowNewest)
+        steps_.ShowNewest();
+}
+
+void RealtimeController::redrawAfterRefresh() {
+    // Merged with the requests of the steps before it into the one redraw of this tick.
+    redraws_.request(true);
+}
+
+} // namespace osk
