@@ -3,15 +3,12 @@
 #pragma once
 
 #include "common/SettingsStore.h"
+#include "lang/TextNumbers.h"
 
 #include <cstdint>
 #include <string>
 
 namespace osk {
-
-inline constexpr int16_t kTextFreeChlorine = 74;
-inline constexpr int16_t kTextPeroxide = 17;
-inline constexpr int16_t kTextTarvox = 75;
 
 // Text number of the product name for the stored product system ("Chloor" -> 74,
 // "Peroxide" -> 17, "Tarvox" -> 75, anything else 0). Reads the store at every call, so a

@@ -2,6 +2,7 @@
 
 #include "common/Format.h"
 #include "common/Text.h"
+#include "lang/TextNumbers.h"
 
 #include <algorithm>
 #include <limits>
@@ -15,25 +16,9 @@ inline constexpr int kHitDistance = 5; // pixels, exclusive
 inline constexpr int kFirstSeriesSlot = 1;
 inline constexpr int kLastSeriesSlot = 37;
 
-inline constexpr int16_t kTextName = 53;
-inline constexpr int16_t kTextTime = 54;
-inline constexpr int16_t kTextValue = 55;
-inline constexpr int16_t kTextDate = 79;
-
-inline constexpr int16_t kTextProductName = 17;
-inline constexpr int16_t kTextPh = 22;
-inline constexpr int16_t kTextFlow = 23;
-inline constexpr int16_t kTextCell = 26;
-inline constexpr int16_t kTextLowAlarm = 18;
-inline constexpr int16_t kTextHighAlarm = 19;
-inline constexpr int16_t kTextSetpoint = 20;
-inline constexpr int16_t kTextPump = 21;
-inline constexpr int16_t kTextDosingStop = 24;
-inline constexpr int16_t kTextActive = 27;
-inline constexpr int16_t kTextNull = 28;
-inline constexpr int16_t kTextRinse = 29;
-inline constexpr int16_t kTextEmpty = 30;
-inline constexpr int16_t kTextCirculation = 31;
+// The alarm and set-point rows of the product are named by the first product's text in every
+// system.
+inline constexpr int kTextProductName = kTextPeroxide;
 
 inline constexpr int kDateLength = 10;
 
@@ -151,15 +136,16 @@ ReadoutResult ShowReadout(const RecordTable& table, const PlotPointTable& points
         return result;
     }
 
-    std::string nameLine = texts[kTextName] + " = " + texts[name->nameText];
+    std::string nameLine = texts[kTextReadoutName] + " = " + texts[name->nameText];
     if (name->stateText)
         nameLine += " : " + texts[*name->stateText];
     const std::string& recordTime = table.RecordTime[static_cast<size_t>(hit->row)];
-    const std::string timeLine = texts[kTextTime] + " = " + std::string(timePart(recordTime));
+    const std::string timeLine =
+        texts[kTextReadoutTime] + " = " + std::string(timePart(recordTime));
     const std::string dateLine =
-        texts[kTextDate] + " = " + std::string(left(recordTime, kDateLength));
+        texts[kTextReadoutDate] + " = " + std::string(left(recordTime, kDateLength));
     const std::string valueLine =
-        texts[kTextValue] + " = " +
+        texts[kTextReadoutValue] + " = " +
         formatGeneral(table.RecordValue(hit->row, result.column), request.decimalSeparator);
 
     const int64_t nameWidth = widthOf(trimBlanks(nameLine));

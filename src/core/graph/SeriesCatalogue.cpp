@@ -1,6 +1,7 @@
 #include "graph/SeriesCatalogue.h"
 
 #include "graph/ProductSystem.h"
+#include "lang/TextNumbers.h"
 
 namespace osk {
 
@@ -19,11 +20,6 @@ constexpr std::array<ColumnSlot, 19> kColumnSlots = {{
 }};
 
 constexpr int kSharedSlot = 41;
-
-constexpr int kTextPh = 22;
-constexpr int kTextFlow = 23;
-constexpr int kTextFlowUnit = 82;
-constexpr int kTextCell = 26;
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "logdata/FileReader.h"
 
 #include "common/Text.h"
+#include "lang/TextNumbers.h"
 #include "logdata/WholeFile.h"
 
 #include <limits>
@@ -8,14 +9,6 @@
 namespace osk {
 
 namespace {
-// Texts of the text table shown by the reader.
-inline constexpr int kTextProgramTitle = 40;
-inline constexpr int kTextSelectValidFile = 36;
-inline constexpr int kTextInvalidFile = 45;
-inline constexpr int kTextTooBig = 51;
-inline constexpr int kTextFileEmpty = 56;
-inline constexpr int kTextRealtimeUnchanged = 73;
-inline constexpr int kTextUnknownName = 88;
 
 // Reads in a row with the same record count before the user is asked about the followed file.
 inline constexpr int16_t kSameCountLimit = 30;

@@ -1,6 +1,7 @@
 #include "print/RenderPage.h"
 
 #include "common/Numbers.h"
+#include "lang/TextNumbers.h"
 #include "print/ContactLines.h"
 #include "print/PageDraw.h"
 #include "print/PageLayout.h"
@@ -14,15 +15,6 @@ namespace osk {
 
 namespace {
 
-constexpr int kTextMeasuringValue = 38;
-constexpr int kTextTime = 37;
-constexpr int kTextPrinterError = 39;
-constexpr int kTextProgramTitle = 40;
-constexpr int kTextLegend = 83;
-constexpr int kTextProduct = 84;
-constexpr int kTextDate = 86;
-constexpr int kTextCellsNotPrinted = 87;
-
 // The label height leaves room below the lowest value label.
 constexpr double kLabelHeightMargin = 5;
 
@@ -35,9 +27,9 @@ PageInputs pageInputs(const PrintContext& ctx, double pageWidth) {
     PageInputs in;
     in.pageWidth = pageWidth;
     in.product = ctx.texts[kTextProduct];
-    in.date = ctx.texts[kTextDate];
-    in.timeCaption = ctx.texts[kTextTime];
-    in.valueCaption = ctx.texts[kTextMeasuringValue];
+    in.date = ctx.texts[kTextPageDate];
+    in.timeCaption = ctx.texts[kTextPageTime];
+    in.valueCaption = ctx.texts[kTextPageMeasuringValue];
     in.legendCaption = ctx.texts[kTextLegend];
     in.newestRecordTime = newestRecordTime(ctx.records);
     in.logPath = ctx.records.LogSource.path();

@@ -1,6 +1,7 @@
 #include "realtime/RealtimeMode.h"
 
 #include "common/Text.h"
+#include "lang/TextNumbers.h"
 #include "logdata/FileReader.h"
 #include "realtime/CompanionPaths.h"
 
@@ -9,18 +10,6 @@
 namespace osk {
 
 namespace {
-
-inline constexpr int kTextRealtimeNotFound = 32;
-inline constexpr int kTextNoFileLoaded = 35;
-inline constexpr int kTextProgramTitle = 40;
-inline constexpr int kTextCommunicationError = 46;
-inline constexpr int kTextRealTime = 52;
-inline constexpr int kTextSelectCompanion = 63;
-inline constexpr int kTextNoFileSelected = 64;
-inline constexpr int kTextCompanionNotFound = 65;
-inline constexpr int kTextSelectAnotherLocation = 66;
-inline constexpr int kTextRealtimeNotOpened = 67;
-inline constexpr int kTextWarning = 68;
 
 inline constexpr const char* kApplicationTitle = ""; // the dialogs show the application title
 
@@ -139,7 +128,7 @@ RealtimeMode::Step RealtimeMode::locate() {
         return Step::SwitchOff;
 
     if (chosen->empty()) {
-        if (dialogs_.askYesNo(texts_[kTextNoFileSelected] + " " + texts_[kTextWarning],
+        if (dialogs_.askYesNo(texts_[kTextNoCompanionSelected] + " " + texts_[kTextWarning],
                               texts_[kTextProgramTitle]))
             return Step::Locate;
         // The user declined: the mode stays off and the timer stays stopped.

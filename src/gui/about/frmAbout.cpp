@@ -2,6 +2,7 @@
 
 #include "about/Logo.h"
 #include "about/ProgramInfo.h"
+#include "lang/TextNumbers.h"
 #include "lang/Texts.h"
 #include "lang/clsLanguage.h"
 
@@ -14,8 +15,6 @@ namespace osk {
 
 namespace {
 
-constexpr int kTextVersion = 57;
-constexpr int kTextNotice = 58;
 constexpr int kNoticeEntry = 58;
 constexpr int kLogoPixels = 96;
 

@@ -31,8 +31,6 @@ struct ProgramState {
     // The sub-series panel: which group it shows and whether its boxes hold that group's states.
     int16_t ChoiceGroup = 0;
     bool ChoicesReady = false;
-    // Refreshes in real-time mode that ended without a usable log.
-    int16_t RealtimeFailCount = 0;
     // The Open dialog offers the file chosen last.
     std::string openDialogPath;
     // The language file's texts in file order; created at start-up once the main window

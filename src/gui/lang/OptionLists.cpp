@@ -1,13 +1,9 @@
 #include "lang/OptionLists.h"
 
+#include "lang/TextNumbers.h"
 #include "view/TimeLabels.h"
 
 namespace osk {
-
-namespace {
-constexpr int kTextHour = 15;
-constexpr int kTextMinutes = 16;
-} // namespace
 
 std::array<std::string, 7> spanListItems(const Texts& texts) {
     // One list of item texts for the list and for the time axis, which compares against them.

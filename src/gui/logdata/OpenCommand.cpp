@@ -8,6 +8,7 @@
 #include "graph/Plot.h"
 #include "graph/PlotRedraws.h"
 #include "graph/TimeStep.h"
+#include "lang/TextNumbers.h"
 #include "logdata/FileReader.h"
 #include "view/TimeWindowController.h"
 
@@ -22,10 +23,6 @@
 namespace osk {
 
 namespace {
-
-constexpr int kTextNoFileSelected = 34;
-constexpr int kTextNoFileLoaded = 35;
-constexpr int kTextProgramTitle = 40;
 
 constexpr const char* kLogFilters = "All Files (*.*)|*.*|CSV Files (*.csv)|*.csv";
 constexpr int kCsvFilter = 2;

@@ -1,0 +1,69 @@
+// The numbers of the texts the program looks up by name in its text table (see Texts.h), one
+// place for all of them so that a caption or message is never wired to two different numbers.
+#pragma once
+
+namespace osk {
+
+// Lists and captions.
+inline constexpr int kTextHour = 15;
+inline constexpr int kTextMinutes = 16;
+inline constexpr int kTextRealTime = 52;
+inline constexpr int kTextVersion = 57;
+inline constexpr int kTextNotice = 58;
+
+// Product systems.
+inline constexpr int kTextPeroxide = 17;
+inline constexpr int kTextFreeChlorine = 74;
+inline constexpr int kTextTarvox = 75;
+
+// Series names and their states.
+inline constexpr int kTextLowAlarm = 18;
+inline constexpr int kTextHighAlarm = 19;
+inline constexpr int kTextSetpoint = 20;
+inline constexpr int kTextPump = 21;
+inline constexpr int kTextPh = 22;
+inline constexpr int kTextFlow = 23;
+inline constexpr int kTextDosingStop = 24;
+inline constexpr int kTextCell = 26;
+inline constexpr int kTextActive = 27;
+inline constexpr int kTextNull = 28;
+inline constexpr int kTextRinse = 29;
+inline constexpr int kTextEmpty = 30;
+inline constexpr int kTextCirculation = 31;
+inline constexpr int kTextFlowUnit = 82;
+
+// The read-out's line captions.
+inline constexpr int kTextReadoutName = 53;
+inline constexpr int kTextReadoutTime = 54;
+inline constexpr int kTextReadoutValue = 55;
+inline constexpr int kTextReadoutDate = 79;
+
+// The printed page.
+inline constexpr int kTextPageTime = 37;
+inline constexpr int kTextPageMeasuringValue = 38;
+inline constexpr int kTextLegend = 83;
+inline constexpr int kTextProduct = 84;
+inline constexpr int kTextPageDate = 86;
+inline constexpr int kTextCellsNotPrinted = 87;
+
+// Message titles and messages.
+inline constexpr int kTextProgramTitle = 40;
+inline constexpr int kTextWarning = 68;
+inline constexpr int kTextRealtimeNotFound = 32;
+inline constexpr int kTextNoFileSelected = 34;
+inline constexpr int kTextNoFileLoaded = 35;
+inline constexpr int kTextSelectValidFile = 36;
+inline constexpr int kTextPrinterError = 39;
+inline constexpr int kTextInvalidFile = 45;
+inline constexpr int kTextCommunicationError = 46;
+inline constexpr int kTextTooBig = 51;
+inline constexpr int kTextFileEmpty = 56;
+inline constexpr int kTextSelectCompanion = 63;
+inline constexpr int kTextNoCompanionSelected = 64;
+inline constexpr int kTextCompanionNotFound = 65;
+inline constexpr int kTextSelectAnotherLocation = 66;
+inline constexpr int kTextRealtimeNotOpened = 67;
+inline constexpr int kTextRealtimeUnchanged = 73;
+inline constexpr int kTextUnknownName = 88;
+
+} // namespace osk
