@@ -3,6 +3,7 @@
 // folder is, and keeps "Realtime.csv" growing by one record per interval.
 #include "DemoFolder.h"
 #include "StopSignal.h"
+#include "WholeNumber.h"
 
 #include "app/QtSettingsStore.h"
 #include "common/SettingsStore.h"
@@ -10,7 +11,6 @@
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 #include <cstdint>
 #include <exception>
@@ -47,14 +47,6 @@ struct Options {
     bool writeSettings = true;
 };
 
-std::optional<int64_t> parseNumber(std::string_view text, int64_t lo, int64_t hi) {
-    int64_t v = 0;
-    const auto res = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (res.ec != std::errc() || res.ptr != text.data() + text.size() || v < lo || v > hi)
-        return std::nullopt;
-    return v;
-}
-
 int fail(const std::string& message) {
     std::cerr << "osk-companion-sim: " << message << "\n" << kUsage;
     return 2;
@@ -72,7 +64,7 @@ std::optional<Options> parseArguments(int argc, char** argv, bool& help) {
         };
         const auto number = [&](int64_t lo, int64_t hi) -> std::optional<int64_t> {
             const auto v = value();
-            return v ? parseNumber(*v, lo, hi) : std::nullopt;
+            return v ? osk::tools::parseWholeNumber<int64_t>(*v, lo, hi) : std::nullopt;
         };
         if (arg == "--help" || arg == "-h") {
             help = true;

@@ -1,7 +1,7 @@
 // osk-genlog: writes a sample log in the companion's format to a file or to standard output.
 #include "LogGenerator.h"
+#include "WholeNumber.h"
 
-#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -27,14 +27,6 @@ constexpr std::string_view kUsage =
 
 constexpr int64_t kMaxRecordsOption = 100'000'000;
 
-template <typename T> std::optional<T> parseInteger(std::string_view text, T lo, T hi) {
-    T v{};
-    const auto res = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (res.ec != std::errc() || res.ptr != text.data() + text.size() || v < lo || v > hi)
-        return std::nullopt;
-    return v;
-}
-
 int fail(const std::string& message) {
     std::cerr << "osk-genlog: " << message << "\n" << kUsage;
     return 2;
@@ -55,7 +47,7 @@ int main(int argc, char** argv) {
         };
         const auto number = [&](int64_t lo, int64_t hi) -> std::optional<int64_t> {
             const auto v = value();
-            return v ? parseInteger<int64_t>(*v, lo, hi) : std::nullopt;
+            return v ? osk::tools::parseWholeNumber<int64_t>(*v, lo, hi) : std::nullopt;
         };
         if (arg == "--help" || arg == "-h") {
             std::cout << kUsage;
@@ -75,9 +67,9 @@ int main(int argc, char** argv) {
                                       : options.wideLine) = *v;
         } else if (arg == "--seed") {
             const auto v = value();
-            const auto seed =
-                v ? parseInteger<uint64_t>(*v, 0, std::numeric_limits<uint64_t>::max())
-                  : std::optional<uint64_t>();
+            const auto seed = v ? osk::tools::parseWholeNumber<uint64_t>(
+                                      *v, 0, std::numeric_limits<uint64_t>::max())
+                                : std::optional<uint64_t>();
             if (!seed)
                 return fail("--seed needs a whole number");
             options.seed = *seed;
