@@ -1,6 +1,6 @@
 #include "view/HourScroll.h"
 
-#include "TimeLog.h"
+#include "support/TimeLog.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,10 @@
 #include "view/TimeAxisBuilder.h"
 
-#include "TimeLog.h"
+#include "support/TimeLog.h"
 #include "view/TimeLabels.h"
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <tuple>
 
@@ -47,67 +46,57 @@ protected:
     }
 };
 
-struct WindowCase {
-    const char* name;
-    TimeLog log;
-    int32_t viewEnd;
-    const char* span;
-    const char* labels;
-    int16_t hourOffset;
-    double spanRecords;
-    const char* dates;
-};
-
-void PrintTo(const WindowCase& c, std::ostream* os) {
-    *os << c.name;
+TEST_F(TimeAxisTest, LabelsDatesAndScaleForEachSpan) {
+    const TimeLog full = endingAt102340();
+    const TimeLog at094950 = TimeLog().run("2006-05-23 06:00:00", 2000); // record 1380 is 9:49:50
+    const TimeLog acrossMidnight = TimeLog().run("2006-05-22 22:00:00", 963);
+    const struct {
+        const TimeLog& log;
+        int32_t viewEnd;
+        const char *span, *labels;
+        int16_t hourOffset;
+        double spanRecords;
+        const char* dates;
+    } cases[] = {{full, 19999, "192 Hour",
+                  "11:00 3:00 19:00 11:00 3:00 19:00 11:00 3:00 19:00 11:00 3:00 19:00 11:00", 222,
+                  68898, "9:21-05 11:22-05 12:23-05"},
+                 {full, 19999, "96 Hour",
+                  "11:00 19:00 3:00 11:00 19:00 3:00 11:00 19:00 3:00 11:00 19:00 3:00 11:00", 222,
+                  34338, "7:21-05 10:22-05 12:23-05"},
+                 {full, 19999, "48 Hour",
+                  "11:00 15:00 19:00 23:00 3:00 7:00 11:00 15:00 19:00 23:00 3:00 7:00 11:00", 222,
+                  17058, "3:21-05 9:22-05 12:23-05"},
+                 {full, 19999, "24 Hour",
+                  "11:00 13:00 15:00 17:00 19:00 21:00 23:00 1:00 3:00 5:00 7:00 9:00 11:00", 222,
+                  8418, "6:22-05 12:23-05"},
+                 {full, 19999, "12 Hour",
+                  "23:00 0:00 1:00 2:00 3:00 4:00 5:00 6:00 7:00 8:00 9:00 10:00 11:00", 222, 4098,
+                  "0:22-05 12:23-05"},
+                 {full, 19999, "6 Hour",
+                  "5:00 5:30 6:00 6:30 7:00 7:30 8:00 8:30 9:00 9:30 10:00 10:30 11:00", 222, 1938,
+                  "12:23-05"},
+                 {full, 19999, "3 Hour",
+                  "8:00 8:15 8:30 8:45 9:00 9:15 9:30 9:45 10:00 10:15 10:30 10:45 11:00", 222, 858,
+                  "12:23-05"},
+                 // Scrolled back to 9:49:50.
+                 {at094950, 1381, "6 Hour",
+                  "4:00 4:30 5:00 5:30 6:00 6:30 7:00 7:30 8:00 8:30 9:00 9:30 10:00", 66, 2094,
+                  "12:23-05"},
+                 {acrossMidnight, 963, "3 Hour",
+                  "22:00 22:15 22:30 22:45 23:00 23:15 23:30 23:45 0:00 0:15 0:30 0:45 1:00", 120,
+                  960, "7:22-05 12:23-05"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.span) + " ending at record " + std::to_string(c.viewEnd));
+        const TimeAxisLayout layout = build(c.log, c.viewEnd, c.span);
+        ASSERT_FALSE(layout.timeFault);
+        EXPECT_EQ(captions(layout), c.labels);
+        EXPECT_EQ(dates(layout), c.dates);
+        EXPECT_EQ(view.HourOffsetRecords, c.hourOffset);
+        EXPECT_EQ(view.TimeAxis.SpanRecords, c.spanRecords);
+        EXPECT_DOUBLE_EQ(view.TimeAxis.PixelsPerRecord, 610 / c.spanRecords);
+        EXPECT_EQ(view.TimeAxis.LastRecord, c.log.RecordCount() - 1);
+    }
 }
-
-class TimeAxisWindow : public TimeAxisTest, public ::testing::WithParamInterface<WindowCase> {};
-
-TEST_P(TimeAxisWindow, LabelsDatesAndScale) {
-    const WindowCase& c = GetParam();
-    const TimeAxisLayout layout = build(c.log, c.viewEnd, c.span);
-    ASSERT_FALSE(layout.timeFault);
-    EXPECT_EQ(captions(layout), c.labels);
-    EXPECT_EQ(dates(layout), c.dates);
-    EXPECT_EQ(view.HourOffsetRecords, c.hourOffset);
-    EXPECT_EQ(view.TimeAxis.SpanRecords, c.spanRecords);
-    EXPECT_DOUBLE_EQ(view.TimeAxis.PixelsPerRecord, 610 / c.spanRecords);
-    EXPECT_EQ(view.TimeAxis.LastRecord, c.log.RecordCount() - 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    TimeAxis, TimeAxisWindow,
-    ::testing::Values(
-        WindowCase{"192Hours", endingAt102340(), 19999, "192 Hour",
-                   "11:00 3:00 19:00 11:00 3:00 19:00 11:00 3:00 19:00 11:00 3:00 19:00 11:00", 222,
-                   68898, "9:21-05 11:22-05 12:23-05"},
-        WindowCase{"96Hours", endingAt102340(), 19999, "96 Hour",
-                   "11:00 19:00 3:00 11:00 19:00 3:00 11:00 19:00 3:00 11:00 19:00 3:00 11:00", 222,
-                   34338, "7:21-05 10:22-05 12:23-05"},
-        WindowCase{"48Hours", endingAt102340(), 19999, "48 Hour",
-                   "11:00 15:00 19:00 23:00 3:00 7:00 11:00 15:00 19:00 23:00 3:00 7:00 11:00", 222,
-                   17058, "3:21-05 9:22-05 12:23-05"},
-        WindowCase{"24Hours", endingAt102340(), 19999, "24 Hour",
-                   "11:00 13:00 15:00 17:00 19:00 21:00 23:00 1:00 3:00 5:00 7:00 9:00 11:00", 222,
-                   8418, "6:22-05 12:23-05"},
-        WindowCase{"12Hours", endingAt102340(), 19999, "12 Hour",
-                   "23:00 0:00 1:00 2:00 3:00 4:00 5:00 6:00 7:00 8:00 9:00 10:00 11:00", 222, 4098,
-                   "0:22-05 12:23-05"},
-        WindowCase{"6Hours", endingAt102340(), 19999, "6 Hour",
-                   "5:00 5:30 6:00 6:30 7:00 7:30 8:00 8:30 9:00 9:30 10:00 10:30 11:00", 222, 1938,
-                   "12:23-05"},
-        WindowCase{"3Hours", endingAt102340(), 19999, "3 Hour",
-                   "8:00 8:15 8:30 8:45 9:00 9:15 9:30 9:45 10:00 10:15 10:30 10:45 11:00", 222,
-                   858, "12:23-05"},
-        // Scrolled back: the record before the window end is 9:49:50.
-        WindowCase{"6HoursAt094950", TimeLog().run("2006-05-23 06:00:00", 2000), 1381, "6 Hour",
-                   "4:00 4:30 5:00 5:30 6:00 6:30 7:00 7:30 8:00 8:30 9:00 9:30 10:00", 66, 2094,
-                   "12:23-05"},
-        WindowCase{"3HoursAcrossMidnight", TimeLog().run("2006-05-22 22:00:00", 963), 963, "3 Hour",
-                   "22:00 22:15 22:30 22:45 23:00 23:15 23:30 23:45 0:00 0:15 0:30 0:45 1:00", 120,
-                   960, "7:22-05 12:23-05"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TimeAxisTest, SpanTextOutsideTheList) {
     const TimeLog log = endingAt102340();

@@ -1,4 +1,4 @@
-// Record time tables for the view tests: runs of records 10 seconds apart from a start time.
+// Record time tables for tests: runs of records 10 seconds apart from a start time.
 #pragma once
 
 #include <chrono>
