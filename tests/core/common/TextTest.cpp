@@ -1,5 +1,5 @@
-#include "common/Format.h"
 #include "common/Text.h"
+#include "common/Format.h"
 
 #include <gtest/gtest.h>
 
@@ -31,15 +31,15 @@ TEST(Text, CaseInsensitiveComparisons) {
 }
 
 TEST(Text, BooleanConversion) {
-    const struct {
-        const char* text;
-        std::optional<bool> result;
-    } cases[] = {{"True", true}, {"TRUE", true}, {"false", false}, {"False", false},
-                 {"0", false},   {"-1", true},   {"2.5", true},    {"0.0", false},
-                 {"", std::nullopt}, {"yes", std::nullopt}, {"1x", std::nullopt},
-                 {"Truee", std::nullopt}, {" True ", true}};
-    for (const auto& c : cases)
-        EXPECT_EQ(textToBoolean(c.text), c.result) << '"' << c.text << '"';
+    const std::optional<bool> none;
+    // clang-format off
+    const std::pair<const char*, std::optional<bool>> cases[] = {
+        {"True", true}, {"TRUE", true}, {"false", false}, {"False", false}, {"0", false},
+        {"-1", true}, {"2.5", true}, {"0.0", false}, {"", none}, {"yes", none}, {"1x", none},
+        {"Truee", none}, {" True ", true}};
+    // clang-format on
+    for (const auto& [text, result] : cases)
+        EXPECT_EQ(textToBoolean(text), result) << '"' << text << '"';
 }
 
 TEST(Format, FixedOneDecimal) {
@@ -52,14 +52,14 @@ TEST(Format, FixedOneDecimal) {
 }
 
 TEST(Format, GeneralShortestForm) {
-    const struct {
-        double v;
-        const char* text;
-    } cases[] = {{7.25, "7.25"}, {150, "150"}, {0, "0"}, {0.1, "0.1"}, {-3.5, "-3.5"},
-                 {1e20, "1E+20"}, {1e-5, "1E-05"}, {0.0001, "0.0001"},
-                 {123456789012345, "123456789012345"}, {1.0 / 3, "0.333333333333333"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(formatGeneral(c.v), c.text) << c.v;
+    // clang-format off
+    const std::pair<double, const char*> cases[] = {
+        {7.25, "7.25"}, {150, "150"}, {0, "0"}, {0.1, "0.1"}, {-3.5, "-3.5"}, {1e20, "1E+20"},
+        {1e-5, "1E-05"}, {0.0001, "0.0001"}, {123456789012345, "123456789012345"},
+        {1.0 / 3, "0.333333333333333"}};
+    // clang-format on
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(formatGeneral(value), text) << value;
     EXPECT_EQ(formatGeneral(7.25, ','), "7,25");
 }
 
