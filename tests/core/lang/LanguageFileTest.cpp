@@ -63,26 +63,17 @@ TEST(ParseLanguageFile, Lines) {
 }
 
 TEST(TextEncoding, Utf8Validation) {
+    // clang-format off
     const struct {
         const char* bytes;
         bool valid;
     } cases[] = {
-        {"ascii", true},
-        {"\xC3\xAB", true},
-        {"\xF0\x9F\x98\x80", true},
-        {"\xF4\x8F\xBF\xBF", true},
-        {"\xEB", false},
-        {"\x80", false},
-        {"\xE2\x82", false},
-        {"\xC3\x28", false},
-        {"\xC0\xAF", false},
-        {"\xE0\x80\xAF", false},
-        {"\xF0\x80\x80\xAF", false},
-        {"\xED\xA0\x80", false},
-        {"\xF4\x90\x80\x80", false},
-        {"\xF5\x80\x80\x80", false},
-        {"\xF0\x9F\x98\x28", false},
-    };
+        {"ascii", true}, {"\xC3\xAB", true}, {"\xF0\x9F\x98\x80", true}, {"\xF4\x8F\xBF\xBF", true},
+        {"\xEB", false}, {"\x80", false}, {"\xE2\x82", false}, {"\xC3\x28", false},
+        {"\xC0\xAF", false}, {"\xE0\x80\xAF", false}, {"\xF0\x80\x80\xAF", false},
+        {"\xED\xA0\x80", false}, {"\xF4\x90\x80\x80", false}, {"\xF5\x80\x80\x80", false},
+        {"\xF0\x9F\x98\x28", false}};
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(isValidUtf8(c.bytes), c.valid) << testing::PrintToString(std::string(c.bytes));
 }

@@ -2,7 +2,6 @@
 #include "lang/BuiltinTexts.h"
 #include "lang/clsLanguage.h"
 
-#include "core/lang/RecordingLanguageHost.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
@@ -20,6 +19,23 @@ namespace {
 
 namespace fs = std::filesystem;
 using Calls = std::vector<std::string>;
+
+// Records each call of the window, and the table as ApplyTexts saw it.
+class RecordingLanguageHost : public LanguageHost {
+public:
+    explicit RecordingLanguageHost(const Texts& texts) : texts_(texts) {}
+    void ApplyTexts() override {
+        calls.push_back("ApplyTexts");
+        applied.push_back(texts_);
+    }
+    void checkEnglishMenu() override { calls.push_back("checkEnglishMenu"); }
+
+    Calls calls;
+    std::vector<Texts> applied;
+
+private:
+    const Texts& texts_;
+};
 
 // Everything the readers touch, fresh for each case; the program folder is a temporary one.
 struct Program {
@@ -45,7 +61,7 @@ struct Program {
     Texts texts;
     test::MemorySettingsStore settings;
     test::ScriptedDialogs dialogs;
-    test::RecordingLanguageHost host{texts};
+    RecordingLanguageHost host{texts};
     LanguageContext context{texts, settings, dialogs, host, dir.path()};
     clsLanguage Lang{context};
 };
@@ -74,18 +90,12 @@ TEST(LoadTexts, NoReadableFileGivesTheBuiltinTextsOnly) {
         p.expectFallback();
         for (int n : {0, 69, 72, 89, 205, 300})
             EXPECT_EQ(p.texts[n], "") << "text " << n;
+        // The list reader says so too, once for itself.
+        p.Lang.ReadLanguage(c.setting);
+        EXPECT_EQ(p.dialogs.messages(), Calls(2, "Using default language"));
+        EXPECT_EQ(p.host.calls.size(), 4u);
+        EXPECT_EQ(p.Lang.getText(1), "#####");
     }
-}
-
-TEST(LoadTexts, NoFileGivesOneMessagePerReader) {
-    Program p;
-    p.settings.values[settings::kLanguage] = "nederlands.lng";
-    LoadTexts(p.context);
-    p.Lang.ReadLanguage(p.settings.RegRead(settings::kLanguage));
-    EXPECT_EQ(p.dialogs.messages(), (Calls{"Using default language", "Using default language"}));
-    EXPECT_EQ(p.host.calls,
-              (Calls{"checkEnglishMenu", "ApplyTexts", "checkEnglishMenu", "ApplyTexts"}));
-    EXPECT_EQ(p.Lang.getText(1), "#####");
 }
 
 TEST(LoadTexts, SectionChangesOnlyItsEntries) {
@@ -119,15 +129,13 @@ TEST(LoadTexts, DuplicatesByNumberAndByPosition) {
     EXPECT_EQ(p.texts[5], "second");
     EXPECT_EQ(p.texts[3], "three");
     p.Lang.ReadLanguage("english.lng");
+    constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+    constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+    // clang-format off
     const std::pair<int32_t, const char*> positions[] = {
-        {1, "first"},
-        {2, "three"},
-        {3, "second"},
-        {0, "#####"},
-        {4, "#####"},
-        {-1, "#####"},
-        {std::numeric_limits<int32_t>::min(), "#####"},
-        {std::numeric_limits<int32_t>::max(), "#####"}};
+        {1, "first"}, {2, "three"}, {3, "second"}, {0, "#####"}, {4, "#####"}, {-1, "#####"},
+        {kMin, "#####"}, {kMax, "#####"}};
+    // clang-format on
     for (const auto& [index, text] : positions)
         EXPECT_EQ(p.Lang.getText(index), text) << index;
 }
@@ -191,16 +199,6 @@ TEST(LoadTexts, FileNameMatchesWithoutRegardToCase) {
         EXPECT_EQ(p.texts[1], c.expected);
         EXPECT_EQ(p.Lang.getText(1), c.expected);
     }
-}
-
-TEST(BuiltinTexts, CoverExactlyTheProgramsNumbers) {
-    std::vector<int> numbers, expected;
-    for (const BuiltinText& b : BuiltinTexts())
-        numbers.push_back(b.number);
-    for (int n = 1; n <= 88; ++n)
-        if (n < 69 || n > 72)
-            expected.push_back(n);
-    EXPECT_EQ(numbers, expected);
 }
 
 } // namespace

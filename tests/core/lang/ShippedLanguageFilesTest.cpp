@@ -63,15 +63,15 @@ TEST_P(ShippedLanguageFile, GivesEveryTextTheProgramUses) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ShippedLanguageFile,
-                         ::testing::Values("english.lng", "nederlands.lng"));
+                         ::testing::Values("english.lng", "nederlands.lng"), [](const auto& info) {
+                             const std::string name = info.param;
+                             return name.substr(0, name.find('.'));
+                         });
 
 TEST(ShippedLanguageFile, EnglishRepeatsTheBuiltinTexts) {
     const auto texts = readShipped("english.lng");
-    for (const BuiltinText& b : BuiltinTexts()) {
-        const auto it = texts.find(b.number);
-        ASSERT_NE(it, texts.end()) << "text " << b.number;
-        EXPECT_EQ(it->second, b.text) << "text " << b.number;
-    }
+    for (const BuiltinText& b : BuiltinTexts())
+        EXPECT_EQ(texts.count(b.number) ? texts.at(b.number) : "<none>", b.text) << b.number;
 }
 
 } // namespace
