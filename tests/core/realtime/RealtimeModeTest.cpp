@@ -2,6 +2,7 @@
 
 #include "lang/BuiltinTexts.h"
 #include "realtime/CompanionPaths.h"
+#include "support/LogText.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
@@ -10,8 +11,8 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <memory>
+#include <ostream>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -40,10 +41,7 @@ public:
     }
     void stopTimer() override { timerRunning = false; }
     void startTimer() override { timerRunning = true; }
-    void DoRealtime() override {
-        calls.push_back("DoRealtime");
-        mode->DoRealtime();
-    }
+    void DoRealtime() override { mode->DoRealtime(); }
     void setRealtimeChecks(bool on) override { checksOn = on; }
     void setOpenFileEnabled(bool enabled) override { openFileEnabled = enabled; }
     bool fileExists(const std::string& path) override {
@@ -56,9 +54,6 @@ public:
     void EnableDataControls(bool on) override { calls.push_back(on ? "Enable" : "Disable"); }
     void ShowNewest() override { calls.push_back("ShowNewest"); }
     void redrawAfterRefresh() override { calls.push_back("Redraw"); }
-    int count(const std::string& s) const {
-        return static_cast<int>(std::count(calls.begin(), calls.end(), s));
-    }
 
     RealtimeMode* mode = nullptr;
     Strings calls;
@@ -66,16 +61,6 @@ public:
     std::string caption;
     bool timerRunning = true, checksOn = false, openFileEnabled = true, throwOnQuery = false;
 };
-
-std::string record(int i) {
-    return std::to_string(i) + ",d,t,2024-03-01 10:00:" + std::to_string(10 + i) + ",1,50.5\r\n";
-}
-std::string logOf(int records) {
-    std::string out = "Record,Date,Time,DateTime\r\n";
-    for (int i = 1; i <= records; ++i)
-        out += record(i);
-    return out;
-}
 
 class RealtimeModeTest : public ::testing::Test {
 protected:
@@ -86,14 +71,14 @@ protected:
     }
     ~RealtimeModeTest() override { EXPECT_TRUE(dialogs.allAnswersUsed()); }
 
-    std::string realtimeFile() const { return (dir.path() / "Realtime.csv").string(); }
     void writeRealtime(const std::string& bytes) { dir.write("Realtime.csv", bytes); }
+    void removeRealtime() { std::filesystem::remove(dir.path() / "Realtime.csv"); }
     void tickAt(int second) {
         clock.second = second;
         mode.Timer1Tick();
     }
     void switchOn() {
-        writeRealtime(logOf(3));
+        writeRealtime(test::logText(3));
         mode.mnuONClick();
         ASSERT_TRUE(mode.RealtimeOn());
         window.calls.clear();
@@ -109,12 +94,12 @@ protected:
             out.push_back(p.kind == Prompt::Kind::OpenFile ? "<open>" : p.text);
         return out;
     }
-    void expectOff(bool timerRunning = true) {
+    void expectOff() {
         EXPECT_FALSE(mode.RealtimeOn());
         EXPECT_FALSE(window.checksOn);
         EXPECT_TRUE(window.openFileEnabled);
         EXPECT_EQ(window.caption, "OSK-Graphs  No file loaded");
-        EXPECT_EQ(window.timerRunning, timerRunning);
+        EXPECT_TRUE(window.timerRunning);
     }
 
     test::TempDir dir;
@@ -128,17 +113,13 @@ protected:
 };
 
 TEST_F(RealtimeModeTest, OnAsksNothingAndRefreshesOnlyAtSecondsOneAndThirtyOne) {
-    writeRealtime(logOf(3));
+    writeRealtime(test::logText(3));
     tickAt(1); // off: nothing
     mode.mnuONClick();
     EXPECT_TRUE(dialogs.prompts.empty());
-    EXPECT_TRUE(window.checksOn);
-    EXPECT_FALSE(window.openFileEnabled);
-    EXPECT_TRUE(window.timerRunning);
+    EXPECT_TRUE(window.checksOn && !window.openFileEnabled && window.timerRunning);
     EXPECT_EQ(window.caption, "OSK-Graphs  Real time");
     EXPECT_EQ(realtimeValue(), "<unset>");
-    EXPECT_TRUE(window.calls.empty());
-
     Strings refreshedAt;
     for (int second = 0; second < 60; ++second) {
         const size_t before = window.calls.size();
@@ -152,115 +133,92 @@ TEST_F(RealtimeModeTest, OnAsksNothingAndRefreshesOnlyAtSecondsOneAndThirtyOne) 
               (Strings{"InitAfterLoad", "Enable", "ShowNewest", "Redraw"}));
 }
 
-// Each case switches on with a data folder value and answers the prompts in turn: "yes", "no",
-// "cancel" or the path chosen in the Open dialog.
+// The set-up's prompts by short name: the Open dialog, texts 63 and 65, and the two questions.
+std::string promptName(const Prompt& p) {
+    const std::pair<const char*, const char*> names[] = {
+        {"Please select the OSKRemote exe file", "T63"},
+        {"OSKRemote.exe not found!", "T65"},
+        {"Realtime file not found. Select another location? (warning! if no file is selected "
+         "realtime will not work)",
+         "NotFound"},
+        {"No file selected, Select file? (warning! if no file is selected realtime will not work) "
+         "(warning! if no file is selected realtime will not work)",
+         "NoneChosen"}};
+    for (const auto& [text, name] : names)
+        if (p.text == text)
+            return name;
+    return p.kind == Prompt::Kind::OpenFile ? "open" : p.text;
+}
+
+// Each case switches on with a data folder value and answers the prompts in turn ("|" between
+// answers): "yes", "no", "cancel" or the path chosen in the Open dialog.
 struct SetUpCase {
     const char* name;
     std::string dataDir; // "<root>": none, but a real-time file at the root
-    Strings answers;
-    Strings prompts;
+    std::string answers, prompts;
     std::string realtime; // the Realtime value afterwards
-    bool on;
-    bool timerRunning;
+    bool on, timerRunning;
 };
 
-class SetUp : public RealtimeModeTest, public ::testing::WithParamInterface<SetUpCase> {};
+void PrintTo(const SetUpCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
-const std::string kT63 = "Please select the OSKRemote exe file";
-const std::string kT65 = "OSKRemote.exe not found!";
-const std::string kNotFound = "Realtime file not found. Select another location? (warning! if no "
-                              "file is selected realtime will not work)";
-const std::string kNoneChosen = "No file selected, Select file? (warning! if no file is selected "
-                                "realtime will not work) (warning! if no file is selected "
-                                "realtime will not work)";
+class SetUp : public RealtimeModeTest, public ::testing::WithParamInterface<SetUpCase> {};
 
 TEST_P(SetUp, EndsByTheUsersAnswers) {
     const SetUpCase& c = GetParam();
     settings.values[settings::kDataDir] = c.dataDir == "<root>" ? "" : c.dataDir;
     if (c.dataDir == "<root>")
         window.elsewhere = {CompanionFile("", "Realtime.csv").string()};
-    for (const std::string& a : c.answers)
+    for (size_t from = 0; from < c.answers.size();) {
+        const size_t to = std::min(c.answers.find('|', from), c.answers.size());
+        const std::string a = c.answers.substr(from, to - from);
         a == "yes"      ? dialogs.answerYes()
         : a == "no"     ? dialogs.answerNo()
         : a == "cancel" ? dialogs.cancelFile()
-                        : dialogs.chooseFile(a);
+                        : dialogs.chooseFile(a == "-" ? "" : a);
+        from = to + 1;
+    }
     mode.mnuONClick();
-    EXPECT_EQ(prompts(), c.prompts);
-    EXPECT_EQ(realtimeValue(), c.realtime);
-    EXPECT_EQ(mode.RealtimeOn(), c.on);
-    EXPECT_EQ(window.checksOn, c.on);
-    EXPECT_EQ(window.timerRunning, c.timerRunning);
+    std::string shown;
     for (const Prompt& p : dialogs.prompts) {
+        shown += (shown.empty() ? "" : " ") + promptName(p);
         if (p.kind == Prompt::Kind::OpenFile) {
             EXPECT_EQ(p.request.initialFolder, settings.values[settings::kDataDir]);
             EXPECT_EQ(p.request.filter, "EXE Files (*.exe)|*.exe");
             EXPECT_EQ(p.request.selectedFilter, 2);
         }
-        EXPECT_EQ(p.title, p.text == kNoneChosen ? "OSK-Graphs" : "") << p.text;
+        EXPECT_EQ(p.title, promptName(p) == "NoneChosen" ? "OSK-Graphs" : "") << p.text;
     }
+    EXPECT_EQ(shown, c.prompts);
+    EXPECT_EQ(realtimeValue(), c.realtime);
+    EXPECT_EQ(mode.RealtimeOn(), c.on);
+    EXPECT_EQ(window.checksOn, c.on);
+    EXPECT_EQ(window.timerRunning, c.timerRunning);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     RealtimeMode, SetUp,
     ::testing::Values(
-        SetUpCase{"MinusOneCancel", "-1", {"cancel"}, {kT63, "<open>"}, "<unset>", false, true},
+        SetUpCase{"MinusOneCancel", "-1", "cancel", "T63 open", "<unset>", false, true},
         // Chosen in other letter case; the folder is still "-1", so the file is not found.
-        SetUpCase{"CompanionChosen",
-                  "-1",
-                  {"C:\\Program Files\\Remote\\oskREMOTE.EXE", "no"},
-                  {kT63, "<open>", kNotFound},
-                  "C:\\Program Files\\Remote\\Realtime.csv",
-                  false,
-                  true},
-        SetUpCase{"WrongFileThenCancel",
-                  "-1",
-                  {"/usr/bin/other.exe", "cancel"},
-                  {kT63, "<open>", kT65, kT63, "<open>"},
-                  "<unset>",
-                  false,
-                  true},
-        SetUpCase{"NothingChosenYesThenCancel",
-                  "-1",
-                  {"", "yes", "cancel"},
-                  {kT63, "<open>", kNoneChosen, kT63, "<open>"},
-                  "<unset>",
-                  false,
-                  true},
+        SetUpCase{"CompanionChosen", "-1", "C:\\Program Files\\Remote\\oskREMOTE.EXE|no",
+                  "T63 open NotFound", "C:\\Program Files\\Remote\\Realtime.csv", false, true},
+        SetUpCase{"WrongFileThenCancel", "-1", "/usr/bin/other.exe|cancel", "T63 open T65 T63 open",
+                  "<unset>", false, true},
+        SetUpCase{"NothingChosenYesThenCancel", "-1", "-|yes|cancel",
+                  "T63 open NoneChosen T63 open", "<unset>", false, true},
         // Declining leaves the timer stopped.
-        SetUpCase{"NothingChosenNo",
-                  "-1",
-                  {"", "no"},
-                  {kT63, "<open>", kNoneChosen},
-                  "<unset>",
-                  false,
-                  false},
-        SetUpCase{
-            "NoFolderNothingAtRoot", "", {"cancel"}, {kT63, "<open>"}, "<unset>", false, true},
-        SetUpCase{"NoFolderFileAtRoot",
-                  "<root>",
-                  {},
-                  {},
-                  "C:\\Program Files\\OSKRemote\\Realtime.csv",
-                  true,
-                  true},
-        SetUpCase{"FolderWithoutFileYes",
-                  "/nonexistent-folder",
-                  {"yes", "cancel"},
-                  {kNotFound, kT63, "<open>"},
-                  "",
-                  false,
-                  true}),
+        SetUpCase{"NothingChosenNo", "-1", "-|no", "T63 open NoneChosen", "<unset>", false, false},
+        SetUpCase{"NoFolderNothingAtRoot", "", "cancel", "T63 open", "<unset>", false, true},
+        SetUpCase{"NoFolderFileAtRoot", "<root>", "", "",
+                  "C:\\Program Files\\OSKRemote\\Realtime.csv", true, true},
+        SetUpCase{"FolderWithoutFileYes", "/nonexistent-folder", "yes|cancel", "NotFound T63 open",
+                  "", false, true}),
     [](const ::testing::TestParamInfo<SetUpCase>& info) { return info.param.name; });
 
-TEST_F(RealtimeModeTest, OffKeepsTheGraphWhileTheCaptionSaysNoFileLoaded) {
-    switchOn();
-    tickAt(31);
-    mode.mnuOFFClick();
-    expectOff();
-    EXPECT_TRUE(table->FileLoaded);
-    EXPECT_EQ(table->RecordCount, 3);
-    EXPECT_EQ(window.count("Disable"), 0);
-    // A failure while setting up also leaves the mode off.
+TEST_F(RealtimeModeTest, AFailingSetUpLeavesTheModeOff) {
     window.throwOnQuery = true;
     mode.mnuONClick();
     expectOff();
@@ -274,6 +232,10 @@ struct FailureCase {
     bool yes;            // answer to the question after the sixth failure
 };
 
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class RefreshFailures : public RealtimeModeTest,
                         public ::testing::WithParamInterface<FailureCase> {};
 
@@ -281,7 +243,7 @@ TEST_P(RefreshFailures, SixthTellsTheUserAndEndsTheMode) {
     const FailureCase& c = GetParam();
     switchOn();
     settings.values[settings::kRealtime] = "/before/Realtime.csv";
-    std::filesystem::remove(realtimeFile());
+    removeRealtime();
     if (c.content)
         writeRealtime(c.content);
     if (c.dataDir)
@@ -311,61 +273,11 @@ INSTANTIATE_TEST_SUITE_P(
                                   true}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
-TEST_F(RealtimeModeTest, FailureBetweenSuccessesStillCounts) {
-    switchOn();
-    tickAt(1);
-    std::filesystem::remove(realtimeFile());
-    tickAt(31);
-    writeRealtime(logOf(4));
-    tickAt(1);
-    EXPECT_EQ(mode.RealtimeFailCount(), 1);
-    std::filesystem::remove(realtimeFile());
-    for (int i = 0; i < 4; ++i)
-        tickAt(31);
-    EXPECT_TRUE(dialogs.prompts.empty());
-    dialogs.answerNo();
-    tickAt(1);
-    EXPECT_EQ(dialogs.messages(), Strings{texts[46]});
-    expectOff();
-}
-
-TEST_F(RealtimeModeTest, UnchangedFileLeadsBackIntoTheSetUp) {
-    switchOn();
-    for (int i = 0; i < 30; ++i) // the baseline, then 29 unchanged reads
-        tickAt(31);
-    EXPECT_TRUE(dialogs.prompts.empty());
-    // Yes sets the mode up again, which finds the file and switches on; the refresh completes.
-    dialogs.answerYes();
-    tickAt(1);
-    EXPECT_EQ(prompts(), Strings{texts[73]});
-    EXPECT_EQ(realtimeValue(), "-1");
-    EXPECT_EQ(window.count("DoRealtime"), 1);
-    EXPECT_TRUE(mode.RealtimeOn());
-    EXPECT_TRUE(window.timerRunning);
-    EXPECT_EQ(window.caption, "OSK-Graphs  Real time");
-    EXPECT_EQ(window.count("Redraw"), 31);
-}
-
-TEST_F(RealtimeModeTest, HalfWrittenLastLineWaitsForTheNextRefresh) {
-    switchOn();
-    table->RecordTime[10] = "from an earlier log";
-    writeRealtime(logOf(3) + record(4).substr(0, 12));
-    tickAt(1);
-    EXPECT_EQ(table->RecordCount, 3);
-    EXPECT_TRUE(table->FileLoaded);
-    writeRealtime(logOf(4));
-    tickAt(31);
-    EXPECT_EQ(table->RecordCount, 4);
-    EXPECT_DOUBLE_EQ(table->RecordValue(4, 6), 50.5);
-    EXPECT_EQ(table->RecordTime[10], "from an earlier log"); // read over, not emptied
-    EXPECT_EQ(mode.RealtimeFailCount(), 0);
-}
-
 TEST(CompanionPaths, JoinsWithThePlatformSeparator) {
     const std::string sep(1, static_cast<char>(std::filesystem::path::preferred_separator));
+    for (const std::string& folder : {std::string("data"), "data" + sep})
+        EXPECT_EQ(CompanionFile(folder, "Realtime.csv").string(), "data" + sep + "Realtime.csv");
     EXPECT_EQ(CompanionFile("", "Realtime.csv").string(), sep + "Realtime.csv");
-    EXPECT_EQ(CompanionFile("data", "Realtime.csv").string(), "data" + sep + "Realtime.csv");
-    EXPECT_EQ(CompanionFile("data" + sep, "Realtime.csv").string(), "data" + sep + "Realtime.csv");
 }
 
 } // namespace
