@@ -1,8 +1,11 @@
 #include "graph/Legend.h"
 
 #include "PlotFixture.h"
+#include "lang/BuiltinTexts.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace osk {
 namespace {
@@ -30,13 +33,12 @@ std::vector<Entry> entries(const RecordingSurface& legend) {
 
 TEST(Legend, HeadingsThenIndentedSubSeries) {
     test::PlotFixture f;
-    f.texts.set(74, "Free Chlorine");
-    f.texts.set(19, "High alarm");
-    f.texts.set(20, "Setpoint");
-    f.texts.set(22, "PH");
+    storeBuiltinTexts(f.texts);
     f.in.productTextIndex = 74;
+    f.render.SeriesOn.set(0, 1, 1); // nothing with only a sub-series on
+    EXPECT_EQ(DrawLegend(f.legend, f.in), 0);
+    EXPECT_EQ(f.legend.count(SurfaceCall::Op::Clear), 1);
     f.render.SeriesOn.set(0, 0, 1);
-    f.render.SeriesOn.set(0, 1, 1);
     f.render.SeriesOn.set(0, 3, 1);
     f.render.SeriesOn.set(1, 0, 1);
     f.render.SeriesOn.set(2, 1, 1); // its group is off
@@ -47,11 +49,10 @@ TEST(Legend, HeadingsThenIndentedSubSeries) {
                               {120, 600, "Setpoint"},
                               {10, 800, "PH (/10)"}};
     ASSERT_EQ(e.size(), 4u);
-    for (size_t i = 0; i < e.size(); ++i) {
-        EXPECT_EQ(e[i].x, expected[i].x) << i;
-        EXPECT_EQ(e[i].y, expected[i].y) << i;
-        EXPECT_EQ(e[i].text, expected[i].text) << i;
-    }
+    for (size_t i = 0; i < e.size(); ++i)
+        EXPECT_EQ(std::tie(e[i].x, e[i].y, e[i].text),
+                  std::tie(expected[i].x, expected[i].y, expected[i].text))
+            << i;
 }
 
 TEST(Legend, CellGroupListsItsHeadingAndSixItemsExceptOnPaper) {
@@ -69,13 +70,6 @@ TEST(Legend, CellGroupListsItsHeadingAndSixItemsExceptOnPaper) {
     RecordingSurface paper(1000, 4000);
     EXPECT_EQ(DrawLegend(paper, f.in), 0);
     EXPECT_TRUE(paper.segments().empty());
-}
-
-TEST(Legend, NothingWithOnlyASubSeriesOn) {
-    test::PlotFixture f;
-    f.render.SeriesOn.set(0, 1, 1);
-    EXPECT_EQ(DrawLegend(f.legend, f.in), 0);
-    EXPECT_EQ(f.legend.count(SurfaceCall::Op::Clear), 1);
 }
 
 } // namespace

@@ -4,30 +4,23 @@
 #include "graph/PlotInputs.h"
 #include "graph/RecordingSurface.h"
 #include "graph/TimeStep.h"
+#include "support/TimeLog.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
 namespace osk::test {
 
-// Times "2024-03-01 10:00:00" + 10 s per record.
-inline std::string recordTime(int record) {
-    const int s = 10 * 3600 + 10 * (record - 1);
-    auto two = [](int v) {
-        return std::string(1, static_cast<char>('0' + v / 10)) + static_cast<char>('0' + v % 10);
-    };
-    return "2024-03-01 " + two(s / 3600 % 24) + ":" + two(s / 60 % 60) + ":" + two(s % 60);
-}
-
 struct PlotFixture {
     // 50 regular records, every column 50. A 200 x 100 plot with 2 pixels per record and one
     // pixel per unit, window at the newest end with a 10-record right margin.
     PlotFixture() {
-        for (int r = 1; r <= 50; ++r) {
-            records->RecordTime[static_cast<size_t>(r)] = recordTime(r);
+        const TimeLog times = TimeLog().run("2024-03-01 10:00:00", 50);
+        std::copy(times.RecordTime.begin(), times.RecordTime.end(), records->RecordTime.begin());
+        for (int r = 1; r <= 50; ++r)
             for (int c = 5; c < kRecordColumns; ++c)
                 records->RecordValue(r, c) = 50;
-        }
         records->RecordCount = 50;
         records->ViewEndRecord = 50;
         records->FileLoaded = true;

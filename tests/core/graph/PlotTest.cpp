@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 #include <cmath>
+#include <ostream>
+#include <tuple>
 
 namespace osk {
 namespace {
@@ -33,36 +36,32 @@ protected:
     test::PlotFixture f;
 };
 
-struct YCase {
-    double value;
-    int y;
-};
-
-class PlotValues : public Plot, public ::testing::WithParamInterface<YCase> {};
-
-TEST_P(PlotValues, ValueToPixelRow) {
-    productOn();
-    f.fillColumn(10, GetParam().value);
-    redraw();
-    EXPECT_EQ(f.render.PlotPoints.at(50, kProductSlot), GetParam().y);
-    EXPECT_EQ(f.render.PlotPoints.at(50, kProductSlot + 1), 10);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, PlotValues,
-    ::testing::Values(YCase{50, 50}, YCase{100, 0},
-                      YCase{0, 102},   // the minimum lies just below the visible area
-                      YCase{0.4, 102}, // rounds onto the bottom edge
-                      YCase{-30, 102}, // below the minimum
-                      YCase{150, -50}, // above the maximum: not limited
-                      YCase{49.5, 50}, // halves to the even neighbour
-                      YCase{1e308, INT_MIN}, YCase{INFINITY, INT_MIN}, YCase{-1e308, 102}));
-
-TEST_F(Plot, PhIsDrawnTenTimesItsSize) {
-    f.render.SeriesOn.set(1, 0, 1);
-    f.fillColumn(15, 7.2);
-    redraw();
-    EXPECT_EQ(f.render.PlotPoints.at(50, 3), 100 - 72);
+TEST(PlotValues, ValueToPixelRow) {
+    const struct {
+        int group, column, slot;
+        double value;
+        int y;
+    } cases[] = {
+        // clang-format off
+        {0, 10, 1, 50, 50}, {0, 10, 1, 100, 0},
+        {0, 10, 1, 0, 102},   // the minimum lies just below the visible area
+        {0, 10, 1, 0.4, 102}, // rounds onto the bottom edge
+        {0, 10, 1, -30, 102}, // below the minimum
+        {0, 10, 1, 150, -50}, // above the maximum: not limited
+        {0, 10, 1, 49.5, 50}, // halves to the even neighbour
+        {0, 10, 1, 1e308, INT_MIN}, {0, 10, 1, INFINITY, INT_MIN}, {0, 10, 1, -1e308, 102},
+        {1, 15, 3, 7.2, 100 - 72}, // pH is drawn ten times its size
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        test::PlotFixture f;
+        bool scrollFlag = false;
+        f.render.SeriesOn.set(c.group, 0, 1);
+        f.fillColumn(c.column, c.value);
+        Redraw(f.in, f.plot, f.legend, scrollFlag);
+        EXPECT_EQ(f.render.PlotPoints.at(50, c.slot), c.y) << c.value;
+        EXPECT_EQ(f.render.PlotPoints.at(50, c.slot + 1), c.column);
+    }
 }
 
 TEST_F(Plot, NewestPointLeavesTheRestOfTheHourOnlyAtTheNewestEnd) {
@@ -84,11 +83,8 @@ TEST_F(Plot, SeriesStartsWithATickAndEndsAtRecordOne) {
     redraw();
     const auto lines = linesIn(f.plot, kProduct);
     ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines[0].x1, 180);
-    EXPECT_EQ(lines[0].y1, 65);
-    EXPECT_EQ(lines[0].x2, 180);
-    EXPECT_EQ(lines[0].y2, 75);
-    EXPECT_EQ(lines[0].width, 2);
+    EXPECT_EQ(std::tie(lines[0].x1, lines[0].y1, lines[0].x2, lines[0].y2, lines[0].width),
+              std::tuple(180, 65, 180, 75, 2));
     // Tick, a zero-length first segment, then one segment per older record down to record 1.
     ASSERT_EQ(lines.size(), 51u);
     EXPECT_EQ(lines.back().x2, 180 - 2 * 49);
@@ -112,8 +108,9 @@ TEST_F(Plot, FirstPointPastTheLeftEdgeIsDrawnThenTheSeriesStops) {
 TEST_F(Plot, EachRecordSitsAtItsOwnTime) {
     productOn();
     // An hour is missing between records 25 and 26.
-    for (int r = 26; r <= 50; ++r)
-        f.records->RecordTime[static_cast<size_t>(r)] = test::recordTime(r + 360);
+    const test::TimeLog later = test::TimeLog().run("2024-03-01 11:04:10", 25);
+    for (size_t r = 26; r <= 50; ++r)
+        f.records->RecordTime[r] = later.RecordTime[r - 25];
     ComputeRecordSteps(*f.records, f.render.RecordStep);
     f.view.TimeAxis.PixelsPerRecord = 0.25; // newest at 197.5
     redraw();
@@ -176,7 +173,14 @@ TEST_F(Plot, RedrawClearsFirstAndRepairsAnUnsetWindow) {
 struct StyleCase {
     int16_t style;
     const char* name;
+    // What is drawn for record 49, whose point is at (178, 60): a line from the newer point,
+    // three rows of three dots with nothing connecting, or a bar down to the bottom edge.
+    std::vector<std::array<double, 4>> at49;
 };
+
+void PrintTo(const StyleCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DrawStyles : public Plot, public ::testing::WithParamInterface<StyleCase> {};
 
@@ -190,47 +194,25 @@ TEST_P(DrawStyles, SameTickAndPointsInEveryStyle) {
     EXPECT_EQ(f.render.PlotPoints.at(49, kProductSlot), 60);
     const auto lines = linesIn(f.plot, kProduct);
     ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(lines[0].y1, 65); // tick at the newest point
-    EXPECT_EQ(lines[0].y2, 75);
-    // What is drawn for record 49 at (178, 60).
-    std::vector<DrawnSegment> at49;
-    for (const auto& l : lines) {
-        const bool dotRow = l.x1 == 177 && l.x2 == 180;
-        const bool bar = l.x1 == 178 && l.x2 == 178;
-        const bool lineTo = l.x1 == 180 && l.x2 == 178;
-        if (dotRow || bar || lineTo)
-            at49.push_back(l);
-    }
-    switch (GetParam().style) {
-    case kDrawStyleLine: // connected from the newer point
-        ASSERT_EQ(at49.size(), 1u);
-        EXPECT_EQ(at49[0].x1, 180);
-        EXPECT_EQ(at49[0].y1, 70);
-        EXPECT_EQ(at49[0].y2, 60);
-        break;
-    case kDrawStyleDots: // three rows of three pixels, nothing connecting
-        ASSERT_EQ(at49.size(), 3u);
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(at49[static_cast<size_t>(i)].x1, 177);
-            EXPECT_EQ(at49[static_cast<size_t>(i)].x2, 180);
-            EXPECT_EQ(at49[static_cast<size_t>(i)].y1, 59 + i);
-            EXPECT_EQ(at49[static_cast<size_t>(i)].width, 1);
+    EXPECT_EQ(std::tie(lines[0].y1, lines[0].y2), std::tuple(65, 75)); // tick at the newest point
+    std::vector<std::array<double, 4>> at49;
+    for (const auto& l : lines)
+        if ((l.x1 == 177 && l.x2 == 180) || (l.x1 == 178 && l.x2 == 178) ||
+            (l.x1 == 180 && l.x2 == 178)) {
+            at49.push_back({l.x1, l.y1, l.x2, l.y2});
+            EXPECT_TRUE(GetParam().style != kDrawStyleDots || l.width == 1) << "dots are thin";
         }
-        break;
-    case kDrawStyleBars: // from the point down to the bottom edge
-        ASSERT_EQ(at49.size(), 1u);
-        EXPECT_EQ(at49[0].x1, 178);
-        EXPECT_EQ(at49[0].y1, 60);
-        EXPECT_EQ(at49[0].y2, 100);
-        break;
-    }
+    EXPECT_EQ(at49, GetParam().at49);
 }
 
-INSTANTIATE_TEST_SUITE_P(Styles, DrawStyles,
-                         ::testing::Values(StyleCase{kDrawStyleLine, "Line"},
-                                           StyleCase{kDrawStyleDots, "Dots"},
-                                           StyleCase{kDrawStyleBars, "Bars"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Styles, DrawStyles,
+    ::testing::Values(StyleCase{kDrawStyleLine, "Line", {{180, 70, 178, 60}}},
+                      StyleCase{kDrawStyleDots,
+                                "Dots",
+                                {{177, 59, 180, 59}, {177, 60, 180, 60}, {177, 61, 180, 61}}},
+                      StyleCase{kDrawStyleBars, "Bars", {{178, 60, 178, 100}}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace osk

@@ -69,32 +69,21 @@ TEST_F(ReadoutTest, SearchStaysInTheWindowAndTheTable) {
 }
 
 TEST_F(ReadoutTest, NameLineByColumn) {
+    // clang-format off
     const struct {
         int column;
         int16_t product;
         const char* line;
     } cases[] = {
-        {6, kTextFreeChlorine, "Peroxide : High alarm"},
-        {7, 0, "Peroxide : Low alarm"},
-        {8, 0, "Peroxide : Setpoint"},
-        {10, kTextPeroxide, "Peroxide"},
-        {10, kTextFreeChlorine, "Free Chlorine"},
-        {10, kTextTarvox, "Tarvox"},
-        {11, 0, "PH : High alarm"},
-        {12, 0, "PH : Low alarm"},
-        {13, 0, "PH : Setpoint"},
-        {15, 0, "PH"},
-        {16, 0, "Flow : Low alarm"},
-        {17, 0, "Flow : Dosing stop"},
-        {18, 0, "Flow"},
-        {19, 0, "Flow : Circulation"},
-        {20, 0, "Peroxide : Pump"},
-        {21, 0, "PH : Pump"},
-        {22, 0, "Cell : Active"},
-        {23, 0, "Cell : Null"},
-        {24, 0, "Cell : Rinse"},
-        {25, 0, "Cell : Empty"},
-    };
+        {6, kTextFreeChlorine, "Peroxide : High alarm"}, {7, 0, "Peroxide : Low alarm"},
+        {8, 0, "Peroxide : Setpoint"}, {10, kTextPeroxide, "Peroxide"},
+        {10, kTextFreeChlorine, "Free Chlorine"}, {10, kTextTarvox, "Tarvox"},
+        {11, 0, "PH : High alarm"}, {12, 0, "PH : Low alarm"}, {13, 0, "PH : Setpoint"}, {15, 0, "PH"},
+        {16, 0, "Flow : Low alarm"}, {17, 0, "Flow : Dosing stop"}, {18, 0, "Flow"},
+        {19, 0, "Flow : Circulation"}, {20, 0, "Peroxide : Pump"}, {21, 0, "PH : Pump"},
+        {22, 0, "Cell : Active"}, {23, 0, "Cell : Null"}, {24, 0, "Cell : Rinse"},
+        {25, 0, "Cell : Empty"}};
+    // clang-format on
     for (const auto& c : cases) {
         point(3, 1, c.column, 50, 50);
         const ReadoutResult r = click(50, 50, '.', c.product);

@@ -1,5 +1,6 @@
 #include "graph/SeriesCatalogue.h"
 #include "graph/ProductSystem.h"
+#include "lang/BuiltinTexts.h"
 
 #include "support/MemorySettingsStore.h"
 
@@ -54,23 +55,20 @@ TEST(ProductSystem, ReadsTheStoreAtEveryCall) {
 
 TEST(SeriesCatalogue, LegendTextsOfHeadingsAndSubSeries) {
     Texts texts;
-    texts.set(74, "Free Chlorine");
-    texts.set(17, "Peroxide");
-    texts.set(22, "PH");
-    texts.set(23, "Flow");
-    texts.set(82, "m3/h");
-    texts.set(26, "Cell");
-    texts.set(19, "High alarm");
-    const auto& c = kSeriesCatalogue;
-    EXPECT_EQ(LegendText(c[0], texts, 74), "Free Chlorine mg/L (/100)");
-    EXPECT_EQ(LegendText(c[0], texts, 17), "Peroxide ppm");
-    EXPECT_EQ(LegendText(c[0], texts, 0), " ppm");
-    EXPECT_EQ(LegendText(c[5], texts, 74), "PH (/10)");
-    EXPECT_EQ(LegendText(c[10], texts, 74), "Flow m3/h");
-    EXPECT_EQ(LegendText(c[13], texts, 74), "Cell");
-    EXPECT_EQ(LegendText(c[6], texts, 74), "High alarm");
-    EXPECT_EQ(LegendText(c[18], texts, 74), "TBC");
-    EXPECT_EQ(LegendText(c[19], texts, 74), "GBC");
+    storeBuiltinTexts(texts);
+    const struct {
+        size_t entry;
+        int16_t product;
+        const char* text;
+    } cases[] = {
+        // clang-format off
+        {0, 74, "Free Chlorine mg/L (/100)"}, {0, 17, "Peroxide ppm"}, {0, 0, " ppm"},
+        {5, 74, "PH (/10)"}, {10, 74, "Flow m3/h"}, {13, 74, "Cell"}, {6, 74, "High alarm"},
+        {18, 74, "TBC"}, {19, 74, "GBC"},
+        // clang-format on
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LegendText(kSeriesCatalogue.at(c.entry), texts, c.product), c.text) << c.entry;
     EXPECT_EQ(GroupCaption(0, texts, 17), "Peroxide");
     EXPECT_EQ(GroupCaption(4, texts, 17), "");
 }
