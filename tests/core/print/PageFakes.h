@@ -33,25 +33,18 @@ public:
     void moveTo(int, int) override {}
     void lineTo(int, int) override {}
     void line(double x1, double y1, double x2, double y2) override {
-        items.push_back({x1, y1, "line " + std::to_string(width_), x2, y2, ""});
+        place({x1, y1, "line " + std::to_string(width_), x2, y2, ""});
     }
     void setCurrentX(double x) override { x_ = x; }
     void setCurrentY(double y) override { y_ = y; }
     double currentX() const override { return x_; }
     double currentY() const override { return y_; }
-    void printText(const std::string& t) override {
-        items.push_back({x_, y_, t, 0, 0, font_});
-        if (onDraw)
-            onDraw(t);
-    }
+    void printText(const std::string& t) override { place({x_, y_, t, 0, 0, font_}); }
     void setVisible(bool) override {}
     void setFontName(const std::string& name) override { font_ = name + " "; }
     void setFontSize(double points) override { font_ += std::to_string(points).substr(0, 4); }
     void drawPicture(PagePicture p, double x, double y, double w, double h) override {
-        const std::string what = "picture " + std::to_string(static_cast<int>(p));
-        items.push_back({x, y, what, w, h, ""});
-        if (onDraw)
-            onDraw(what);
+        place({x, y, "picture " + std::to_string(static_cast<int>(p)), w, h, ""});
     }
 
     // The nth item (from 0) drawn as what.
@@ -64,9 +57,14 @@ public:
 
     int clears = 0;
     std::vector<Placed> items;
-    std::function<void(const std::string&)> onDraw;
+    std::function<void(const std::string&)> onDraw; // called for every text and picture
 
 private:
+    void place(Placed p) {
+        items.push_back(std::move(p));
+        if (onDraw && !items.back().what.starts_with("line"))
+            onDraw(items.back().what);
+    }
     int width_ = 1;
     double x_ = 0, y_ = 0;
     std::string font_;
@@ -153,8 +151,7 @@ public:
         bool printing;
         Colour legendBack;
     };
-    bool cellGroup = false;
-    bool throwInRedraw = false;
+    bool cellGroup = false, throwInRedraw = false;
     Colour legendBack = Rgb(200, 220, 240);
     PageLabels pageLabels;
     std::vector<Call> redraws, rebuilds;

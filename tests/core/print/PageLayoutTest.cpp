@@ -12,20 +12,14 @@ namespace osk {
 namespace {
 
 TEST(PageLayout, OffsetIsTheWholeExcessOverTheBaseWidth) {
+    // clang-format off
     const struct {
         double pageWidth;
         int32_t dx;
-    } cases[] = {{16838, 1578},
-                 {16837.8, 1578},
-                 {15840, 580},
-                 {15261, 1},
-                 {15260.5, 0},
-                 {15261.5, 2},
-                 {15260, 0},
-                 {12000, 0},
-                 {-300, 0},
-                 {1e300, 0},
-                 {std::numeric_limits<double>::quiet_NaN(), 0}};
+    } cases[] = {
+        {16838, 1578}, {16837.8, 1578}, {15840, 580}, {15261, 1}, {15260.5, 0}, {15261.5, 2},
+        {15260, 0}, {12000, 0}, {-300, 0}, {1e300, 0}, {std::numeric_limits<double>::quiet_NaN(), 0}};
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(PageOffset(c.pageWidth), c.dx) << c.pageWidth;
 }

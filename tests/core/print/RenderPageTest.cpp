@@ -11,6 +11,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <tuple>
 
 namespace osk {
 namespace {
@@ -52,18 +53,16 @@ TEST_F(PrintFixture, PreviewFillsThePreviewOnlyAndShowsIt) {
     const test::FakePage& p = output.previewPage;
     EXPECT_EQ(p.clears, 1);
     ASSERT_EQ(p.items.size(), 2u);
-    EXPECT_EQ(p.find("picture 0")->x, 70);
-    EXPECT_EQ(p.find("picture 0")->y, 50);
-    EXPECT_EQ(p.find("picture 1")->x, 1180);
-    EXPECT_EQ(p.find("picture 1")->y, 50);
+    EXPECT_EQ(std::tie(p.items[0].what, p.items[0].x, p.items[0].y),
+              std::tuple("picture 0", 70, 50));
+    EXPECT_EQ(std::tie(p.items[1].what, p.items[1].x, p.items[1].y),
+              std::tuple("picture 1", 1180, 50));
     EXPECT_EQ(output.picturesWhenShown, std::vector<size_t>{2});
-    // Axes for the hidden surface: its width, its height less 5.
+    // Axes for the hidden surface: its width, its height less 5; drawn as for paper.
     ASSERT_EQ(host.redraws.size(), 1u);
-    EXPECT_EQ(host.redraws[0].graph, &graph);
-    EXPECT_EQ(host.redraws[0].plotWidth, 562);
-    EXPECT_EQ(host.redraws[0].labelHeight, 400);
-    EXPECT_TRUE(host.redraws[0].printing);
-    EXPECT_EQ(host.redraws[0].legendBack, kWhite);
+    const auto& r = host.redraws[0];
+    EXPECT_EQ(std::tie(r.graph, r.plotWidth, r.labelHeight, r.printing, r.legendBack),
+              std::tuple(&graph, 562, 400, true, kWhite));
     expectRestored(1);
 }
 
@@ -180,7 +179,8 @@ INSTANTIATE_TEST_SUITE_P(
                     1},
         FailureCase{"Finish", FailAt::Finish, true, false, "Printer error!  (4  paper jam)", 1},
         FailureCase{"Redraw", FailAt::Nowhere, true, true,
-                    "Printer error!  (5  out of picture memory)", 0}));
+                    "Printer error!  (5  out of picture memory)", 0}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace osk
