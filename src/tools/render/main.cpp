@@ -1,11 +1,13 @@
 // osk-graphs-render: draws a log the way the main window shows it and writes the picture as a
 // PNG, without a display and without a user. Every option drives one control of the window.
+#include "LargePageHeap.h"
 #include "RenderOptions.h"
 #include "RenderRun.h"
 #include "ScratchSettings.h"
 
 #include <QApplication>
 
+#include <cstddef>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -15,6 +17,7 @@
 namespace {
 
 constexpr const char* kTool = "osk-graphs-render: ";
+constexpr std::size_t kLargePageHeapBytes = std::size_t{64} << 20;
 
 int usageError(const std::string& message) {
     std::cerr << kTool << message << " (see --help)\n";
@@ -37,6 +40,9 @@ bool isFile(const std::string& path) {
 
 int main(int argc, char** argv) {
     using namespace osk::render;
+    // Enough for the pictures and tables of a full log at a report's size; a larger picture
+    // takes ordinary pages beyond it.
+    useLargePageHeap(kLargePageHeapBytes);
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + (argc > 0 ? argc : 0));
     const auto parsed = parseRenderOptions(args);
     if (const auto* error = std::get_if<OptionError>(&parsed))

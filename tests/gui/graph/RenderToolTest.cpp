@@ -1,3 +1,4 @@
+#include "LargePageHeap.h"
 #include "RenderOptions.h"
 
 #include "LogGenerator.h"
@@ -12,10 +13,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <unistd.h>
 #include <variant>
 
 namespace osk::test {
@@ -107,6 +112,43 @@ protected:
     TempDir config;
     TempDir tmp;
 };
+
+// The flags the kernel keeps for the mapping that holds `address` ("hg": large pages advised).
+std::string mappingFlags(const void* address) {
+    const auto at = reinterpret_cast<std::uintptr_t>(address);
+    std::ifstream smaps("/proc/self/smaps");
+    bool inside = false;
+    for (std::string line; std::getline(smaps, line);) {
+        std::istringstream range(line);
+        std::uintptr_t from = 0;
+        std::uintptr_t to = 0;
+        char dash = 0;
+        if (range >> std::hex >> from >> dash >> to && dash == '-')
+            inside = from <= at && at < to;
+        else if (inside && line.rfind("VmFlags:", 0) == 0)
+            return line;
+    }
+    return {};
+}
+
+TEST(LargePageHeap, BigBlocksComeFromTheAdvisedHeap) {
+    const std::size_t advised = render::useLargePageHeap(std::size_t{16} << 20);
+#if defined(__SANITIZE_ADDRESS__)
+    // The sanitizer's allocator never grows the heap break: nothing to advise.
+    EXPECT_EQ(advised, 0u);
+#else
+    ASSERT_GE(advised, std::size_t{12} << 20) << "the heap grew by the asked size";
+    const char* const heapEnd = static_cast<const char*>(sbrk(0));
+    EXPECT_NE(mappingFlags(heapEnd - advised / 2).find(" hg"), std::string::npos);
+    // A picture-sized block now comes from the heap, below its end, not from a mapping of its
+    // own far above it.
+    auto* block = static_cast<char*>(std::malloc(std::size_t{6} << 20));
+    ASSERT_NE(block, nullptr);
+    std::memset(block, 0x5a, std::size_t{6} << 20);
+    EXPECT_LT(block, heapEnd);
+    std::free(block);
+#endif
+}
 
 std::set<QString> keysOf(const QJsonObject& o) {
     const QStringList keys = o.keys();
