@@ -3,11 +3,11 @@
 #include "GraphDescription.h"
 #include "PngFile.h"
 #include "RenderDialogs.h"
+#include "RunSettingsStore.h"
 #include "TeeSurface.h"
 
 #include "app/MainWindowControls.h"
 #include "app/ProgramState.h"
-#include "app/QtSettingsStore.h"
 #include "app/Startup.h"
 #include "app/SystemClock.h"
 #include "app/WindowPlot.h"
@@ -60,7 +60,7 @@ private:
 
     const RenderOptions& o_;
     std::ostream& err_;
-    QtSettingsStore settings_;
+    RunSettingsStore settings_;
     RenderDialogs dialogs_;
     SystemClock clock_;
     ProgramServices services_;

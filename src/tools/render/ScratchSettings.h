@@ -1,6 +1,6 @@
-// A settings folder of the tool's own for one run: the per-user settings store points into it,
-// so the user's own settings are never read or written. Removed with everything in it at the
-// end of the run.
+// A settings folder of the tool's own for one run: whatever in the process keeps per-user
+// settings through Qt points into it (the window's own settings stay in memory), so the user's
+// settings are never read or written. Removed with everything in it at the end of the run.
 #pragma once
 
 #include <filesystem>

@@ -210,6 +210,34 @@ TEST_F(RenderTool, DescribesWhatItDrewAtTheNewestEnd) {
             << "the tool's own settings folder is removed";
 }
 
+// The product system and the language reach the window through the run's own settings.
+TEST_F(RenderTool, SystemAndLanguageNameTheSeries) {
+    const QString log = QString::fromStdString(writeLog(2000));
+    const QString dutch = QStringLiteral(OSK_LANG_DIR "/nederlands.lng");
+    struct Case {
+        QStringList extra;
+        const char* firstLegendEntry;
+    };
+    const Case cases[] = {
+        {{}, "Free Chlorine mg/L (/100)"},
+        {{"--system", "Peroxide"}, "Peroxide ppm"},
+        {{"--system", "Tarvox"}, "Tarvox ppm"},
+        {{"--groups", "ph"}, "PH (/10)"},
+        {{"--groups", "ph", "--lang", dutch}, "pH (/10)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.extra.join(' ').toStdString());
+        const Result r =
+            run(QStringList{log, "-o", file("out.png"), "--describe", file("out.json")} + c.extra);
+        ASSERT_EQ(r.exitCode, 0) << r.err;
+        QFile json(file("out.json"));
+        ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+        const QJsonObject d = QJsonDocument::fromJson(json.readAll()).object();
+        EXPECT_EQ(d["legend"][0]["text"].toString(), QString::fromUtf8(c.firstLegendEntry));
+    }
+    EXPECT_TRUE(empty(config)) << "the caller's settings are never touched";
+}
+
 TEST_F(RenderTool, ScrolledBackTheNewestPointIsOnTheRightEdge) {
     const QJsonObject d = describe({"--back", "2", "--size", "700x400", "--span", "24"});
     EXPECT_EQ(d["ViewEndRecord"].toInt(), 18360);
