@@ -56,6 +56,8 @@ TEST(Numbers, FastPathAgreesWithFullConversion) {
         state = state * 6364136223846793005ULL + 1442695040888963407ULL;
         return (state >> 33) % n;
     };
+    for (const char* t : {"2.675", "9007199254740993", "1234.5678e-3", "0.000123456789012345"})
+        EXPECT_EQ(leadingNumber(t).value, std::strtod(t, nullptr)) << t;
     for (int i = 0; i < 3000; ++i) {
         std::string n = next(3) == 0 ? "-" : next(2) ? "" : "+";
         const uint64_t intDigits = next(18), fractionDigits = next(18);
