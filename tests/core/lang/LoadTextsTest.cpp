@@ -12,6 +12,7 @@
 #include <fstream>
 #include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace osk {
@@ -122,12 +123,14 @@ TEST(LoadTexts, SectionChangesOnlyItsEntries) {
     }
 }
 
+// Texts by number take the last duplicate; the list keeps every line by position, starts anew
+// with each file, and is never applied to the window.
 TEST(LoadTexts, DuplicatesByNumberAndByPosition) {
     Program p;
     p.useFile("english.lng", "[begin]\n5|first\n3|three\n5|second\n");
+    p.dir.write("b.lng", "[begin]\n9|b1\n");
     EXPECT_TRUE(LoadTexts(p.context));
-    EXPECT_EQ(p.texts[5], "second");
-    EXPECT_EQ(p.texts[3], "three");
+    EXPECT_EQ(std::tuple(p.texts[5], p.texts[3]), std::tuple("second", "three"));
     p.Lang.ReadLanguage("english.lng");
     constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
     constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
@@ -138,19 +141,11 @@ TEST(LoadTexts, DuplicatesByNumberAndByPosition) {
     // clang-format on
     for (const auto& [index, text] : positions)
         EXPECT_EQ(p.Lang.getText(index), text) << index;
-}
-
-TEST(LoadTexts, ReadLanguageStartsANewListAndAppliesNothing) {
-    Program p;
-    p.dir.write("a.lng", "[begin]\n1|a1\n2|a2\n");
-    p.dir.write("b.lng", "[begin]\n9|b1\n");
-    p.Lang.ReadLanguage("a.lng");
     p.Lang.ReadLanguage("b.lng");
-    EXPECT_EQ(p.Lang.getText(1), "b1");
-    EXPECT_EQ(p.Lang.getText(2), "#####");
+    EXPECT_EQ(std::tuple(p.Lang.getText(1), p.Lang.getText(2)), std::tuple("b1", "#####"));
     p.Lang.putText("added");
     EXPECT_EQ(p.Lang.getText(2), "added");
-    EXPECT_TRUE(p.host.calls.empty());
+    EXPECT_EQ(p.host.calls, Calls{"ApplyTexts"});
 }
 
 // A line that ends the reading: what came before stays, the rest is never read, and the
