@@ -63,8 +63,9 @@ TEST(LogGenerator, TimesTenSecondsApartAcrossCalendarEdges) {
             std::tuple(p.table->RecordTime[1], p.table->RecordTime[2], p.table->RecordTime[6]),
             std::tuple(c.start, c.second, c.last));
     }
-    for (const char* bad : {"2024-02-30 00:00:00", "2023-02-29 00:00:00", "2024-01-01 24:00:00",
-                            "2024-01-01T00:00:00", "0999-01-01 00:00:00", "2024-01-01"})
+    for (const char* bad : {"2024-02-30 00:00:00", "2023-02-29 00:00:00", "2024-13-01 00:00:00",
+                            "2024-01-01 24:00:00", "2024-01-01 00:60:00", "2024-01-01T00:00:00",
+                            "2024-1-01 00:00:00", "0999-01-01 00:00:00", "", "2024-01-01"})
         EXPECT_FALSE(parseDateTime(bad)) << bad;
 }
 

@@ -72,7 +72,6 @@ TEST(LogParse, LineEndsEmptyLinesAndTheUnterminatedLastLine) {
         std::vector<std::string> times;
         int32_t whenDropped;
     } cases[] = {
-        // clang-format off
         {"LF", "Record\n1,2,3,A\n1,2,3,B\n", {"A", "B"}, 2},
         {"CR LF", "Record\r\n1,2,3,A\r\n1,2,3,B\r\n", {"A", "B"}, 2},
         {"CR", "Record\r1,2,3,A\r1,2,3,B\r", {"A", "B"}, 2},
@@ -85,7 +84,6 @@ TEST(LogParse, LineEndsEmptyLinesAndTheUnterminatedLastLine) {
         {"empty line before the end", "Record\n1,2,3,A\n\n", {"A", "old"}, 2},
         {"CR CR LF", "Record\r\r\n1,2,3,B\n", {"old", "B"}, 2},
         {"LF CR", "Record\n\r1,2,3,B\n", {"old", "B"}, 2},
-        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
