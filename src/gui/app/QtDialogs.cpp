@@ -2,11 +2,10 @@
 
 #include "about/ProgramInfo.h"
 #include "app/DialogFilters.h"
+#include "print/PrinterChoice.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 
 namespace osk {
 
@@ -71,13 +70,9 @@ std::optional<std::string> QtDialogs::chooseOpenFile(const OpenFileRequest& requ
 }
 
 std::optional<int> QtDialogs::choosePrint() {
-    QPrinter printer;
-    printer.setPageOrientation(QPageLayout::Landscape);
-    QPrintDialog dialog(&printer, parent_);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    if (dialog.exec() != QDialog::Accepted)
+    if (printer_ == nullptr)
         return std::nullopt;
-    return printer.copyCount();
+    return printer_->choose(parent_);
 }
 
 } // namespace osk

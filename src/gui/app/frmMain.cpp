@@ -45,7 +45,8 @@ frmMain::frmMain(ProgramState& state, ProgramServices& services)
       readout_(c_, state, services.settings),
       realtime_(c_, state, services, *this, redraws_,
                 {[this] { InitAfterLoad(); }, [this] { ShowNewest(); },
-                 [this] { return open_.SelectLogFile(); }}) {
+                 [this] { return open_.SelectLogFile(); }}),
+      print_(c_, state, services, *this, redraws_, *this) {
     setWindowTitle(QStringLiteral("OSK Graphs"));
     setWindowIcon(logoIcon());
     // A small font lets the panel's frames hold their controls at their design sizes.
@@ -84,6 +85,7 @@ void frmMain::connectCommands() {
     drawStyle_.connectCommands(*this);
     readout_.connectCommands(*this);
     realtime_.connectCommands(*this);
+    print_.connectCommands(*this);
     connect(c_.mnuAbout, &QAction::triggered, this, &frmMain::showAbout);
     connect(c_.Image1, &ClickableLabel::clicked, this, &frmMain::showAbout);
     connect(c_.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);

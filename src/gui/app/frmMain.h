@@ -16,6 +16,7 @@
 #include "lang/TextsController.h"
 #include "logdata/LogDropTarget.h"
 #include "logdata/OpenCommand.h"
+#include "print/PrintController.h"
 #include "realtime/RealtimeController.h"
 #include "view/LayoutController.h"
 #include "view/ReadoutController.h"
@@ -78,6 +79,7 @@ public:
     WindowPlot& plot() { return plot_; }
     OpenCommand& openCommand() { return open_; }
     RealtimeController& realtime() { return realtime_; }
+    PrintController& printing() { return print_; }
 
 protected:
     // The unload: releases the plot and closes the other windows (About box, print preview).
@@ -106,6 +108,7 @@ private:
     LogDropTarget drop_;
     ReadoutController readout_;
     RealtimeController realtime_;
+    PrintController print_;
     QPointer<frmAbout> about_;
 };
 

@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
     if (!window)
         return 0;
     dialogs.setParentWidget(window.get());
+    dialogs.setPrinterChoice(&window->printing().printer());
     QApplication::setQuitOnLastWindowClosed(true);
     return QApplication::exec();
 }

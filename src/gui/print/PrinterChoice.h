@@ -1,6 +1,7 @@
 // The printer the program prints on, as the Print dialog sets it up, and the number of copies
 // chosen there. The real Dialogs answer their print prompt with choose(); tests and scripted
-// runs pick a print queue by name without a dialog.
+// runs pick a print queue by name without a dialog. The printer is only looked up on first use:
+// asking the print system for its default queue must not slow down every start of the window.
 #pragma once
 
 #include <QString>
@@ -25,10 +26,11 @@ public:
     // sends each copy as a job of its own.
     std::optional<int> choose(QWidget* parent);
 
-    // Prints on the named queue from now on; false (and no change) when there is no such queue.
+    // Prints on the named queue from now on, not into a file; false (and no change) when there
+    // is no such queue.
     bool selectPrinter(const QString& name);
 
-    QPrinter& printer() { return *printer_; }
+    QPrinter& printer();
 
 private:
     std::unique_ptr<QPrinter> printer_;

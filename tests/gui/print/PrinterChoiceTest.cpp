@@ -1,4 +1,5 @@
 #include "print/PrinterChoice.h"
+#include "app/QtDialogs.h"
 
 #include <QApplication>
 #include <QPrintDialog>
@@ -9,15 +10,19 @@
 namespace osk {
 namespace {
 
-TEST(PrinterChoice, TheDialogGivesTheCopiesInLandscapeWithoutSelectionOrNothingOnCancel) {
+// The program's print prompt sets up the very printer the jobs print on.
+TEST(PrinterChoice, ThePrintPromptGivesTheCopiesOnTheChosenPrinterOrNothingOnCancel) {
     for (const bool accept : {false, true}) {
         PrinterChoice choice;
+        QtDialogs dialogs;
+        dialogs.setPrinterChoice(&choice);
         choice.printer().setCopyCount(3); // what the dialog's copies box starts from
         bool shown = false;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
             ASSERT_NE(dialog, nullptr);
             shown = true;
+            EXPECT_EQ(dialog->printer(), &choice.printer());
             EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintSelection));
             EXPECT_EQ(choice.printer().pageLayout().orientation(), QPageLayout::Landscape);
             accept ? dialog->accept() : dialog->reject();
@@ -26,7 +31,7 @@ TEST(PrinterChoice, TheDialogGivesTheCopiesInLandscapeWithoutSelectionOrNothingO
             if (QWidget* w = QApplication::activeModalWidget())
                 w->close();
         });
-        const std::optional<int> copies = choice.choose(nullptr);
+        const std::optional<int> copies = dialogs.choosePrint();
         ASSERT_TRUE(shown);
         EXPECT_EQ(copies, accept ? std::optional(3) : std::nullopt);
         if (accept) {

@@ -1,0 +1,105 @@
+// The started program with a day's log open, for the print and preview commands: the prompts
+// are scripted, the printer writes a PDF file of the test's own unless a test picks the print
+// queue, and the legend has a colour of its own that a page must give back.
+#pragma once
+
+#include "gui/logdata/LogWindowFixture.h"
+
+#include "app/WidgetColours.h"
+#include "print/PrintController.h"
+#include "print/frmPreview.h"
+
+#include <QPrinter>
+#include <QRect>
+
+#include <vector>
+
+namespace osk::test {
+
+// What the user sees of the screen plot's axes, the legend and the command's state.
+struct ScreenState {
+    std::vector<QString> captions;   // value, time and date labels
+    std::vector<QRect> timeLabels;   // placed for the plot's width
+    std::vector<int> valueLabelTops; // placed for the plot's height
+    double pixelsPerRecord = 0;
+    Colour legendBack = 0;
+    QRgb legendCorner = 0;
+    bool printing = false;
+};
+
+class PrintWindowFixture : public LogWindowFixture {
+protected:
+    static constexpr Colour kLegendBeige = Rgb(236, 233, 216);
+    static constexpr Colour kCellBlue = Rgb(1, 6, 201);
+    static constexpr const char* kLogName = "Pool1-2024-03-05.csv";
+    static constexpr const char* kCellNotice = "Photocell values will not be printed!";
+
+    void SetUp() override {
+        LogWindowFixture::SetUp();
+        open(writeLog(kLogName, 8640, "2024-03-05 00:00:00"));
+        ASSERT_TRUE(state.records.FileLoaded);
+        setBackColour(*c->Legenda, kLegendBeige);
+        c->Legenda->surface().setBackColor(kLegendBeige);
+        window->requestRedraw();
+        printTo(QString::fromStdString((pdfs.path() / "page.pdf").string()));
+    }
+
+    PrintController& printing() { return window->printing(); }
+    frmPreview& preview() { return printing().previewWindow(); }
+    QPrinter& printer() { return printing().printer().printer(); }
+    void printTo(const QString& pdfFile) {
+        printer().setOutputFormat(QPrinter::PdfFormat);
+        printer().setOutputFileName(pdfFile);
+    }
+    std::string logPath() const { return (logs.path() / kLogName).string(); }
+
+    ScreenState screen() const {
+        ScreenState s;
+        for (const auto* labels : {&c->lblScaleXas, &c->lblDataXas})
+            for (QLabel* l : *labels)
+                s.captions.push_back(l->text());
+        for (QLabel* l : c->lblScale) {
+            s.captions.push_back(l->text());
+            s.valueLabelTops.push_back(l->y());
+        }
+        for (QLabel* l : c->lblScaleXas)
+            s.timeLabels.push_back(l->geometry());
+        s.pixelsPerRecord = state.view.TimeAxis.PixelsPerRecord;
+        s.legendBack = window->printing().legendBackColor();
+        s.legendCorner =
+            c->Legenda->surface().image().pixel(c->Legenda->surface().image().width() - 1, 0);
+        s.printing = state.render.Printing;
+        return s;
+    }
+
+    // The page is drawn for paper, the screen afterwards for itself again: the same captions,
+    // labels placed for pGraph (the value labels may move by the few pixels between its inner
+    // and outer height), the legend's own colour, Printing cleared.
+    void expectScreenRebuilt(const ScreenState& before) const {
+        const ScreenState after = screen();
+        EXPECT_EQ(after.captions, before.captions);
+        EXPECT_EQ(after.timeLabels, before.timeLabels);
+        ASSERT_EQ(after.valueLabelTops.size(), before.valueLabelTops.size());
+        for (size_t i = 0; i < after.valueLabelTops.size(); ++i)
+            EXPECT_NEAR(after.valueLabelTops[i], before.valueLabelTops[i], 8)
+                << "value label " << i;
+        EXPECT_DOUBLE_EQ(after.pixelsPerRecord, before.pixelsPerRecord);
+        EXPECT_EQ(after.legendBack, kLegendBeige);
+        EXPECT_EQ(after.legendCorner, qRgb(236, 233, 216));
+        EXPECT_FALSE(after.printing);
+    }
+
+    TempDir pdfs;
+};
+
+inline bool hasColour(const QImage& image, Colour c) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    const QRgb wanted = qRgb(redOf(c), greenOf(c), blueOf(c));
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            if (rgb.pixel(x, y) == wanted)
+                return true;
+    return false;
+}
+
+} // namespace osk::test
