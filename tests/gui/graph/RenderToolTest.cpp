@@ -113,6 +113,7 @@ protected:
     TempDir tmp;
 };
 
+#if !defined(__SANITIZE_ADDRESS__)
 // The flags the kernel keeps for the mapping that holds `address` ("hg": large pages advised).
 std::string mappingFlags(const void* address) {
     const auto at = reinterpret_cast<std::uintptr_t>(address);
@@ -130,6 +131,7 @@ std::string mappingFlags(const void* address) {
     }
     return {};
 }
+#endif
 
 TEST(LargePageHeap, BigBlocksComeFromTheAdvisedHeap) {
     const std::size_t advised = render::useLargePageHeap(std::size_t{16} << 20);
