@@ -76,6 +76,9 @@ int main(int argc, char** argv) {
     char* qtArgv[] = {name, nullptr};
     QApplication app(qtArgc, qtArgv);
     scratch->useForQtSettings();
+    // The platform is loaded by now, and the tool reads no pictures in other formats than the
+    // built-in ones: no further plugin folder needs to be searched and loaded.
+    QCoreApplication::setLibraryPaths({});
 
     std::filesystem::path languageFolder = QCoreApplication::applicationDirPath().toStdString();
     if (options.languageFile) {
