@@ -2,6 +2,7 @@
 // settings store, scripted dialogs, and the start-up run the way main runs it.
 #pragma once
 
+#include "app/MainWindowControls.h"
 #include "app/ProgramState.h"
 #include "app/QtSettingsStore.h"
 #include "app/Startup.h"
@@ -26,6 +27,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace osk::test {
 
@@ -67,14 +69,17 @@ protected:
         } else {
             dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
         }
-        window = StartProgram(state, services, dialog.result() == QDialog::Accepted);
-        return window.get();
+        return started(StartProgram(state, services, dialog.result() == QDialog::Accepted));
     }
 
     // The start-up as if the dialog's OK had stored nothing new (the stored settings stay).
-    frmMain* startAfterDialog() {
-        window = StartProgram(state, services, true);
-        return window.get();
+    frmMain* startAfterDialog() { return started(StartProgram(state, services, true)); }
+
+    // A returning user: both language files, English, colour printer and the product system.
+    void startReturning(const char* system = "Chloor") {
+        installBothLanguages();
+        storeSettings("english.lng", "True", system);
+        startAfterDialog();
     }
 
     // Two hours of records from 08:00:00, every value of the product column at 60, shown at
@@ -84,8 +89,8 @@ protected:
         for (int i = 1; i <= 720; ++i) {
             const int s = (i - 1) * 10;
             char time[32];
-            std::snprintf(time, sizeof time, "2026-12-01 %02d:%02d:%02d", 8 + s / 3600,
-                          s / 60 % 60, s % 60);
+            std::snprintf(time, sizeof time, "2026-12-01 %02d:%02d:%02d", 8 + s / 3600, s / 60 % 60,
+                          s % 60);
             r.RecordTime[static_cast<size_t>(i)] = time;
             r.RecordValue(i, 10) = 60;
         }
@@ -100,8 +105,8 @@ protected:
         state.render.PlotTarget = &graph.surface();
     }
 
-    static int pixelsOf(PictureBox& box, QColor colour) {
-        const QImage& image = box.surface().image();
+    static int pixelsOf(PictureBox* box, QColor colour) {
+        const QImage& image = box->surface().image();
         int n = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -114,8 +119,12 @@ protected:
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
+    static int pixelsOf(PictureBox& box, QColor colour) { return pixelsOf(&box, colour); }
+
     QAction* action(const char* name) const { return find<QAction>(name); }
     QString menuTitle(const char* name) const { return find<QMenu>(name)->title(); }
+    int64_t redraws() const { return window->redraws().count(); }
+    std::string caption() const { return window->windowTitle().toStdString(); }
 
     SettingsFolder settingsFolder; // first: the store must never see the user's own settings
     TempDir programFolder;
@@ -125,6 +134,14 @@ protected:
     ProgramServices services{settings, dialogs, clock, programFolder.path()};
     ProgramState state;
     std::unique_ptr<frmMain> window; // last: goes before the state it works on
+    const MainWindowControls* c = nullptr;
+
+private:
+    frmMain* started(std::unique_ptr<frmMain> w) {
+        window = std::move(w);
+        c = window ? &window->controls() : nullptr;
+        return window.get();
+    }
 };
 
 } // namespace osk::test

@@ -1,5 +1,4 @@
 #include "app/QtSettingsStore.h"
-#include "common/Text.h"
 
 #include "gui/app/SettingsFolder.h"
 
@@ -61,16 +60,6 @@ TEST_F(QtSettingsStoreTest, TextsComeBackUnchanged) {
                               "k=v; [s] #", "\"quoted\"", "two\nlines"}) {
         store.RegWrite(settings::kRealtime, value);
         EXPECT_EQ(QtSettingsStore().RegRead(settings::kRealtime), value);
-    }
-}
-
-TEST_F(QtSettingsStoreTest, BooleanSettingsRoundTrip) {
-    const std::pair<const char*, std::optional<bool>> cases[] = {
-        {"True", true}, {"False", false}, {"false", false},   {"0", false},
-        {"-1", true},   {"2.5", true},    {"", std::nullopt}, {"Kleur", std::nullopt}};
-    for (const auto& [stored, value] : cases) {
-        store.RegWrite(settings::kColor, stored);
-        EXPECT_EQ(textToBoolean(store.RegRead(settings::kColor)), value) << stored;
     }
 }
 
