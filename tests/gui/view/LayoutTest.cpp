@@ -1,8 +1,9 @@
-#include "gui/app/ProgramFixture.h"
+#include "gui/logdata/LogWindowFixture.h"
 
 #include "graph/PictureBox.h"
 #include "view/LayoutGeometry.h"
 
+#include <QFrame>
 #include <QLabel>
 
 namespace osk::test {
@@ -52,14 +53,12 @@ TEST(LayoutGeometry, TwipsBecomeEnoughWholePixels) {
     EXPECT_DOUBLE_EQ(twipsForPixels(10, 0), 0);
 }
 
-class LayoutTest : public ProgramFixture {
+class LayoutTest : public LogWindowFixture {
 protected:
     void SetUp() override {
-        installBothLanguages();
-        storeSettings("english.lng", "True", "Chloor");
-        startAfterDialog();
-        graph = find<PictureBox>("pGraph");
-        client = find<QWidget>("client");
+        LogWindowFixture::SetUp();
+        graph = c->pGraph;
+        client = c->client;
     }
 
     // The placement rule's result, checked against the client area as it is now.
@@ -67,11 +66,11 @@ protected:
         const MainWindowLayout l = layoutForClient(client->width(), client->height());
         EXPECT_EQ(graph->geometry(),
                   QRect(l.pGraph.left, l.pGraph.top, l.pGraph.width, l.pGraph.height));
-        EXPECT_EQ(find<QWidget>("Frame5")->y(), l.Frame5Top);
-        EXPECT_EQ(find<QWidget>("Legenda")->pos(), QPoint(l.LegendaLeft, l.LegendaTop));
-        EXPECT_EQ(find<QWidget>("lblLegendaTitle")->pos(), QPoint(l.LegendaLeft, 0));
-        EXPECT_EQ(find<QWidget>("lblRecords")->y(), l.lblRecordsTop);
-        EXPECT_EQ(find<QWidget>("Line1")->width(), client->width());
+        EXPECT_EQ(c->Frame5->y(), l.Frame5Top);
+        EXPECT_EQ(c->Legenda->pos(), QPoint(l.LegendaLeft, l.LegendaTop));
+        EXPECT_EQ(c->lblLegendaTitle->pos(), QPoint(l.LegendaLeft, 0));
+        EXPECT_EQ(c->lblRecords->y(), l.lblRecordsTop);
+        EXPECT_EQ(c->Line1->width(), client->width());
     }
 
     PictureBox* graph = nullptr;
@@ -87,13 +86,6 @@ TEST_F(LayoutTest, ShrinkingBelowTheMinimumSnapsBack) {
     expectPlacedForClient();
 }
 
-TEST_F(LayoutTest, AResizeWithoutALogPlacesButDrawsNothing) {
-    window->resize(900, 700);
-    expectPlacedForClient();
-    EXPECT_EQ(pixelsOf(*graph, Qt::white),
-              graph->surface().image().width() * graph->surface().image().height());
-}
-
 TEST_F(LayoutTest, WhileMinimisedNothingMovesAndTheRestorePlacesEverything) {
     window->resize(800, 650);
     const QRect before = graph->geometry();
@@ -103,22 +95,25 @@ TEST_F(LayoutTest, WhileMinimisedNothingMovesAndTheRestorePlacesEverything) {
     window->showNormal();
     EXPECT_NE(graph->geometry(), before);
     expectPlacedForClient();
+    // Without a log the resize draws nothing.
+    const QImage& plot = graph->surface().image();
+    EXPECT_EQ(pixelsOf(graph, Qt::white), plot.width() * plot.height());
 }
 
 TEST_F(LayoutTest, AResizeWithALogRebuildsTheAxesAndRedraws) {
-    loadTwoHours(*graph);
+    openLog(720, "2026-12-01 08:00:00");
     window->resize(1000, 760);
     expectPlacedForClient();
 
     const QColor product(128, 0, 128);
-    // Two hours of a 48-hour window: a line some 35 pixels long, two pixels wide.
-    EXPECT_GT(pixelsOf(*graph, product), 50);
-    EXPECT_GT(pixelsOf(*find<PictureBox>("Legenda"), product), 0);
+    // Two hours of a 48-hour window on the new picture: a line at least 35 pixels long.
+    EXPECT_GT(pixelsOf(graph, product), 35);
+    EXPECT_GT(pixelsOf(c->Legenda, product), 0);
     // The newest records end at 09:59:50: the last time label is the next full hour.
-    EXPECT_EQ(find<QLabel>("lblScaleXas12")->text(), QStringLiteral("10:00"));
-    EXPECT_EQ(find<QLabel>("lblScaleXas12")->y(), graph->height() + 12);
-    EXPECT_EQ(find<QLabel>("lblScale0")->text(), QStringLiteral("150.0"));
-    EXPECT_EQ(find<QLabel>("lblScale10")->text(), QStringLiteral("0.0"));
+    EXPECT_EQ(c->lblScaleXas[12]->text(), QStringLiteral("10:00"));
+    EXPECT_EQ(c->lblScaleXas[12]->y(), graph->height() + 12);
+    EXPECT_EQ(c->lblScale[0]->text(), QStringLiteral("150.0"));
+    EXPECT_EQ(c->lblScale[10]->text(), QStringLiteral("0.0"));
     EXPECT_DOUBLE_EQ(state.view.TimeAxis.PixelsPerRecord,
                      graph->width() / state.view.TimeAxis.SpanRecords);
     EXPECT_DOUBLE_EQ(state.view.ValueAxis.PixelsPerUnit,

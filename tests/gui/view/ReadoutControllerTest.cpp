@@ -1,17 +1,11 @@
 // The read-out as the user meets it: a press on the drawn plot of an opened log.
-#include "gui/app/ProgramFixture.h"
+#include "gui/logdata/LogWindowFixture.h"
 
-#include "app/MainWindowControls.h"
-#include "graph/PictureBox.h"
-
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QStringList>
 
-#include <ostream>
 #include <string>
 
 namespace osk::test {
@@ -30,18 +24,11 @@ std::string sixRecordLog() {
     return log;
 }
 
-class ReadoutWindow : public ProgramFixture {
+class ReadoutWindow : public LogWindowFixture {
 protected:
-    void SetUp() override { installBothLanguages(); }
-
-    void startWith(const char* system) {
-        storeSettings("english.lng", "True", system);
-        startAfterDialog();
-        c = &window->controls();
-    }
-    void openSixRecords() {
-        dialogs.chooseFile(logs.write("log.csv", sixRecordLog()).string());
-        c->mnuOpenFile->trigger();
+    void SetUp() override {
+        LogWindowFixture::SetUp();
+        open(logs.write("log.csv", sixRecordLog()));
         ASSERT_TRUE(state.records.FileLoaded);
         const int span = c->Xas->findText(QStringLiteral("3 Hour"));
         ASSERT_GE(span, 0);
@@ -69,14 +56,9 @@ protected:
     bool popupShown() const { return c->ToolTipje->isVisibleTo(c->pGraph); }
     QStringList popupLines() const { return c->ToolTipje->text().split(QLatin1Char('\n')); }
     QString records() const { return c->lblRecords->text(); }
-
-    TempDir logs;
-    const MainWindowControls* c = nullptr;
 };
 
 TEST_F(ReadoutWindow, PressOnAPointShowsItsFourLinesAndRecordNumber) {
-    startWith("Chloor");
-    openSixRecords();
     const QPoint p = pointOf(4);
     press(p);
 
@@ -90,87 +72,50 @@ TEST_F(ReadoutWindow, PressOnAPointShowsItsFourLinesAndRecordNumber) {
     // Opened at the cursor (the pop-up sits inside the plot's border like the picture does).
     EXPECT_EQ(c->ToolTipje->pos(), p + QPoint(PictureBox::kBorder, PictureBox::kBorder));
     EXPECT_EQ(c->ToolTipje->width(), 6 * 20); // "Name = Free Chlorine"
+    // A fixed height that holds the four lines and not a fifth.
+    const QLabel& tip = *c->ToolTipje;
+    EXPECT_EQ(tip.minimumHeight(), tip.maximumHeight());
+    EXPECT_GE(tip.height(), tip.sizeHint().height());
+    EXPECT_LT(tip.height(), tip.sizeHint().height() + tip.fontMetrics().lineSpacing());
 
     release(p);
     EXPECT_FALSE(popupShown());
     EXPECT_EQ(records(), QStringLiteral("record nr. 4"));
 }
 
-// The pop-up's fixed height holds its four lines, whatever they say, and not a fifth.
-TEST_F(ReadoutWindow, PopupHoldsItsFourLinesAtAFixedHeight) {
-    startWith("Chloor");
-    openSixRecords();
-    QLabel& tip = *c->ToolTipje;
-    EXPECT_EQ(tip.minimumHeight(), tip.maximumHeight());
-    press(pointOf(2));
-    ASSERT_EQ(popupLines().size(), 4);
-    EXPECT_GE(tip.height(), tip.sizeHint().height());
-    EXPECT_LT(tip.height(), tip.sizeHint().height() + tip.fontMetrics().lineSpacing());
-}
-
 // Strictly within five pixels in each direction; a miss clears the record caption.
-struct Offset {
-    QPoint by;
-    bool hits;
-    friend void PrintTo(const Offset& o, std::ostream* os) {
-        *os << "(" << o.by.x() << ", " << o.by.y() << ")" << (o.hits ? " hits" : " misses");
-    }
-};
-
-class ReadoutDistance : public ReadoutWindow, public ::testing::WithParamInterface<Offset> {};
-
-TEST_P(ReadoutDistance, HitsOnlyStrictlyWithinFivePixels) {
-    startWith("Chloor");
-    openSixRecords();
+TEST_F(ReadoutWindow, HitsOnlyStrictlyWithinFivePixels) {
+    const std::pair<QPoint, bool> offsets[] = {{{4, 0}, true},   {{5, 0}, false}, {{-4, 4}, true},
+                                               {{-5, 0}, false}, {{0, 5}, false}, {{0, -4}, true}};
     const QPoint p = pointOf(3);
-    press(pointOf(5)); // an earlier read-out: its caption stays only when the next press hits
-    release(pointOf(5));
-
-    press(p + GetParam().by);
-    EXPECT_EQ(popupShown(), GetParam().hits);
-    EXPECT_EQ(records(), GetParam().hits ? QStringLiteral("record nr. 3") : QString());
+    for (const auto& [by, hits] : offsets) {
+        SCOPED_TRACE(testing::Message() << "offset " << by.x() << ", " << by.y());
+        press(pointOf(5)); // an earlier read-out: its caption stays only when the next press hits
+        release(pointOf(5));
+        press(p + by);
+        EXPECT_EQ(popupShown(), hits);
+        EXPECT_EQ(records(), hits ? QStringLiteral("record nr. 3") : QString());
+        release(p + by);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(AroundAPoint, ReadoutDistance,
-                         ::testing::Values(Offset{{4, 0}, true}, Offset{{5, 0}, false},
-                                           Offset{{-4, 4}, true}, Offset{{-5, 0}, false},
-                                           Offset{{0, 5}, false}, Offset{{0, -4}, true}),
-                         [](const ::testing::TestParamInfo<Offset>& info) {
-                             const auto part = [](int v) {
-                                 return (v < 0 ? "m" : "p") + std::to_string(v < 0 ? -v : v);
-                             };
-                             return "x" + part(info.param.by.x()) + "y" + part(info.param.by.y());
-                         });
-
-// The product value is named after the product system in the settings.
-struct SystemCase {
-    const char* system;
-    const char* nameLine;
-    friend void PrintTo(const SystemCase& c, std::ostream* os) { *os << c.system; }
-};
-
-class ReadoutProduct : public ReadoutWindow, public ::testing::WithParamInterface<SystemCase> {};
-
-TEST_P(ReadoutProduct, NamesTheProductOfTheSystem) {
-    startWith(GetParam().system);
-    openSixRecords();
-    press(pointOf(2));
-    ASSERT_TRUE(popupShown());
-    EXPECT_EQ(popupLines().value(0), QString::fromLatin1(GetParam().nameLine));
+// The product value is named after the product system chosen.
+TEST_F(ReadoutWindow, NamesTheProductOfTheSystem) {
+    const std::pair<const char*, const char*> systems[] = {
+        {"mnuPeroxide", "Name = Peroxide"},
+        {"mnuTarvox", "Name = Tarvox"},
+        {"mnuFreeChlorine", "Name = Free Chlorine"}};
+    for (const auto& [command, nameLine] : systems) {
+        action(command)->trigger();
+        press(pointOf(2));
+        ASSERT_TRUE(popupShown()) << command;
+        EXPECT_EQ(popupLines().value(0), QString::fromLatin1(nameLine));
+        release(pointOf(2));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Systems, ReadoutProduct,
-                         ::testing::Values(SystemCase{"Chloor", "Name = Free Chlorine"},
-                                           SystemCase{"Peroxide", "Name = Peroxide"},
-                                           SystemCase{"Tarvox", "Name = Tarvox"}),
-                         [](const ::testing::TestParamInfo<SystemCase>& info) {
-                             return std::string(info.param.system);
-                         });
 
 // Near the right edge the pop-up opens left of the cursor, near the bottom above it.
 TEST_F(ReadoutWindow, StaysInsideThePlotNearItsEdges) {
-    startWith("Chloor");
-    openSixRecords();
     const QPoint newest = pointOf(6);
     ASSERT_GT(newest.x() + 6 * 20, c->pGraph->width());
     press(newest);

@@ -2,73 +2,54 @@
 
 #include <QTest>
 
+#include <string>
+#include <string_view>
+#include <tuple>
+
 namespace osk::test {
 namespace {
 
 constexpr int kSpan24Hours = 3;
-constexpr int kSpan6Hours = 5;
-constexpr int kSpan3Hours = 6;
 
-// The labels under the plot for the window at the newest records of a log.
-struct SpanCase {
-    const char* start;
-    int records;
-    int spanItem;
-    int hourOffsetRecords;
-    double spanRecords;
-    std::vector<const char*> rightmostLabels;          // from index 12 leftwards
-    std::vector<std::pair<size_t, const char*>> dates; // every date label shown
-};
-void PrintTo(const SpanCase& c, std::ostream* os) {
-    *os << c.start;
-}
-
-class SpanLabels : public LogWindowFixture, public ::testing::WithParamInterface<SpanCase> {};
-
-TEST_P(SpanLabels, EndAtTheNextFullHourAndStepBackByTheSpansStep) {
-    const SpanCase& s = GetParam();
-    openLog(s.records, s.start);
-    c->Xas->setCurrentIndex(s.spanItem);
-
-    EXPECT_EQ(state.view.HourOffsetRecords, s.hourOffsetRecords);
-    EXPECT_EQ(state.view.TimeAxis.SpanRecords, s.spanRecords);
-    EXPECT_DOUBLE_EQ(state.view.TimeAxis.PixelsPerRecord, c->pGraph->width() / s.spanRecords);
-    for (size_t k = 0; k < s.rightmostLabels.size(); ++k)
-        EXPECT_EQ(timeLabel(12 - k), s.rightmostLabels[k]) << "label " << 12 - k;
-    std::array<std::string, 13> dates{};
-    for (const auto& [i, text] : s.dates)
-        dates[i] = text;
-    for (size_t i = 0; i < dates.size(); ++i)
-        EXPECT_EQ(dateLabel(i), dates[i]) << "date label " << i;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Logs, SpanLabels,
-    ::testing::Values(
+// The labels under the plot for the window at the newest records of a log: time labels from
+// index 12 leftwards, and every date label shown as "index:date".
+TEST_F(LogWindowFixture, TimeLabelsEndAtTheNextFullHourAndStepBackByTheSpansStep) {
+    struct Case {
+        const char* start;
+        int records;
+        int spanItem;
+        int hourOffsetRecords;
+        double spanRecords;
+        const char* rightmostLabels;
+        const char* dates;
+    };
+    const Case cases[] = {
         // Ends 2024-03-05 10:23:40; 48 hours in steps of 4, back through two midnights.
-        SpanCase{"2024-03-03 05:37:10",
-                 19000,
-                 2,
-                 222,
-                 48 * 360 - 222,
-                 {"11:00", "7:00", "3:00", "23:00", "19:00"},
-                 {{12, "05-03"}, {9, "04-03"}, {3, "03-03"}}},
+        {"2024-03-03 05:37:10", 19000, 2, 222, 48 * 360 - 222, "11:00 7:00 3:00 23:00 19:00",
+         "3:03-03 9:04-03 12:05-03"},
         // Ends 09:50:00, the record before at 09:49:50; 6 hours in half hours.
-        SpanCase{"2024-03-05 04:16:50",
-                 2000,
-                 kSpan6Hours,
-                 66,
-                 6 * 360 - 66,
-                 {"10:00", "9:30", "9:00", "8:30", "8:00"},
-                 {{12, "05-03"}}},
+        {"2024-03-05 04:16:50", 2000, 5, 66, 6 * 360 - 66, "10:00 9:30 9:00 8:30 8:00", "12:05-03"},
         // Ends 00:20:00 just after midnight; 3 hours in quarters, the older date under 23:45.
-        SpanCase{"2024-03-04 22:00:00",
-                 841,
-                 kSpan3Hours,
-                 246,
-                 3 * 360 - 246,
-                 {"1:00", "0:45", "0:30", "0:15", "0:00", "23:45", "23:30"},
-                 {{12, "05-03"}, {7, "04-03"}}}));
+        {"2024-03-04 22:00:00", 841, 6, 246, 3 * 360 - 246, "1:00 0:45 0:30 0:15 0:00 23:45 23:30",
+         "7:04-03 12:05-03"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.start);
+        openLog(k.records, k.start);
+        c->Xas->setCurrentIndex(k.spanItem);
+        EXPECT_EQ(state.view.HourOffsetRecords, k.hourOffsetRecords);
+        EXPECT_EQ(state.view.TimeAxis.SpanRecords, k.spanRecords);
+        const std::string_view expected = k.rightmostLabels;
+        std::string labels, dates;
+        for (size_t i = 12; labels.size() < expected.size() && i < 13; --i)
+            labels += (i == 12 ? "" : " ") + timeLabel(i);
+        for (size_t i = 0; i < 13; ++i)
+            if (!dateLabel(i).empty())
+                dates += (dates.empty() ? "" : " ") + std::to_string(i) + ":" + dateLabel(i);
+        EXPECT_EQ(labels, expected);
+        EXPECT_EQ(dates, k.dates);
+    }
+}
 
 // A log of 19000 records from 2024-03-01 00:00:00, ending 2024-03-03 04:46:30. Record k lies at
 // (k - 1) x 10 seconds, so the last record of hour h on the third day is 17280 + 360 h.
@@ -92,23 +73,20 @@ protected:
     QScrollBar* bar = nullptr;
 };
 
+// The arrow and page keys of the focused bar, as the user scrolls.
 TEST_F(TimeScrolling, EachPressMovesToTheNeighbouringHourBoundary) {
-    struct Step {
-        QAbstractSlider::SliderAction action;
-        int32_t viewEnd;
-        const char* lastLabel;
+    const std::tuple<Qt::Key, int32_t, const char*> steps[] = {
+        {Qt::Key_Left, 18720, "4:00"},     // last record of 03:xx
+        {Qt::Key_PageDown, 18360, "3:00"}, // a page is one hour as well
+        {Qt::Key_Right, 18361, "3:00"},    // first record of 03:xx
+        {Qt::Key_Right, 18721, "4:00"},
+        {Qt::Key_Right, 19000, "5:00"},  // the last hour: the newest end
+        {Qt::Key_PageUp, 19000, "5:00"}, // nothing beyond it
     };
-    const Step steps[] = {
-        {QAbstractSlider::SliderSingleStepSub, 18720, "4:00"}, // last record of 03:xx
-        {QAbstractSlider::SliderPageStepSub, 18360, "3:00"},   // a page is one hour as well
-        {QAbstractSlider::SliderSingleStepAdd, 18361, "3:00"}, // first record of 03:xx
-        {QAbstractSlider::SliderSingleStepAdd, 18721, "4:00"},
-        {QAbstractSlider::SliderSingleStepAdd, 19000, "5:00"}, // the last hour: the newest end
-        {QAbstractSlider::SliderSingleStepAdd, 19000, "5:00"}, // nothing beyond it
-    };
-    for (const Step& s : steps) {
-        press(s.action);
-        expectWindowEnd(s.viewEnd, s.lastLabel);
+    bar->setFocus();
+    for (const auto& [key, viewEnd, lastLabel] : steps) {
+        QTest::keyClick(bar, key);
+        expectWindowEnd(viewEnd, lastLabel);
     }
     // At the newest end the newest point keeps the rest of its hour free; scrolled back, not.
     EXPECT_EQ(state.view.HourOffsetRecords, (60 - 46) * 6);
@@ -144,24 +122,6 @@ TEST_F(TimeScrolling, TheFirstScrollAfterASpanChangeOrAReloadMoves) {
     open(logs.path().string() + "/log.csv");
     press(QAbstractSlider::SliderSingleStepSub);
     expectWindowEnd(18720, "4:00");
-}
-
-TEST_F(TimeScrolling, TheArrowAndPageKeysOfTheFocusedBarScroll) {
-    bar->setFocus();
-    QTest::keyClick(bar, Qt::Key_Left);
-    expectWindowEnd(18720, "4:00");
-    QTest::keyClick(bar, Qt::Key_PageDown);
-    expectWindowEnd(18360, "3:00");
-    QTest::keyClick(bar, Qt::Key_Right);
-    expectWindowEnd(18361, "3:00");
-}
-
-TEST_F(LogWindowFixture, WithoutALogTheTimeListsOnlyChangeTheirSelection) {
-    c->Xas->setCurrentIndex(kSpan3Hours);
-    c->cmbGridX->setCurrentIndex(4);
-    EXPECT_EQ(redraws(), 0);
-    EXPECT_TRUE(dialogs.prompts.empty());
-    EXPECT_EQ(state.view.TimeAxis.SpanRecords, 0.0);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 
 namespace osk::test {
@@ -70,6 +71,9 @@ TEST_P(BarActions, EndInAConsistentScaleWithOneRedraw) {
     EXPECT_EQ(state.view.ScaleChangeOwner, kOwnerNone);
     EXPECT_DOUBLE_EQ(state.view.ValueAxis.PixelsPerUnit,
                      (c->pGraph->height() - 5.0) / (b.max - b.min));
+    // The one redraw came after every nested change: it drew the grid step of the new scale.
+    EXPECT_DOUBLE_EQ(state.view.GridStepPixelsY,
+                     std::max(0.51, c->hsGridY->value() * state.view.ValueAxis.PixelsPerUnit));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -89,9 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
                 [](auto& c) { c.vscGraphScroller->setValue(1150); }, 0, 900, 0}),
     [](const auto& info) {
         std::string name = info.param.what;
-        for (char& ch : name)
-            if (ch == ' ')
-                ch = '_';
+        std::replace(name.begin(), name.end(), ' ', '_');
         return name;
     });
 
