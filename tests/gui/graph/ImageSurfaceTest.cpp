@@ -1,13 +1,10 @@
 #include "graph/ImageSurface.h"
 
-#include "graph/Grid.h"
-#include "graph/PlotInputs.h"
-
 #include <QPainter>
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <memory>
+#include <vector>
 
 namespace osk {
 namespace {
@@ -98,30 +95,6 @@ TEST(ImageSurface, LinesToTheEndsOfTheIntRangeDrawTheirVisiblePart) {
             s.image(),
             {{10, 0, kRedPixel}, {10, 29, kRedPixel}, {25, 35, kRedPixel}, {35, 20, kWhitePixel}});
     }
-}
-
-TEST(ImageSurface, PlotGridLines) {
-    auto records = std::make_unique<RecordTable>();
-    ViewState view;
-    RenderState render;
-    Texts texts;
-    PlotInputs in(*records, view, render, texts);
-    in.xasText = "192 Hour";
-    in.gridXText = "4 Hour";
-    ImageSurface s(480, 100);
-    SetGridStepY(view, 40);
-    DrawGrid(s, in);
-    const QRgb grey = qRgb(192, 192, 192);
-    // Vertical lines every 10 pixels from the right edge (480, off the picture), every fourth
-    // black; horizontal lines at 100 (off the picture), 60 and 20.
-    expectPixels(s.image(), {{440, 50, kBlackPixel},
-                             {430, 50, grey},
-                             {400, 50, kBlackPixel},
-                             {0, 50, kBlackPixel},
-                             {5, 60, grey},
-                             {5, 20, grey},
-                             {5, 50, kWhitePixel},
-                             {5, 99, kWhitePixel}});
 }
 
 TEST(ImageSurface, OwnUnitsScaleLinesAndTextPositions) {

@@ -2,12 +2,14 @@
 
 #include <QPushButton>
 
+#include <algorithm>
 #include <functional>
 
 namespace osk::test {
 namespace {
 
-// One user action, one redraw, however many handlers the action runs nested.
+// One user action, one redraw, however many handlers the action runs nested. The value scale
+// bars are counted with their own cases beside the value scale.
 struct ActionCase {
     const char* what;
     std::function<void(const MainWindowControls&)> before; // not counted
@@ -42,10 +44,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ActionCase{"span", nullptr, [](auto& c) { c.Xas->setCurrentIndex(4); }},
         ActionCase{"grid_interval", nullptr, [](auto& c) { c.cmbGridX->setCurrentIndex(3); }},
-        ActionCase{"upper_bound", nullptr, [](auto& c) { c.vscScaleMax->setValue(120); }},
-        ActionCase{"lower_bound_onto_the_upper", nullptr,
-                   [](auto& c) { c.vscScaleMin->setValue(150); }},
-        ActionCase{"value_scroller", nullptr, [](auto& c) { c.vscGraphScroller->setValue(100); }},
         ActionCase{"group_tick_with_new_scale", nullptr,
                    [](auto& c) { c.chkItem[3]->setChecked(true); }},
         ActionCase{"sub_item_tick", [](auto& c) { c.cmdItem[0]->click(); },
@@ -58,20 +56,19 @@ INSTANTIATE_TEST_SUITE_P(
         ActionCase{"draw_style", nullptr, [](auto& c) { c.cboDrawStyle->setCurrentIndex(1); }}),
     [](const auto& info) { return std::string(info.param.what); });
 
-TEST_F(LogWindowFixture, AnOpenRedrawsOnce) {
-    const std::string path = writeLog("a.csv", 3000);
-    open(path);
-    EXPECT_EQ(redraws(), 1);
-    // Again, now with the product group already ticked.
-    open(path);
-    EXPECT_EQ(redraws(), 2);
-}
-
-TEST_F(LogWindowFixture, OpeningAndFailingDrawsNothing) {
-    dialogs.cancelFile();
-    dialogs.answerNo();
-    c->mnuOpenFile->trigger();
+// Without a log the lists only take the new selection; with one, the draw style is kept.
+TEST_F(LogWindowFixture, TheListsDrawNothingWithoutALog) {
+    c->cboDrawStyle->setCurrentIndex(kDrawStyleBars);
+    c->Xas->setCurrentIndex(6);
+    c->cmbGridX->setCurrentIndex(4);
     EXPECT_EQ(redraws(), 0);
+    EXPECT_TRUE(dialogs.prompts.empty());
+    EXPECT_EQ(state.render.DrawStyle, kDrawStyleLine);
+    EXPECT_EQ(state.view.TimeAxis.SpanRecords, 0.0);
+
+    openLog(500);
+    c->cboDrawStyle->setCurrentIndex(kDrawStyleDots);
+    EXPECT_EQ(state.render.DrawStyle, kDrawStyleDots);
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-#include <functional>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -42,9 +42,10 @@ protected:
 };
 
 // Group boxes ticked and unticked in order, and the value scale the window ends with.
+using SetUpStep = void (*)(const MainWindowControls&, SettingsStore&);
 struct ScaleCase {
     const char* what;
-    std::function<void(const MainWindowControls&, SettingsStore&)> before;
+    SetUpStep before;
     std::vector<std::pair<int, bool>> ticks;
     int min, max, gridStep;
 };
@@ -71,70 +72,52 @@ TEST_P(AutomaticScale, SuitsTheGroupsSwitchedOn) {
     EXPECT_EQ(c->vscGraphScroller->value(), s.min);
 }
 
+void upperBoundAt40(const MainWindowControls& c, SettingsStore&) {
+    c.vscScaleMax->setValue(40);
+}
+void unknownProduct(const MainWindowControls&, SettingsStore& store) {
+    store.RegWrite(settings::kSystem, "Other");
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Groups, AutomaticScale,
     ::testing::Values(
         ScaleCase{"pH only", nullptr, {{0, false}, {1, true}}, 60, 80, 2},
         ScaleCase{"product and pH", nullptr, {{1, true}}, 0, 150, 15},
         ScaleCase{"cell", nullptr, {{3, true}}, 0, 1200, 120},
-        ScaleCase{"flow", nullptr, {{0, false}, {2, true}}, 0, 130, 13},
-        ScaleCase{"the last group off keeps the scale",
+        ScaleCase{"last group off keeps the scale",
                   nullptr,
                   {{1, true}, {0, false}, {1, false}},
                   60,
                   80,
                   2},
-        // The user's upper bound lies below the new lower one: the scale still becomes 60..80.
-        ScaleCase{"above the upper bound",
-                  [](const MainWindowControls& c, SettingsStore&) { c.vscScaleMax->setValue(40); },
-                  {{0, false}, {1, true}},
-                  60,
-                  80,
-                  2},
-        ScaleCase{"an unknown product",
-                  [](const MainWindowControls&, SettingsStore& settings) {
-                      settings.RegWrite(settings::kSystem, "Other");
-                  },
-                  {{0, false}, {0, true}},
-                  0,
-                  100,
-                  10}),
+        // The user's upper bound lies below the new lower one.
+        ScaleCase{"above the upper bound", upperBoundAt40, {{0, false}, {1, true}}, 60, 80, 2},
+        // The product system is read when the group is ticked.
+        ScaleCase{"unknown product", unknownProduct, {{0, false}, {0, true}}, 0, 100, 10}),
     [](const auto& info) {
         std::string name = info.param.what;
-        for (char& ch : name)
-            if (ch == ' ' || ch == '.')
-                ch = '_';
+        std::replace(name.begin(), name.end(), ' ', '_');
         return name;
     });
 
-struct PanelCase {
-    int group;
-    std::vector<const char*> shown; // captions of the boxes shown, in box order
-};
-void PrintTo(const PanelCase& c, std::ostream* os) {
-    *os << "group " << c.group;
+TEST_F(SeriesSelection, ThePanelShowsTheGroupsOwnSubSeries) {
+    const std::pair<size_t, std::vector<std::string>> groups[] = {
+        {0, {"High alarm", "Low alarm", "Setpoint", "Pump"}},
+        {2, {"Dosing stop", "Low alarm"}},
+        {3, {"Null", "Active", "Null", "Empty", "TBC", "GBC"}}};
+    for (const auto& [group, captions] : groups) {
+        c->cmdItem[group]->click();
+        EXPECT_TRUE(c->fraChoses->isVisible());
+        std::vector<std::string> shown;
+        for (size_t k = 1; k <= 6; ++k)
+            if (!c->chkItems2[k]->isHidden())
+                shown.push_back(c->chkItems2[k]->text().toStdString());
+        EXPECT_EQ(shown, captions) << "group " << group;
+        c->Command4->click();
+        EXPECT_FALSE(c->fraChoses->isVisible());
+    }
 }
-
-class SubSeriesPanel : public SeriesSelection, public ::testing::WithParamInterface<PanelCase> {};
-
-TEST_P(SubSeriesPanel, ShowsTheGroupsOwnSubSeries) {
-    const PanelCase& p = GetParam();
-    c->cmdItem[static_cast<size_t>(p.group)]->click();
-    EXPECT_TRUE(c->fraChoses->isVisible());
-    std::vector<std::string> shown;
-    for (size_t k = 1; k <= 6; ++k)
-        if (!c->chkItems2[k]->isHidden())
-            shown.push_back(c->chkItems2[k]->text().toStdString());
-    EXPECT_EQ(shown, std::vector<std::string>(p.shown.begin(), p.shown.end()));
-    c->Command4->click();
-    EXPECT_FALSE(c->fraChoses->isVisible());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Groups, SubSeriesPanel,
-    ::testing::Values(PanelCase{0, {"High alarm", "Low alarm", "Setpoint", "Pump"}},
-                      PanelCase{2, {"Dosing stop", "Low alarm"}},
-                      PanelCase{3, {"Null", "Active", "Null", "Empty", "TBC", "GBC"}}));
 
 TEST_F(SeriesSelection, ThePanelShowsEachGroupsStatesWithoutChangingThem) {
     tickPanelBox(0, 1, true);
@@ -167,19 +150,6 @@ TEST_F(SeriesSelection, ASubSeriesShowsOnlyWithItsGroup) {
     EXPECT_EQ(legendLines(), (Lines{{"Free Chlorine mg/L (/100)", 1}, {"High alarm", 2}}));
     EXPECT_GT(pixelsOf(c->pGraph, QColor(kProductAlarm)), 0);
     EXPECT_GT(pixelsOf(c->Legenda, QColor(kProductAlarm)), 0);
-}
-
-TEST_F(SeriesSelection, ADrawStyleIsKeptAndDrawn) {
-    const int64_t before = redraws();
-    c->cboDrawStyle->setCurrentIndex(kDrawStyleDots);
-    EXPECT_EQ(state.render.DrawStyle, kDrawStyleDots);
-    EXPECT_EQ(redraws(), before + 1);
-}
-
-TEST_F(LogWindowFixture, WithoutALogTheDrawStyleListChangesNothing) {
-    c->cboDrawStyle->setCurrentIndex(kDrawStyleBars);
-    EXPECT_EQ(state.render.DrawStyle, kDrawStyleLine);
-    EXPECT_EQ(redraws(), 0);
 }
 
 } // namespace
