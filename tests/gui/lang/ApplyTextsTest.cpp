@@ -1,10 +1,12 @@
-#include "gui/app/ProgramFixture.h"
+#include "gui/logdata/LogWindowFixture.h"
 
 #include "lang/OptionLists.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+
+#include <array>
 #include <filesystem>
 
 namespace osk::test {
@@ -19,8 +21,8 @@ QStringList items(const QComboBox* list) {
 
 class ApplyTextsTest : public ProgramFixture {
 protected:
-    QString caption(const char* name) const {
-        QObject* o = window->findChild<QObject*>(QString::fromLatin1(name));
+    QString caption(const QString& name) const {
+        QObject* o = window->findChild<QObject*>(name);
         if (auto* l = qobject_cast<QLabel*>(o))
             return l->text();
         if (auto* g = qobject_cast<QGroupBox*>(o))
@@ -31,15 +33,13 @@ protected:
             return a->text();
         if (auto* b = qobject_cast<QAbstractButton*>(o))
             return b->text();
-        ADD_FAILURE() << "no captioned control " << name;
+        ADD_FAILURE() << "no captioned control " << name.toStdString();
         return {};
     }
 };
 
 TEST_F(ApplyTextsTest, EveryCaptionGetsItsText) {
-    installBothLanguages();
-    storeSettings("english.lng", "True", "Peroxide");
-    startAfterDialog();
+    startReturning("Peroxide");
     const std::pair<const char*, const char*> expected[] = {
         {"lblLegendaTitle", "Legend"},
         {"Frame2", "Scale Y-as"},
@@ -80,23 +80,20 @@ TEST_F(ApplyTextsTest, EveryCaptionGetsItsText) {
         {"chkItem3", "Cell"},
     };
     for (const auto& [name, text] : expected)
-        EXPECT_EQ(caption(name), QString::fromUtf8(text)) << name;
+        EXPECT_EQ(caption(QString::fromLatin1(name)), QString::fromUtf8(text)) << name;
 
-    EXPECT_EQ(
-        items(find<QComboBox>("Xas")),
-        QStringList({"192 Hour", "96 Hour", "48 Hour", "24 Hour", "12 Hour", "6 Hour", "3 Hour"}));
-    EXPECT_EQ(items(find<QComboBox>("cmbGridX")),
+    EXPECT_EQ(items(c->Xas), QStringList({"192 Hour", "96 Hour", "48 Hour", "24 Hour", "12 Hour",
+                                          "6 Hour", "3 Hour"}));
+    EXPECT_EQ(items(c->cmbGridX),
               QStringList({"4 Hour", "2 Hour", "1 Hour", "30 Minutes", "15 Minutes"}));
-    EXPECT_EQ(items(find<QComboBox>("cboDrawStyle")), QStringList({"Dots", "Bars", "Line"}));
+    EXPECT_EQ(items(c->cboDrawStyle), QStringList({"Dots", "Bars", "Line"}));
 }
 
 TEST_F(ApplyTextsTest, SwitchingLanguageKeepsSpanAndGridAndResetsTheDrawStyle) {
-    installBothLanguages();
-    storeSettings("english.lng", "True", "Chloor");
-    startAfterDialog();
-    find<QComboBox>("Xas")->setCurrentIndex(4);
-    find<QComboBox>("cmbGridX")->setCurrentIndex(3);
-    find<QComboBox>("cboDrawStyle")->setCurrentIndex(0);
+    startReturning();
+    c->Xas->setCurrentIndex(4);
+    c->cmbGridX->setCurrentIndex(3);
+    c->cboDrawStyle->setCurrentIndex(0);
     SetDrawStyle(state.render, kDrawStyleDots);
     // A loaded log stays loaded through the switch.
     state.records.FileLoaded = true;
@@ -108,19 +105,19 @@ TEST_F(ApplyTextsTest, SwitchingLanguageKeepsSpanAndGridAndResetsTheDrawStyle) {
     EXPECT_TRUE(action("mnuNed")->isChecked());
     EXPECT_FALSE(action("mnuEng")->isChecked());
     EXPECT_EQ(menuTitle("mnuFile"), QStringLiteral("&Bestand"));
-    EXPECT_EQ(find<QComboBox>("Xas")->currentIndex(), 4);
-    EXPECT_EQ(find<QComboBox>("cmbGridX")->currentIndex(), 3);
-    EXPECT_EQ(find<QComboBox>("cmbGridX")->count(), 5);
-    EXPECT_EQ(find<QComboBox>("cboDrawStyle")->currentIndex(), 2);
+    EXPECT_EQ(c->Xas->currentIndex(), 4);
+    EXPECT_EQ(c->cmbGridX->currentIndex(), 3);
+    EXPECT_EQ(c->cmbGridX->count(), 5);
+    EXPECT_EQ(c->cboDrawStyle->currentIndex(), 2);
     EXPECT_EQ(state.render.DrawStyle, kDrawStyleLine);
     EXPECT_TRUE(state.records.FileLoaded);
     // The lists carry the Dutch unit words now, their numbers first as before.
-    EXPECT_TRUE(find<QComboBox>("Xas")->currentText().startsWith(QStringLiteral("12 ")));
-    EXPECT_NE(find<QComboBox>("Xas")->currentText(), QStringLiteral("12 Hour"));
+    EXPECT_TRUE(c->Xas->currentText().startsWith(QStringLiteral("12 ")));
+    EXPECT_NE(c->Xas->currentText(), QStringLiteral("12 Hour"));
 
     action("mnuEng")->trigger();
     EXPECT_EQ(stored(settings::kLanguage), "english.lng");
-    EXPECT_EQ(find<QComboBox>("Xas")->currentText(), QStringLiteral("12 Hour"));
+    EXPECT_EQ(c->Xas->currentText(), QStringLiteral("12 Hour"));
     EXPECT_TRUE(action("mnuEng")->isChecked());
     EXPECT_FALSE(action("mnuNed")->isChecked());
 }
@@ -142,63 +139,48 @@ TEST_F(ApplyTextsTest, AMissingDutchFileLeavesEnglishWithTheDutchEntryChecked) {
     EXPECT_TRUE(action("mnuNed")->isChecked());
     EXPECT_FALSE(action("mnuEng")->isChecked());
     EXPECT_EQ(menuTitle("mnuFile"), QStringLiteral("&File"));
-    EXPECT_EQ(find<QCheckBox>("chkItem1")->text(), QStringLiteral("PH"));
+    EXPECT_EQ(c->chkItem[1]->text(), QStringLiteral("PH"));
 }
 
 TEST_F(ApplyTextsTest, AProductSystemRecaptionsTheProductBoxWithoutReadingAFile) {
-    installBothLanguages();
-    storeSettings("english.lng", "True", "Chloor");
-    startAfterDialog();
-    EXPECT_EQ(find<QCheckBox>("chkItem0")->text(), QStringLiteral("Free Chlorine"));
+    startReturning();
     // No file is read: a vanished language file goes unnoticed.
     std::filesystem::remove(programFolder.path() / "english.lng");
-
-    action("mnuTarvox")->trigger();
-    EXPECT_EQ(find<QCheckBox>("chkItem0")->text(), QStringLiteral("Tarvox"));
-    EXPECT_EQ(stored(settings::kSystem), "Tarvox");
-    EXPECT_TRUE(action("mnuTarvox")->isChecked());
-    EXPECT_FALSE(action("mnuFreeChlorine")->isChecked());
-    EXPECT_FALSE(action("mnuPeroxide")->isChecked());
-
-    action("mnuPeroxide")->trigger();
-    EXPECT_EQ(find<QCheckBox>("chkItem0")->text(), QStringLiteral("Peroxide"));
-    EXPECT_EQ(stored(settings::kSystem), "Peroxide");
-    EXPECT_FALSE(action("mnuTarvox")->isChecked());
+    const std::array<const char*, 3> choices[] = {{"mnuTarvox", "Tarvox", "Tarvox"},
+                                                  {"mnuPeroxide", "Peroxide", "Peroxide"},
+                                                  {"mnuFreeChlorine", "Chloor", "Free Chlorine"}};
+    for (const auto& [entry, system, productBox] : choices) {
+        action(entry)->trigger();
+        EXPECT_EQ(c->chkItem[0]->text(), QString::fromLatin1(productBox));
+        EXPECT_EQ(stored(settings::kSystem), system);
+        for (QAction* a : {c->mnuFreeChlorine, c->mnuPeroxide, c->mnuTarvox})
+            EXPECT_EQ(a->isChecked(), a == action(entry)) << entry;
+    }
     EXPECT_TRUE(dialogs.prompts.empty());
 }
 
-// Language and product system commands end in a redraw while a log is shown.
-TEST_F(ApplyTextsTest, LanguageAndSystemCommandsRedrawAShownLog) {
-    installBothLanguages();
-    storeSettings("english.lng", "True", "Chloor");
-    startAfterDialog();
-    window->resize(900, 700);
-    auto* graph = find<PictureBox>("pGraph");
-    loadTwoHours(*graph);
+// Language and product system commands end in a redraw while a log is shown, and only then.
+TEST_F(LogWindowFixture, LanguageAndSystemCommandsRedrawAShownLog) {
     const QColor product(128, 0, 128);
-    for (const char* command : {"mnuNed", "mnuEng", "mnuTarvox", "mnuFreeChlorine"}) {
-        graph->surface().clear();
-        ASSERT_EQ(pixelsOf(*graph, product), 0);
-        action(command)->trigger();
-        EXPECT_GT(pixelsOf(*graph, product), 0) << command;
+    c->mnuPeroxide->trigger();
+    EXPECT_EQ(pixelsOf(c->pGraph, product), 0);
+    openLog(720);
+    for (QAction* command : {c->mnuNed, c->mnuEng, c->mnuTarvox, c->mnuFreeChlorine}) {
+        c->pGraph->surface().clear();
+        ASSERT_EQ(pixelsOf(c->pGraph, product), 0);
+        command->trigger();
+        EXPECT_GT(pixelsOf(c->pGraph, product), 0) << command->objectName().toStdString();
     }
-    // Without a log nothing is drawn.
-    state.records.FileLoaded = false;
-    graph->surface().clear();
-    action("mnuPeroxide")->trigger();
-    EXPECT_EQ(pixelsOf(*graph, product), 0);
 }
 
 TEST(AccessKeys, PlainLabelsLoseTheirMarks) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"&File", "File"},
-        {"Print pre&view", "Print preview"},
-        {"Salt && pepper", "Salt & pepper"},
-        {"&&&x", "&x"},
-        {"end&", "end"},
-        {"", ""},
-        {"Legend", "Legend"},
-    };
+    const std::pair<const char*, const char*> cases[] = {{"&File", "File"},
+                                                         {"Print pre&view", "Print preview"},
+                                                         {"Salt && pepper", "Salt & pepper"},
+                                                         {"&&&x", "&x"},
+                                                         {"end&", "end"},
+                                                         {"", ""},
+                                                         {"Legend", "Legend"}};
     for (const auto& [in, out] : cases)
         EXPECT_EQ(withoutAccessKeys(in), out) << in;
 }

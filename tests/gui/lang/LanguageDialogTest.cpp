@@ -12,23 +12,13 @@
 namespace osk::test {
 namespace {
 
-TEST(LanguageDialog, ShowsItsFixedTextsWithEnglishFirst) {
-    SettingsFolder folder;
-    QtSettingsStore store;
-    frmLanguage dialog(store);
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select language"));
-    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("lblselect"))->text(),
-              QStringLiteral("Select language:"));
-    auto* list = dialog.findChild<QComboBox*>(QStringLiteral("cmbLanguage"));
-    ASSERT_EQ(list->count(), 2);
-    EXPECT_EQ(list->itemText(1), QStringLiteral("Nederlands"));
-    EXPECT_EQ(list->currentText(), QStringLiteral("English"));
-    EXPECT_EQ(dialog.findChild<QPushButton*>(QStringLiteral("cmdLanguage"))->text(),
-              QStringLiteral("OK"));
-    EXPECT_EQ(dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->text(),
-              QStringLiteral("Cancel"));
+template <typename T> T* child(const QWidget& dialog, const char* name) {
+    T* w = dialog.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
 }
 
+// Its fixed texts with English first; OK stores the chosen file, Cancel stores nothing.
 TEST(LanguageDialog, OkStoresTheChosenFileAndCancelStoresNothing) {
     struct Case {
         int item;
@@ -42,13 +32,23 @@ TEST(LanguageDialog, OkStoresTheChosenFileAndCancelStoresNothing) {
         {1, "cmdCancel", "", QDialog::Rejected},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.item << " " << c.button);
         SettingsFolder folder;
         QtSettingsStore store;
         frmLanguage dialog(store);
-        dialog.findChild<QComboBox*>(QStringLiteral("cmbLanguage"))->setCurrentIndex(c.item);
-        dialog.findChild<QPushButton*>(QString::fromLatin1(c.button))->click();
-        EXPECT_EQ(dialog.result(), c.result) << c.button;
-        EXPECT_EQ(store.RegRead(settings::kLanguage), c.stored) << c.item << c.button;
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select language"));
+        EXPECT_EQ(child<QLabel>(dialog, "lblselect")->text(), QStringLiteral("Select language:"));
+        EXPECT_EQ(child<QPushButton>(dialog, "cmdLanguage")->text(), QStringLiteral("OK"));
+        EXPECT_EQ(child<QPushButton>(dialog, "cmdCancel")->text(), QStringLiteral("Cancel"));
+        auto* list = child<QComboBox>(dialog, "cmbLanguage");
+        ASSERT_EQ(list->count(), 2);
+        EXPECT_EQ(list->currentText(), QStringLiteral("English"));
+        EXPECT_EQ(list->itemText(1), QStringLiteral("Nederlands"));
+
+        list->setCurrentIndex(c.item);
+        child<QPushButton>(dialog, c.button)->click();
+        EXPECT_EQ(dialog.result(), c.result);
+        EXPECT_EQ(store.RegRead(settings::kLanguage), c.stored);
     }
 }
 
