@@ -4,10 +4,9 @@
 #include "app/ClickableLabel.h"
 #include "lang/BuiltinTexts.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPushButton>
+#include <QTest>
 
 #include <algorithm>
 
@@ -19,38 +18,28 @@ protected:
     QString label(const char* name) {
         return window->aboutBox().findChild<QLabel*>(QString::fromLatin1(name))->text();
     }
-    static QString version() {
-        return QStringLiteral("%1.%2.%3")
-            .arg(OSK_VERSION_MAJOR)
-            .arg(OSK_VERSION_MINOR)
-            .arg(OSK_VERSION_REVISION);
-    }
+    const QString version = QStringLiteral("%1.%2.%3")
+                                .arg(OSK_VERSION_MAJOR)
+                                .arg(OSK_VERSION_MINOR)
+                                .arg(OSK_VERSION_REVISION);
     void clickImage1() {
         auto* image = find<ClickableLabel>("Image1");
-        const QPointF at(5, 5);
-        QMouseEvent press(QEvent::MouseButtonPress, at, image->mapToGlobal(at), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, image->mapToGlobal(at), Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(image, &press);
-        QApplication::sendEvent(image, &release);
+        QTest::mouseClick(image, Qt::LeftButton, {}, QPoint(5, 5));
     }
 };
 
 TEST_F(AboutBoxTest, ShowsTitleVersionAndNoticeInTheChosenLanguage) {
-    installBothLanguages();
-    storeSettings("english.lng", "True", "Chloor");
-    startAfterDialog();
+    startReturning();
     frmAbout& about = window->aboutBox();
     EXPECT_FALSE(about.isVisible()); // loaded by the texts, not shown
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About OSK Graphs"));
     EXPECT_EQ(label("lblTitle"), QStringLiteral("OSK Graphs"));
-    EXPECT_EQ(label("lblVersion"), QStringLiteral("Version: ") + version());
+    EXPECT_EQ(label("lblVersion"), QStringLiteral("Version: ") + version);
     EXPECT_TRUE(label("lblDisclaimer").startsWith(QStringLiteral("OSK-Graphs and its")));
 
     action("mnuNed")->trigger();
     EXPECT_EQ(&window->aboutBox(), &about);
-    EXPECT_EQ(label("lblVersion"), QStringLiteral("Versie: ") + version());
+    EXPECT_EQ(label("lblVersion"), QStringLiteral("Versie: ") + version);
     EXPECT_TRUE(label("lblDisclaimer").startsWith(QStringLiteral("OSK-Graphs en de")));
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About OSK Graphs"));
 }
@@ -65,15 +54,13 @@ TEST_F(AboutBoxTest, WithoutLanguageFilesShowsTheBuiltInNotice) {
                                      [](const BuiltinText& t) { return t.number == 58; });
     ASSERT_NE(notice, builtin.end());
     EXPECT_EQ(label("lblDisclaimer"), QString::fromUtf8(notice->text));
-    EXPECT_EQ(label("lblVersion"), QStringLiteral("Version: ") + version());
+    EXPECT_EQ(label("lblVersion"), QStringLiteral("Version: ") + version);
     EXPECT_EQ(dialogs.messages(),
               std::vector<std::string>({"Using default language", "Using default language"}));
 }
 
 TEST_F(AboutBoxTest, OpensModallyFromMenuAndLogoAndStaysLoadedAfterOk) {
-    installBothLanguages();
-    storeSettings("english.lng", "True", "Chloor");
-    startAfterDialog();
+    startReturning();
     frmAbout& about = window->aboutBox();
     for (bool fromLogo : {false, true}) {
         if (fromLogo)
