@@ -1,115 +1,93 @@
 // The companion simulator run for real: its data folder, its setting in the program's store, and
-// real-time mode following the file while the simulator writes it.
-#include "app/QtSettingsStore.h"
-#include "lang/BuiltinTexts.h"
-#include "logdata/FileReader.h"
-#include "realtime/RealtimeMode.h"
+// the window in real-time mode following the file while the simulator writes it. Real processes,
+// real files, the real settings store; only the clock's second is the test's.
+#include "gui/realtime/RealtimeWindowFixture.h"
 
-#include "LogGenerator.h"
-#include "gui/app/SettingsFolder.h"
-#include "support/ScriptedDialogs.h"
-#include "support/TempDir.h"
+#include "logdata/LogParse.h"
 
+#include <QDeadlineTimer>
 #include <QProcess>
-#include <QStringList>
-#include <gtest/gtest.h>
+#include <QScrollBar>
+#include <QThread>
 
 #include <algorithm>
-#include <chrono>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
 #include <regex>
-#include <string>
-#include <thread>
 #include <vector>
 
-namespace osk {
+namespace osk::test {
 namespace {
-
-class FixedClock : public Clock {
-public:
-    int currentSecond() const override { return second; }
-    int second = 0;
-};
-
-// Just enough of a main window for the reader and real-time mode.
-class QuietWindow : public RealtimeHost {
-public:
-    void setRecordsCaption(const std::string&) override {}
-    void setWindowCaption(const std::string&) override {}
-    std::string SelectLogFile() override {
-        ADD_FAILURE() << "file chooser";
-        return {};
-    }
-    void stopTimer() override {}
-    void startTimer() override {}
-    void DoRealtime() override { ADD_FAILURE() << "real-time set-up from the reader"; }
-    void setRealtimeChecks(bool) override {}
-    void setOpenFileEnabled(bool) override {}
-    bool fileExists(const std::string& path) override {
-        std::error_code ec;
-        return std::filesystem::is_regular_file(path, ec);
-    }
-    void InitAfterLoad() override {}
-    void EnableDataControls(bool) override {}
-    void ShowNewest() override {}
-    void redrawAfterRefresh() override { ++redraws; }
-    int redraws = 0;
-};
 
 std::string fileText(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-class CompanionSimTest : public ::testing::Test {
+// A log file as the reader would take it.
+ParseResult parsed(const std::filesystem::path& file) {
+    const auto table = std::make_unique<RecordTable>();
+    return parseLog(fileText(file), *table);
+}
+
+class CompanionSim : public RealtimeWindowFixture {
 protected:
-    CompanionSimTest() { storeBuiltinTexts(texts); }
-    ~CompanionSimTest() override {
+    ~CompanionSim() override {
         if (sim.state() != QProcess::NotRunning) {
             sim.kill();
             sim.waitForFinished(10000);
         }
-        EXPECT_TRUE(dialogs.prompts.empty());
     }
 
-    void start(const QStringList& args) {
-        sim.setProcessEnvironment(folder.environment());
-        sim.start(QStringLiteral(OSK_COMPANION_SIM), args);
+    // The data folder and the options.
+    QStringList args(const std::string& options) const {
+        QStringList list{QStringLiteral("--data-dir"), QString::fromStdString(dataDir.string())};
+        if (!options.empty())
+            list += QString::fromStdString(options).split(QLatin1Char(' '));
+        return list;
+    }
+    void startSimulator(const QStringList& commandLine) {
+        sim.setProcessEnvironment(settingsFolder.environment());
+        sim.start(QStringLiteral(OSK_COMPANION_SIM), commandLine);
         ASSERT_TRUE(sim.waitForStarted(10000));
     }
-    // The simulator says so once its data folder is complete.
+    // The simulator says so once its folder is complete and its DataDir stored.
     void waitUntilReady() {
         while (!sim.canReadLine())
             ASSERT_TRUE(sim.waitForReadyRead(30000)) << sim.readAllStandardError().toStdString();
     }
-    QStringList args(const std::string& extra) const {
-        QStringList list{QStringLiteral("--data-dir"), QString::fromStdString(dataDir.string())};
-        if (!extra.empty())
-            list += QString::fromStdString(extra).split(QLatin1Char(' '));
-        return list;
-    }
-    void read(const std::filesystem::path& file, RecordTable& table) {
-        FileReader(table, texts, dialogs, store, window).readFile(file.string());
+
+    // Waits, a bounded time, until the simulator has finished more records than the table has.
+    void waitForNewRecords() {
+        const QDeadlineTimer deadline(20000);
+        const auto lines = [this] {
+            const std::string text = fileText(dataDir / "Realtime.csv");
+            return std::count(text.begin(), text.end(), '\n');
+        };
+        // The header line comes before the records; a line still being written does not count.
+        while (lines() < state.records.RecordCount + 1 + 2 && !deadline.hasExpired())
+            QThread::msleep(20);
+        ASSERT_FALSE(deadline.hasExpired()) << "the simulator wrote nothing new";
     }
 
-    test::SettingsFolder folder;
-    test::TempDir dir;
-    std::filesystem::path dataDir = dir.path() / "companion";
+    void expectNewestShown() {
+        const int32_t n = state.records.RecordCount;
+        EXPECT_EQ(c->lblRecords->text(), QStringLiteral("Records: %1").arg(n));
+        EXPECT_EQ(c->hscGraphScroller->value(), n);
+        // The newest record is drawn: its point has a place in the plot.
+        EXPECT_NE(state.render.PlotPoints.at(n, 0), 0) << "record " << n;
+    }
+
+    std::filesystem::path dataDir = companion.path() / "sim";
     QProcess sim;
-    QtSettingsStore store;
-    Texts texts;
-    test::ScriptedDialogs dialogs;
-    QuietWindow window;
 };
 
-TEST_F(CompanionSimTest, FillsTheFolderAndRealtimeModeFollowsIt) {
-    start(args("--interval-ms 100 --records 50"));
+TEST_F(CompanionSim, FillsItsFolderAndTheWindowFollowsItOverSeveralRefreshes) {
+    startSimulator(args("--interval-ms 100 --records 50"));
     waitUntilReady();
     const std::filesystem::path canonical = std::filesystem::canonical(dataDir);
-    EXPECT_EQ(store.RegRead(settings::kDataDir), canonical.string());
+    EXPECT_EQ(stored(settings::kDataDir), canonical.string());
 
     // Three daily logs, the two older ones a full day each.
     std::vector<std::filesystem::path> logs;
@@ -117,77 +95,82 @@ TEST_F(CompanionSimTest, FillsTheFolderAndRealtimeModeFollowsIt) {
         logs.push_back(entry.path());
     std::sort(logs.begin(), logs.end());
     ASSERT_EQ(logs.size(), 3u);
-    const std::regex dailyName(R"(\d{4}-\d{2}-\d{2}\.csv)");
     for (size_t i = 0; i < logs.size(); ++i) {
-        EXPECT_TRUE(std::regex_match(logs[i].filename().string(), dailyName)) << logs[i];
-        auto table = std::make_unique<RecordTable>();
-        read(logs[i], *table);
+        SCOPED_TRACE(logs[i].string());
+        EXPECT_TRUE(
+            std::regex_match(logs[i].filename().string(), std::regex(R"(\d{4}-\d{2}-\d{2}\.csv)")));
+        const ParseResult result = parsed(logs[i]);
+        EXPECT_EQ(result.outcome, ParseOutcome::Ok);
+        EXPECT_EQ(result.name, "Demo pool");
         if (i < 2) {
-            EXPECT_TRUE(table->FileLoaded) << logs[i];
-            EXPECT_EQ(table->RecordCount, 8640) << logs[i];
+            EXPECT_EQ(result.recordCount, 8640);
         }
-        EXPECT_EQ(table->LogSource.Name(), "Demo pool");
     }
 
-    // Real-time mode on the simulator's setting, two refreshes while it writes.
-    auto table = std::make_unique<RecordTable>();
-    FixedClock clock;
-    RealtimeMode mode(*table, texts, dialogs, store, clock, window);
-    mode.mnuONClick();
-    ASSERT_TRUE(mode.RealtimeOn());
-    clock.second = 1;
-    mode.Timer1Tick();
-    const int32_t first = table->RecordCount;
-    EXPECT_GE(first, 50);
-    std::this_thread::sleep_for(std::chrono::milliseconds(700));
-    clock.second = 31;
-    mode.Timer1Tick();
-    EXPECT_GT(table->RecordCount, first);
-    EXPECT_EQ(window.redraws, 2);
-    EXPECT_EQ(mode.RealtimeFailCount(), 0);
+    on();
+    ASSERT_TRUE(dialogs.prompts.empty());
+    expectModeAndCaption(true);
+    c->chkItem[0]->setChecked(true); // the product series, drawn once a log is there
+    const int64_t before = redraws();
+    tickAt(1);
+    ASSERT_TRUE(state.records.FileLoaded);
+    EXPECT_GE(state.records.RecordCount, 50);
+    expectNewestShown();
+    for (int second : {31, 1}) {
+        const int32_t last = state.records.RecordCount;
+        waitForNewRecords();
+        tickAt(second);
+        ASSERT_TRUE(state.records.FileLoaded);
+        EXPECT_GT(state.records.RecordCount, last);
+        expectNewestShown();
+    }
+    EXPECT_EQ(redraws(), before + 3);
+    EXPECT_EQ(window->realtime().mode().RealtimeFailCount(), 0);
+    EXPECT_TRUE(dialogs.prompts.empty());
     // The added records continue the first ones, 10 seconds apart.
-    for (int32_t r = 2; r <= table->RecordCount; ++r) {
-        const auto before = genlog::parseDateTime(table->RecordTime[static_cast<size_t>(r - 1)]);
-        const auto at = genlog::parseDateTime(table->RecordTime[static_cast<size_t>(r)]);
-        ASSERT_TRUE(before && at) << r;
-        EXPECT_EQ(*at - *before, 10) << r;
+    const RecordTable& r = state.records;
+    for (int32_t k = 2; k <= r.RecordCount; ++k) {
+        const auto previous = genlog::parseDateTime(r.RecordTime[static_cast<size_t>(k - 1)]);
+        const auto at = genlog::parseDateTime(r.RecordTime[static_cast<size_t>(k)]);
+        ASSERT_TRUE(previous && at) << k;
+        EXPECT_EQ(*at - *previous, 10) << k;
     }
 
+    off();
+    expectModeAndCaption(false);
     // A stop request ends the simulator cleanly, with no half line left behind.
     sim.terminate();
     ASSERT_TRUE(sim.waitForFinished(10000));
     EXPECT_EQ(sim.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(sim.exitCode(), 0);
-    const std::string realtime = fileText(canonical / "Realtime.csv");
-    EXPECT_TRUE(realtime.ends_with("\r\n"));
+    EXPECT_TRUE(fileText(canonical / "Realtime.csv").ends_with("\r\n"));
 }
 
-TEST_F(CompanionSimTest, StopsAfterCountAndCanLeaveTheSettingsAlone) {
-    start(args("--interval-ms 20 --records 5 --count 3 --no-settings"));
+TEST_F(CompanionSim, StopsAfterCountAndCanLeaveTheSettingsAlone) {
+    startSimulator(args("--interval-ms 20 --records 5 --count 3 --no-settings"));
     ASSERT_TRUE(sim.waitForFinished(30000));
     EXPECT_EQ(sim.exitCode(), 0) << sim.readAllStandardError().toStdString();
-    EXPECT_EQ(store.RegRead(settings::kDataDir), "");
-    auto table = std::make_unique<RecordTable>();
-    read(dataDir / "Realtime.csv", *table);
-    EXPECT_TRUE(table->FileLoaded);
-    EXPECT_EQ(table->RecordCount, 8);
+    EXPECT_EQ(stored(settings::kDataDir), "");
+    const ParseResult result = parsed(dataDir / "Realtime.csv");
+    EXPECT_EQ(result.outcome, ParseOutcome::Ok);
+    EXPECT_EQ(result.recordCount, 8);
 }
 
-TEST_F(CompanionSimTest, RefusesBadCommandLines) {
-    const std::vector<QStringList> cases = {{},
-                                            {QStringLiteral("--data-dir")},
-                                            args("--interval-ms 0"),
-                                            args("--records -1"),
-                                            args("--count"),
-                                            args("--unknown")};
-    for (const QStringList& c : cases) {
-        start(c);
+TEST_F(CompanionSim, RefusesBadCommandLines) {
+    const QStringList cases[] = {{},
+                                 {QStringLiteral("--data-dir")},
+                                 args("--interval-ms 0"),
+                                 args("--records -1"),
+                                 args("--count"),
+                                 args("--unknown")};
+    for (const QStringList& line : cases) {
+        startSimulator(line);
         ASSERT_TRUE(sim.waitForFinished(30000));
-        EXPECT_EQ(sim.exitCode(), 2) << c.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(sim.exitCode(), 2) << line.join(QLatin1Char(' ')).toStdString();
     }
     EXPECT_FALSE(std::filesystem::exists(dataDir));
-    EXPECT_EQ(store.RegRead(settings::kDataDir), "");
+    EXPECT_EQ(stored(settings::kDataDir), "");
 }
 
 } // namespace
-} // namespace osk
+} // namespace osk::test

@@ -6,7 +6,6 @@
 #include "gui/app/ProgramFixture.h"
 
 #include "LogGenerator.h"
-#include "app/MainWindowControls.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -21,12 +20,7 @@ namespace osk::test {
 
 class RealtimeWindowFixture : public ProgramFixture {
 protected:
-    void SetUp() override {
-        installBothLanguages();
-        storeSettings("english.lng", "True", "Chloor");
-        startAfterDialog();
-        c = &window->controls();
-    }
+    void SetUp() override { startReturning(); }
 
     // n generated records, one every 10 seconds, as complete lines.
     static std::string logOf(int64_t records) {
@@ -46,8 +40,6 @@ protected:
         window->realtime().Timer1_Timer();
     }
 
-    int64_t redraws() const { return window->redraws().count(); }
-    std::string caption() const { return window->windowTitle().toStdString(); }
     bool dataControlsEnabled() const { return c->Xas->isEnabled(); }
 
     // What the window shows of the mode: the menu marks and the open command. The caption
@@ -64,7 +56,6 @@ protected:
     }
 
     TempDir companion;
-    const MainWindowControls* c = nullptr;
 };
 
 } // namespace osk::test
