@@ -8,7 +8,6 @@
 #include "app/Startup.h"
 #include "app/frmMain.h"
 #include "graph/PictureBox.h"
-#include "graph/TimeStep.h"
 #include "lang/frmLanguage.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
@@ -22,7 +21,6 @@
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -82,29 +80,6 @@ protected:
         startAfterDialog();
     }
 
-    // Two hours of records from 08:00:00, every value of the product column at 60, shown at
-    // the newest end with the product group on and the plot bound, as after an open.
-    void loadTwoHours(PictureBox& graph) {
-        RecordTable& r = state.records;
-        for (int i = 1; i <= 720; ++i) {
-            const int s = (i - 1) * 10;
-            char time[32];
-            std::snprintf(time, sizeof time, "2026-12-01 %02d:%02d:%02d", 8 + s / 3600, s / 60 % 60,
-                          s % 60);
-            r.RecordTime[static_cast<size_t>(i)] = time;
-            r.RecordValue(i, 10) = 60;
-        }
-        r.RecordCount = 720;
-        r.ViewEndRecord = 720;
-        r.FileLoaded = true;
-        ComputeRecordSteps(r, state.render.RecordStep);
-        auto* scroller = find<QScrollBar>("hscGraphScroller");
-        scroller->setMaximum(720);
-        scroller->setValue(720);
-        state.render.SeriesOn.set(0, 0, 1);
-        state.render.PlotTarget = &graph.surface();
-    }
-
     static int pixelsOf(PictureBox* box, QColor colour) {
         const QImage& image = box->surface().image();
         int n = 0;
@@ -119,8 +94,6 @@ protected:
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
-    static int pixelsOf(PictureBox& box, QColor colour) { return pixelsOf(&box, colour); }
-
     QAction* action(const char* name) const { return find<QAction>(name); }
     QString menuTitle(const char* name) const { return find<QMenu>(name)->title(); }
     int64_t redraws() const { return window->redraws().count(); }
