@@ -31,10 +31,15 @@ GNUPLOT
 render="$build/bin/osk-graphs-render $work/log.csv -o $work/render.png --size 1600x900"
 render+=" --groups product,ph,flow,cell --subitems --span 192 --grid-x 4h"
 
+# The machine may be shared: the load beside the figures says how far to trust them.
+loadavg() { echo "load average (1, 5, 15 min): $(cut -d' ' -f1-3 /proc/loadavg)"; }
+
 echo "== one PNG of the full log, end to end ($runs runs each)"
+loadavg
 hyperfine --warmup 1 --runs "$runs" --export-json "$work/peers.json" \
     -n osk-graphs-render "$render" -n gnuplot "gnuplot $work/plot.gp"
 
+loadavg
 echo "== the full log opened and drawn through the window (offscreen), against the engine alone"
 "$build/bench/bench_window" --benchmark_repetitions="$runs" \
     --benchmark_report_aggregates_only=true --benchmark_format=json >"$work/window.json"
