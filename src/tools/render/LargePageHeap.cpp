@@ -40,9 +40,10 @@ std::size_t useLargePageHeap(std::size_t bytes) {
         mallopt(M_TOP_PAD, static_cast<int>(bytes)) == 0)
         return 0;
     void* const before = sbrk(0);
-    // Larger than what the heap has left after start-up, so the heap grows by it and the pad.
-    // Kept in a volatile so that the compiler cannot drop the pair of calls as unused.
-    void* volatile block = std::malloc(kLargePage);
+    // Larger than all free space in the heap together, so no free block can serve it and the
+    // heap grows by it and the pad. Kept in a volatile so that the compiler cannot drop the pair
+    // of calls as unused.
+    void* volatile block = std::malloc(mallinfo2().fordblks + kLargePage);
     void* const after = sbrk(0);
     std::free(block);
     mallopt(M_TOP_PAD, kDefaultTopPad);
