@@ -1,8 +1,9 @@
 #include "RenderOptions.h"
 
+#include "WholeNumber.h"
+
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 
 namespace osk::render {
 
@@ -29,11 +30,7 @@ std::optional<int> indexOf(const std::array<std::string_view, N>& items, std::st
 }
 
 std::optional<int> wholeNumber(std::string_view text, int lo, int hi) {
-    int v = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec != std::errc() || end != text.data() + text.size() || v < lo || v > hi)
-        return std::nullopt;
-    return v;
+    return tools::parseWholeNumber(text, lo, hi);
 }
 
 std::string lower(std::string_view text) {

@@ -13,6 +13,7 @@
 #include "app/WindowPlot.h"
 #include "graph/PictureBox.h"
 #include "graph/PlotRedraws.h"
+#include "lang/TextNumbers.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -28,11 +29,6 @@
 namespace osk::render {
 
 namespace {
-
-// Texts of the messages the log reader shows when a log gives nothing to draw.
-constexpr int kTextSelectValidFile = 36;
-constexpr int kTextInvalidFile = 45;
-constexpr int kTextFileEmpty = 56;
 
 constexpr const char* kTool = "osk-graphs-render: ";
 
