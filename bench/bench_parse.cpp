@@ -1,9 +1,9 @@
 // Speed of the log parse on a full-size log (19999 records of 26 values), beside the bare read
 // of the same bytes from disk.
 #include "LogGenerator.h"
+#include "logdata/BoundedRead.h"
 #include "logdata/LogParse.h"
 #include "logdata/RecordTable.h"
-#include "logdata/WholeFile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
     const std::filesystem::path path = writeFullLog();
     const std::string name = path.string();
     const auto table = std::make_unique<osk::RecordTable>();
-    const std::optional<std::string> content = osk::readWholeFile(name);
+    const std::optional<std::string> content = osk::readLogFile(name).bytes;
     if (!content) {
         std::cerr << "cannot read " << name << "\n";
         return 1;
@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
 
     benchmark::RegisterBenchmark("ReadOnly", [&](benchmark::State& state) {
         for (auto _ : state) {
-            auto bytes = osk::readWholeFile(name);
+            auto bytes = osk::readLogFile(name).bytes;
             benchmark::DoNotOptimize(bytes);
         }
         state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(content->size()));
@@ -86,8 +86,8 @@ int main(int argc, char** argv) {
     });
     benchmark::RegisterBenchmark("ReadAndParse", [&](benchmark::State& state) {
         for (auto _ : state) {
-            const auto bytes = osk::readWholeFile(name);
-            const auto result = osk::parseLog(bytes.value_or(std::string()), *table);
+            const auto bytes = osk::readLogFile(name).bytes;
+            const auto result = osk::parseLog(bytes, *table);
             benchmark::DoNotOptimize(result.recordCount);
         }
         state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(content->size()));

@@ -1,8 +1,8 @@
 #include "lang/LanguageFolder.h"
 
+#include "common/FileOpen.h"
 #include "common/Text.h"
 
-#include <fstream>
 #include <system_error>
 
 namespace osk {
@@ -11,8 +11,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string nameOf(const fs::path& p) {
-    const std::u8string n = p.filename().u8string();
+// The file name alone, or the whole path, in UTF-8.
+std::string nameOf(const fs::path& p, bool fileNameOnly = true) {
+    const std::u8string n = fileNameOnly ? p.filename().u8string() : p.u8string();
     return std::string(n.begin(), n.end());
 }
 
@@ -45,18 +46,23 @@ std::optional<std::string> readLanguageFile(const fs::path& folder, const std::s
     const std::optional<fs::path> path = findLanguageFile(folder, name);
     if (!path)
         return std::nullopt;
-    std::error_code ec;
-    const std::uintmax_t size = fs::file_size(*path, ec);
-    if (ec || size > kMaxLanguageFileBytes)
+    std::optional<ReadOnlyFile> file = ReadOnlyFile::open(nameOf(*path, false));
+    if (!file)
         return std::nullopt;
-    std::ifstream in(*path, std::ios::binary);
-    if (!in)
+    // One byte more than allowed tells a file that is too large.
+    std::string bytes(static_cast<size_t>(kMaxLanguageFileBytes) + 1, '\0');
+    size_t used = 0;
+    while (used < bytes.size()) {
+        const std::optional<size_t> got = file->read(bytes.data() + used, bytes.size() - used);
+        if (!got)
+            return std::nullopt;
+        if (*got == 0)
+            break;
+        used += *got;
+    }
+    if (used > kMaxLanguageFileBytes)
         return std::nullopt;
-    std::string bytes(static_cast<size_t>(size), '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(size));
-    if (in.bad())
-        return std::nullopt;
-    bytes.resize(static_cast<size_t>(in.gcount()));
+    bytes.resize(used);
     return bytes;
 }
 

@@ -2,7 +2,7 @@
 
 #include "common/Text.h"
 #include "lang/TextNumbers.h"
-#include "logdata/WholeFile.h"
+#include "logdata/BoundedRead.h"
 
 #include <limits>
 
@@ -43,10 +43,10 @@ FileReader::Step FileReader::readOnce(const std::string& name) {
         return Step::TryAnother;
     };
 
-    const std::optional<std::string> content = readWholeFile(name);
-    if (!content)
+    const LogBytes content = readLogFile(name);
+    if (content.status != LogBytesStatus::Ok)
         return failed();
-    const ParseResult result = parseLog(*content, table_, options_);
+    const ParseResult result = parseLog(content.bytes, table_, options_);
     if (result.outcome == ParseOutcome::EmptyFile) {
         dialogs_.message(texts_[kTextFileEmpty], MessageIcon::Critical, kApplicationTitle);
         table_.FileLoaded = false;
@@ -60,7 +60,10 @@ FileReader::Step FileReader::readOnce(const std::string& name) {
 
     table_.LogSource.save(result.hasName ? result.name : texts_[kTextUnknownName],
                           std::string(trimBlanks(name)));
-    host_.setWindowCaption(texts_[kTextProgramTitle]);
+    // While real-time mode is on the caption keeps saying so.
+    host_.setWindowCaption(table_.RealtimeOn
+                               ? texts_[kTextProgramTitle] + "  " + texts_[kTextRealTime]
+                               : texts_[kTextProgramTitle]);
     if (result.outcome == ParseOutcome::ReadFailure)
         return failed();
     if (result.tooBig)

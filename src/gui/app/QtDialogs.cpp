@@ -2,6 +2,7 @@
 
 #include "about/ProgramInfo.h"
 #include "app/DialogFilters.h"
+#include "logdata/FileNames.h"
 #include "print/PrinterChoice.h"
 
 #include <QFileDialog>
@@ -66,7 +67,7 @@ std::optional<std::string> QtDialogs::chooseOpenFile(const OpenFileRequest& requ
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();
-    return chosen.isEmpty() ? std::string() : chosen.front().toStdString();
+    return chosen.isEmpty() ? std::string() : utf8FileName(chosen.front());
 }
 
 std::optional<int> QtDialogs::choosePrint() {

@@ -1,6 +1,7 @@
 #include "logdata/LogDropTarget.h"
 
 #include "graph/PlotRedraws.h"
+#include "logdata/FileNames.h"
 
 #include <QAction>
 #include <QDropEvent>
@@ -49,7 +50,7 @@ bool LogDropTarget::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::Drop) {
         // The drag source waits until the drop event returns; the read and its messages come
         // after that.
-        const std::string path = QFile::encodeName(*file).toStdString();
+        const std::string path = utf8FileName(*file);
         QMetaObject::invokeMethod(
             this,
             [this, path] {

@@ -1,5 +1,7 @@
 #include "realtime/RealtimeController.h"
 
+#include "common/FileOpen.h"
+
 #include "app/MainWindowControls.h"
 #include "app/ProgramState.h"
 #include "app/WindowOperations.h"
@@ -87,8 +89,7 @@ void RealtimeController::setOpenFileEnabled(bool enabled) {
 }
 
 bool RealtimeController::fileExists(const std::string& path) {
-    std::error_code ec;
-    return std::filesystem::is_regular_file(std::filesystem::path(path), ec);
+    return isReadableFile(path);
 }
 
 void RealtimeController::InitAfterLoad() {

@@ -1,12 +1,18 @@
 #include "logdata/FileReader.h"
 
 #include "lang/BuiltinTexts.h"
+#include "lang/TextNumbers.h"
+#include "logdata/BoundedRead.h"
 #include "support/LogText.h"
 #include "support/MemorySettingsStore.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include <deque>
 #include <map>
@@ -62,6 +68,13 @@ protected:
     std::string file(const std::string& name, const std::string& bytes) {
         return dir.write(name, bytes).string();
     }
+#ifndef _WIN32
+    std::string fifo() {
+        const std::string name = (dir.path() / "pipe").string();
+        ::mkfifo(name.c_str(), 0600);
+        return name;
+    }
+#endif
 
     test::TempDir dir;
     std::unique_ptr<RecordTable> table = std::make_unique<RecordTable>();
@@ -154,6 +167,15 @@ TEST_F(FileReaderTest, UnreadableFileLeadsToAnotherChoice) {
         {"a folder, then gives up", dir.path().string(), {""}, false, 1},
         {"missing, another bad one, gives up", missing, {wide, ""}, false, 2},
         {"three bad choices, then good", wide, {missing, wide, missing, good}, true, 4},
+        {"a line longer than any log line, then good",
+         file("long.csv", "Record\r\n" + std::string(kMaxLineBytes + 3, '1') + "\r\n"),
+         {good},
+         true,
+         1},
+#ifndef _WIN32
+        {"a named pipe without a writer, then good", fifo(), {good}, true, 1},
+        {"an endless device, then gives up", "/dev/zero", {""}, false, 1},
+#endif
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -172,6 +194,16 @@ TEST_F(FileReaderTest, UnreadableFileLeadsToAnotherChoice) {
         if (c.loaded) {
             EXPECT_EQ(table->LogSource.path(), good);
         }
+    }
+}
+
+TEST_F(FileReaderTest, CaptionSaysRealtimeWhileTheModeIsOn) {
+    const std::string log = file("log.csv", test::logText(5));
+    for (const bool on : {false, true}) {
+        table->RealtimeOn = on;
+        read(log);
+        EXPECT_EQ(host.caption, on ? texts[kTextProgramTitle] + "  " + texts[kTextRealTime]
+                                   : texts[kTextProgramTitle]);
     }
 }
 
@@ -208,7 +240,7 @@ TEST_P(RealtimeQuestion, ComesOnTheThirtyFirstUnchangedRead) {
     EXPECT_EQ(dialogs.prompts[0].kind, Prompt::Kind::Question);
     EXPECT_EQ(dialogs.prompts[0].text, texts[73]);
     EXPECT_EQ(dialogs.prompts[0].title, "OSK-Graphs");
-    Strings calls{"records Records: 0", "caption OSK-Graphs", "stop", "start",
+    Strings calls{"records Records: 0", "caption OSK-Graphs  Real time", "stop", "start",
                   "records Records: 5"};
     if (yes)
         calls.insert(calls.begin() + 3, "DoRealtime");

@@ -1,0 +1,105 @@
+#include "common/FileOpen.h"
+
+#include <climits>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <filesystem>
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+#else
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace osk {
+
+#ifdef _WIN32
+
+namespace {
+std::wstring widePath(const std::string& utf8Name) {
+    const std::u8string u8(utf8Name.begin(), utf8Name.end());
+    return std::filesystem::path(u8).wstring();
+}
+} // namespace
+
+std::optional<ReadOnlyFile> ReadOnlyFile::open(const std::string& utf8Name) {
+    if (utf8Name.empty())
+        return std::nullopt;
+    std::wstring wide;
+    try {
+        wide = widePath(utf8Name);
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+    // Opening a pipe or a console for reading does not wait; its type is checked on the handle.
+    const int fd = ::_wopen(wide.c_str(), _O_RDONLY | _O_BINARY);
+    if (fd < 0)
+        return std::nullopt;
+    ReadOnlyFile file(fd);
+    const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(fd));
+    struct _stat64 info {};
+    if (handle == INVALID_HANDLE_VALUE || ::GetFileType(handle) != FILE_TYPE_DISK ||
+        ::_fstat64(fd, &info) != 0 || (info.st_mode & _S_IFMT) != _S_IFREG)
+        return std::nullopt;
+    return file;
+}
+
+ReadOnlyFile::~ReadOnlyFile() {
+    if (fd_ >= 0)
+        ::_close(fd_);
+}
+
+std::optional<size_t> ReadOnlyFile::read(char* buffer, size_t size) {
+    const unsigned int n = size > INT_MAX ? INT_MAX : static_cast<unsigned int>(size);
+    const int got = ::_read(fd_, buffer, n);
+    if (got < 0)
+        return std::nullopt;
+    return static_cast<size_t>(got);
+}
+
+#else
+
+std::optional<ReadOnlyFile> ReadOnlyFile::open(const std::string& utf8Name) {
+    if (utf8Name.empty())
+        return std::nullopt;
+    // O_NONBLOCK: a named pipe without a writer opens at once and is then refused by its type.
+    int fd = -1;
+    do {
+        fd = ::open(utf8Name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return std::nullopt;
+    ReadOnlyFile file(fd);
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return file;
+}
+
+ReadOnlyFile::~ReadOnlyFile() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+std::optional<size_t> ReadOnlyFile::read(char* buffer, size_t size) {
+    const size_t n = size > SSIZE_MAX ? SSIZE_MAX : size;
+    for (;;) {
+        const ssize_t got = ::read(fd_, buffer, n);
+        if (got >= 0)
+            return static_cast<size_t>(got);
+        if (errno != EINTR)
+            return std::nullopt;
+    }
+}
+
+#endif
+
+bool isReadableFile(const std::string& utf8Name) {
+    return ReadOnlyFile::open(utf8Name).has_value();
+}
+
+} // namespace osk

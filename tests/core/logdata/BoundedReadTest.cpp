@@ -1,0 +1,142 @@
+#include "logdata/BoundedRead.h"
+
+#include "logdata/LogParse.h"
+#include "logdata/RecordTable.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <string>
+
+#ifndef _WIN32
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+#endif
+
+namespace osk {
+namespace {
+
+// Bytes from memory, counting what was taken.
+class MemorySource : public ByteSource {
+public:
+    explicit MemorySource(std::string bytes) : bytes_(std::move(bytes)) {}
+    std::optional<size_t> read(char* buffer, size_t size) override {
+        const size_t n = std::min(size, bytes_.size() - pos_);
+        std::memcpy(buffer, bytes_.data() + pos_, n);
+        pos_ += n;
+        return n;
+    }
+    size_t consumed() const { return pos_; }
+
+private:
+    std::string bytes_;
+    size_t pos_ = 0;
+};
+
+std::string records(int count, const std::string& end) {
+    std::string s;
+    for (int r = 1; r <= count; ++r)
+        s += std::to_string(r) + ",d,t,2024-03-01 10:" + std::to_string(r % 60) + ",1.5" + end;
+    return s;
+}
+
+// Every chunk size gives the bytes, and so the table, of reading the content whole.
+TEST(BoundedRead, ChunkSizeDoesNotChangeTheTable) {
+    const std::string inputs[] = {
+        "",
+        "Record\r\n",
+        "Record,a\r\n1,d,t,x,1\r\n2,d,t,y,2\r\n3,d,t,z,3",
+        "Record\n1,d,t,x,1\n\n\n2,d,t,y,2\n",
+        "Record\r1,d,t,x,1\r\r2,d,t,y,2\r",
+        "Record\r\n1,d,t,x,1\r\r\n\n2,d,t,y,2\r\n3,d,t,half",
+        "Record\r\n" + records(kMaxRecords + 5, "\r\n"),
+        "Record\r" + records(kMaxRecords + 1, "\r"),
+        "Record\n" + records(kMaxRecords, "\n"),
+    };
+    const auto table = std::make_unique<RecordTable>();
+    const auto clear = [&] {
+        std::fill(table->RecordTime.begin(), table->RecordTime.end(), std::string());
+        std::fill(table->values.begin(), table->values.end(), 0.0);
+    };
+    for (const std::string& input : inputs) {
+        for (const bool drop : {false, true}) {
+            clear();
+            const ParseResult whole = parseLog(input, *table, ParseOptions{drop});
+            const std::vector<std::string> times = table->RecordTime;
+            const std::vector<double> values = table->values;
+            for (const size_t chunk : {1, 2, 7, 64, 4096, 1 << 20}) {
+                SCOPED_TRACE(input.substr(0, 30) + " chunk " + std::to_string(chunk));
+                MemorySource source(input);
+                const LogBytes bytes = readLogBytes(source, chunk);
+                ASSERT_EQ(bytes.status, LogBytesStatus::Ok);
+                clear();
+                const ParseResult r = parseLog(bytes.bytes, *table, ParseOptions{drop});
+                EXPECT_EQ(r.outcome, whole.outcome);
+                EXPECT_EQ(r.recordCount, whole.recordCount);
+                EXPECT_EQ(r.tooBig, whole.tooBig);
+                EXPECT_TRUE(table->RecordTime == times);
+                EXPECT_TRUE(table->values == values);
+            }
+        }
+    }
+}
+
+TEST(BoundedRead, StopsAtTheLastLineTheTableHolds) {
+    const std::string kept = "Record\r\n" + records(kMaxRecords, "\r\n");
+    // Anything after the last usable line would fail the parse if it were read.
+    MemorySource source(kept + std::string(8 << 20, ','));
+    const LogBytes bytes = readLogBytes(source, 4096);
+    EXPECT_EQ(bytes.status, LogBytesStatus::Ok);
+    EXPECT_EQ(bytes.bytes, kept);
+    EXPECT_LE(source.consumed(), kept.size() + 4096);
+}
+
+TEST(BoundedRead, OverlongLineIsRefused) {
+    const struct {
+        std::string content;
+        LogBytesStatus status;
+    } cases[] = {
+        {"Record\n" + std::string(kMaxLineBytes, 'x') + "\n", LogBytesStatus::Ok},
+        {"Record\n" + std::string(kMaxLineBytes + 3, 'x') + "\n", LogBytesStatus::LineTooLong},
+        {"Record\n" + std::string(kMaxLineBytes + 3, 'x'), LogBytesStatus::LineTooLong},
+        {std::string(kMaxLineBytes + 3, 'x'), LogBytesStatus::LineTooLong},
+    };
+    for (const auto& c : cases)
+        for (const size_t chunk : {size_t{4096}, kReadChunk}) {
+            MemorySource source(c.content);
+            EXPECT_EQ(readLogBytes(source, chunk).status, c.status) << c.content.size();
+        }
+}
+
+TEST(BoundedRead, OnlyRegularFilesAreRead) {
+    test::TempDir dir;
+    // A folder whose name is not ASCII: on Windows this is the wide-path open.
+    const std::filesystem::path folder = dir.path() / std::filesystem::path(u8"Zwembad Süd");
+    std::filesystem::create_directory(folder);
+    const std::u8string u8 = (folder / "log.csv").u8string();
+    const std::string name(u8.begin(), u8.end());
+    { std::ofstream(folder / "log.csv", std::ios::binary) << "Record\r\n1,d,t,x\r\n"; }
+    EXPECT_EQ(readLogFile(name).bytes, "Record\r\n1,d,t,x\r\n");
+
+    const std::u8string folderU8 = folder.u8string();
+    std::vector<std::string> refused = {std::string(folderU8.begin(), folderU8.end()),
+                                        name + ".missing", ""};
+#ifndef _WIN32
+    const std::string fifo = (dir.path() / "fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    refused.push_back(fifo); // no writer: a blocking open would never return
+    refused.push_back("/dev/zero");
+    refused.push_back("/dev/null");
+#endif
+    for (const std::string& n : refused) {
+        EXPECT_EQ(readLogFile(n).status, LogBytesStatus::Unreadable) << n;
+    }
+}
+
+} // namespace
+} // namespace osk
