@@ -1,9 +1,11 @@
 // Arbitrary bytes as a log file: every input must end in one of the parse outcomes with the
 // record table's bounds intact.
 #include "common/Numbers.h"
+#include "logdata/BoundedRead.h"
 #include "logdata/LogParse.h"
 #include "logdata/RecordTable.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -26,6 +28,41 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!countInRange || !emptyRight || !failureRight || !capRight ||
             (r.outcome != osk::ParseOutcome::EmptyFile && table.RecordCount != r.recordCount))
             __builtin_trap();
+    }
+    // The file read in chunks of any size gives the bytes the parse would use of the whole.
+    {
+        struct Source : osk::ByteSource {
+            std::string_view rest;
+            std::optional<size_t> read(char* buffer, size_t n) override {
+                n = std::min(n, rest.size());
+                std::memcpy(buffer, rest.data(), n);
+                rest.remove_prefix(n);
+                return n;
+            }
+        };
+        const size_t chunk = size == 0 ? 1 : 1 + data[0] % 97;
+        Source source;
+        source.rest = content;
+        const osk::LogBytes cut = osk::readLogBytes(source, chunk);
+        if (cut.status == osk::LogBytesStatus::Unreadable ||
+            (cut.status == osk::LogBytesStatus::Ok &&
+             content.substr(0, cut.bytes.size()) != cut.bytes))
+            __builtin_trap();
+        if (cut.status == osk::LogBytesStatus::Ok) {
+            static osk::RecordTable whole;
+            // Short lines leave their rows as they were: both tables start alike.
+            for (osk::RecordTable* t : {&whole, &table})
+                std::fill(t->RecordTime.begin(), t->RecordTime.end(), std::string());
+            const osk::ParseResult a = osk::parseLog(content, whole);
+            const osk::ParseResult b = osk::parseLog(cut.bytes, table);
+            if (a.outcome != b.outcome || a.recordCount != b.recordCount || a.tooBig != b.tooBig ||
+                a.name != b.name ||
+                (a.outcome != osk::ParseOutcome::EmptyFile &&
+                 !std::equal(whole.RecordTime.begin() + 1,
+                             whole.RecordTime.begin() + 1 + a.recordCount,
+                             table.RecordTime.begin() + 1)))
+                __builtin_trap();
+        }
     }
     // The parse reads plain numbers by a quicker path of leadingNumber than numbers with text
     // after them; a letter after any text never changes what is read.
