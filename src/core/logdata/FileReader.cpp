@@ -84,7 +84,10 @@ FileReader::Step FileReader::readOnce(const std::string& name) {
 void FileReader::checkRealtimeChange() {
     // No refresh may start while the question below is open.
     host_.stopTimer();
-    if (table_.RecordCount == table_.RealtimeLastCount) {
+    // Once the file holds more records than the table, the count stays the same as it grows:
+    // only a new newest record tells that it still does.
+    const std::string& newest = table_.RecordTime[static_cast<size_t>(table_.RecordCount)];
+    if (table_.RecordCount == table_.RealtimeLastCount && newest == table_.RealtimeLastTime) {
         if (table_.RealtimeSameCount < std::numeric_limits<int16_t>::max())
             ++table_.RealtimeSameCount;
     } else {
@@ -100,6 +103,7 @@ void FileReader::checkRealtimeChange() {
         }
     }
     table_.RealtimeLastCount = table_.RecordCount;
+    table_.RealtimeLastTime = newest;
     host_.startTimer();
 }
 

@@ -29,6 +29,7 @@ struct RecordTable {
     // Real-time follow state kept between reads.
     bool RealtimeOn = false;
     int32_t RealtimeLastCount = 0;
+    std::string RealtimeLastTime; // the newest record's time text at the read before
     int16_t RealtimeSameCount = 0;
 
     double& RecordValue(int r, int c) { return values[index(r, c)]; }

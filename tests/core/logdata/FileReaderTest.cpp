@@ -273,6 +273,23 @@ TEST_F(FileReaderTest, RealtimeCounterFollowsTheRecordCount) {
     read(file("six.csv", test::logText(6))); // the file grew: start counting again
     EXPECT_EQ(table->RealtimeSameCount, 0);
     EXPECT_EQ(table->RealtimeLastCount, 6);
+    // The same count with a new newest record is a change as well; the same newest record
+    // is not.
+    const struct {
+        std::string content;
+        int16_t same;
+    } reads[] = {
+        {test::logText(6), 1},
+        {test::logText(5) + test::logRecord(7), 0},
+        {test::logText(5) + test::logRecord(7), 1},
+    };
+    for (const auto& r : reads) {
+        read(file("same-count.csv", r.content));
+        EXPECT_EQ(table->RealtimeSameCount, r.same);
+        EXPECT_EQ(table->RealtimeLastTime, table->RecordTime[6]);
+    }
+    read(file("six.csv", test::logText(6)));
+    EXPECT_EQ(table->RealtimeSameCount, 0);
 
     // A read without a usable log leaves the counters and the timer alone.
     for (const std::string& content : {test::logText(2), std::string()}) {
