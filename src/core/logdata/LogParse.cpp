@@ -2,6 +2,7 @@
 
 #include "common/Numbers.h"
 #include "common/Text.h"
+#include "lang/TextEncoding.h"
 
 #include <algorithm>
 #include <array>
@@ -15,10 +16,28 @@ namespace {
 
 inline constexpr int kLastField = kRecordColumns - 1; // field 30 goes to column 30
 inline constexpr int kTimeField = 4;
-inline constexpr long kHeaderWordWindow = 10;
-inline constexpr long kHeaderNameWindow = 40;
+inline constexpr size_t kHeaderWordWindow = 10;
+inline constexpr size_t kHeaderNameWindow = 40;
 inline constexpr std::string_view kHeaderWord = "Record";
 inline constexpr std::string_view kNameMarker = "$%^";
+
+// The first n characters of UTF-8 text.
+std::string_view leftChars(std::string_view utf8, size_t n) {
+    size_t i = 0;
+    for (size_t count = 0; i < utf8.size() && count < n; ++count)
+        for (++i; i < utf8.size() && (static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80;)
+            ++i;
+    return utf8.substr(0, i);
+}
+
+// The last n characters of UTF-8 text.
+std::string_view rightChars(std::string_view utf8, size_t n) {
+    size_t i = utf8.size();
+    for (size_t count = 0; i > 0 && count < n; ++count)
+        for (--i; i > 0 && (static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80;)
+            --i;
+    return utf8.substr(i);
+}
 
 // Position of the first c in text[from..), or text.size() when there is none.
 size_t findFrom(std::string_view text, size_t from, char c) {
@@ -182,11 +201,14 @@ ParseResult parseLog(std::string_view content, RecordTable& table, const ParseOp
     std::string_view line;
     bool terminated = false;
     lines.next(line, terminated); // content is not empty, so there is a first line
-    if (left(line, kHeaderWordWindow).find(kHeaderWord) == std::string_view::npos) {
+    // The header's windows count characters, read the way every text of a log is read: UTF-8
+    // when the line is valid UTF-8, Windows-1252 otherwise.
+    const std::string header = isValidUtf8(line) ? std::string(line) : windows1252ToUtf8(line);
+    if (leftChars(header, kHeaderWordWindow).find(kHeaderWord) == std::string_view::npos) {
         result.outcome = ParseOutcome::BadHeader;
         return result;
     }
-    const std::string_view tail = right(line, kHeaderNameWindow);
+    const std::string_view tail = rightChars(header, kHeaderNameWindow);
     const size_t marker = tail.find(kNameMarker);
     if (marker != std::string_view::npos) {
         result.hasName = true;

@@ -50,6 +50,19 @@ TEST(LogParse, HeaderWordAndNameMarker) {
         {"marker without name", "Record $%^\n", ParseOutcome::Ok, true, ""},
         {"marker just inside the last 40", "Record $%^" + a37 + "\n", ParseOutcome::Ok, true, a37},
         {"marker one past the last 40", "Record $%^a" + a37 + "\n", ParseOutcome::Ok, false, ""},
+        // Characters, not bytes: "é" is two bytes in UTF-8 and one in Windows-1252.
+        {"UTF-8 letters before the word", "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9Record\n",
+         ParseOutcome::Ok, false, ""},
+        {"Windows-1252 letters before the word", "\xE9\xE9\xE9\xE9Record\n", ParseOutcome::Ok,
+         false, ""},
+        {"six Windows-1252 letters before the word", "\xC3\xA9\xE9\xE9\xE9\xE9Record\n",
+         ParseOutcome::BadHeader, false, ""},
+        {"UTF-8 name at the edge", "Record $%^" + std::string(36, 'a') + "\xC3\xA9\n",
+         ParseOutcome::Ok, true, std::string(36, 'a') + "\xC3\xA9"},
+        {"Windows-1252 name at the edge", "Record $%^" + std::string(36, 'a') + "\xE9\n",
+         ParseOutcome::Ok, true, std::string(36, 'a') + "\xC3\xA9"},
+        {"UTF-8 name one past the edge", "Record $%^" + std::string(37, 'a') + "\xC3\xA9\n",
+         ParseOutcome::Ok, false, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -196,6 +196,33 @@ TEST_F(OpenCommandTest, ADroppedLogOpensWithoutTheChooser) {
     expectLoaded(700);
 }
 
+#ifndef _WIN32
+// A named pipe without a writer is refused at once, chosen or dropped alike, and the chooser
+// offers another file.
+TEST_F(OpenCommandTest, ANamedPipeIsNotAValidFile) {
+    const std::string pipe = (logs.path() / "pipe").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const bool dropped : {false, true}) {
+        SCOPED_TRACE(dropped ? "dropped" : "chosen");
+        dialogs.prompts.clear();
+        if (dropped) {
+            dialogs.chooseFile(writeLog("next.csv", 600));
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(QString::fromStdString(pipe))});
+            drop(window.get(), data, true);
+        } else {
+            dialogs.chooseFile(pipe);
+            dialogs.chooseFile(writeLog("next.csv", 600));
+            c->mnuOpenFile->trigger();
+        }
+        ASSERT_EQ(dialogs.messages().size(), 1u);
+        EXPECT_EQ(dialogs.messages()[0], "Please select valid file");
+        EXPECT_EQ(dialogs.prompts.back().kind, Prompt::Kind::OpenFile);
+        expectLoaded(600);
+    }
+}
+#endif
+
 TEST_F(OpenCommandTest, DropsThatCannotBeOpenedAreRefused) {
     QMimeData text;
     text.setText(QStringLiteral("not a file"));
