@@ -42,13 +42,17 @@ std::optional<Location> locate(const std::string& path) {
 #endif
 }
 
+// Only the user's own store: no value is taken from the organisation-wide file shared by all
+// its applications, nor from the system-wide files.
 std::unique_ptr<QSettings> open(const Location& where) {
 #ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(where.organisation, QSettings::NativeFormat);
+    auto settings = std::make_unique<QSettings>(where.organisation, QSettings::NativeFormat);
 #else
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       where.organisation, where.application);
+    auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                                where.organisation, where.application);
 #endif
+    settings->setFallbacksEnabled(false);
+    return settings;
 }
 
 } // namespace

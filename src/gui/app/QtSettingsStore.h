@@ -5,7 +5,8 @@
 // QSettings' per-user files with the same hierarchy: the second path component is the
 // organisation, the third the application, the rest the key. On Linux that is
 // ~/.config/Software/Graphs.conf for the program's own values and ~/.config/Software/Remote.conf
-// for the companion's DataDir ($XDG_CONFIG_HOME instead of ~/.config when it is set).
+// for the companion's DataDir ($XDG_CONFIG_HOME instead of ~/.config when it is set). Only these
+// are read: not the organisation-wide ~/.config/Software.conf, nor the system-wide files.
 #pragma once
 
 #include "common/SettingsStore.h"

@@ -75,6 +75,27 @@ TEST_F(QtSettingsStoreTest, OtherWritersAreSeenAtTheNextRead) {
     EXPECT_EQ(clsRegister(store).ReadKey(settings::kDataDir), "C:\\Data2");
 }
 
+// Values in the file all the organisation's applications share, or in the system-wide files,
+// are not the user's: a first run must see no value and fall back to its defaults.
+TEST_F(QtSettingsStoreTest, SharedAndSystemWideValuesAreNotRead) {
+    const std::filesystem::path system = folder.systemPath();
+    for (const std::filesystem::path& file :
+         {folder.path() / "Software.conf", system / "Software.conf",
+          system / "Software" / "Graphs.conf", system / "Software" / "Remote.conf"}) {
+        {
+            QSettings ini(QString::fromStdString(file.string()), QSettings::IniFormat);
+            ini.setValue(QStringLiteral("Color"), QStringLiteral("True"));
+            ini.setValue(QStringLiteral("DataDir"), QStringLiteral("C:\\Elsewhere"));
+        }
+        ASSERT_TRUE(std::filesystem::exists(file)) << file;
+        EXPECT_EQ(store.RegRead(settings::kColor), "") << file;
+        EXPECT_EQ(store.RegRead(settings::kDataDir), "") << file;
+        std::filesystem::remove(file);
+    }
+    store.RegWrite(settings::kColor, "False");
+    EXPECT_EQ(store.RegRead(settings::kColor), "False");
+}
+
 TEST_F(QtSettingsStoreTest, OnlyTheUsersOwnPathsAreServed) {
     store.RegWrite("hkcu\\Software\\Graphs\\Color", "True");
     EXPECT_EQ(store.RegRead(settings::kColor), "True");
