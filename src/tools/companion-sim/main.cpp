@@ -1,7 +1,10 @@
 // osk-companion-sim: a stand-in for the companion monitoring program, for demonstrations and
 // tests. It fills a data folder with a few days of logs, tells the graph program where that
-// folder is, and keeps "Realtime.csv" growing by one record per interval.
+// folder is, and keeps "Realtime.csv" growing by one record per interval. It only writes into a
+// folder that holds no companion files but its own, and leaves a DataDir that names another
+// folder alone unless asked.
 #include "DemoFolder.h"
+#include "FolderClaim.h"
 #include "StopSignal.h"
 #include "WholeNumber.h"
 
@@ -19,7 +22,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -29,12 +34,19 @@ constexpr std::string_view kUsage =
     "                     DIR/Realtime.csv\n"
     "  --interval-ms N    one more real-time record every N ms (default 10000)\n"
     "  --records N        records in Realtime.csv at the start (default 1000)\n"
+    "  --keep-records N   Realtime.csv keeps at most the newest N records (1 to 19998,\n"
+    "                     default 19998, fewer than the graph program's table holds)\n"
     "  --count N          stop after N appended records (default: run until stopped)\n"
-    "  --no-settings      do not store DIR as the companion's DataDir setting\n";
+    "  --no-settings      do not store DIR as the companion's DataDir setting\n"
+    "  --replace-data-dir store DIR as DataDir even when DataDir names another folder\n"
+    "DIR is refused, and nothing written, when it holds a Realtime.csv or Data/*.csv that\n"
+    "the simulator did not write; the files it wrote are listed in DIR/.osk-companion-sim.\n";
 
 constexpr int kDays = 3;
 constexpr int64_t kMaxInterval = 3'600'000;
-constexpr int64_t kMaxRecords = 1'000'000;
+constexpr int64_t kMaxStartRecords = 1'000'000;
+// Foreign files named in a refusal; the rest are counted.
+constexpr size_t kFilesNamed = 5;
 constexpr int64_t kMaxCount = 1'000'000'000;
 // The pause inside a record line: short, but long enough for a reader to meet it.
 constexpr std::chrono::milliseconds kLongestPause{100};
@@ -43,8 +55,10 @@ struct Options {
     std::filesystem::path dataDir;
     std::chrono::milliseconds interval{10000};
     int64_t records = 1000;
+    int64_t keep = osk::companionsim::kRealtimeCapacity;
     std::optional<int64_t> count;
     bool writeSettings = true;
+    bool replaceDataDir = false;
 };
 
 int fail(const std::string& message) {
@@ -84,18 +98,28 @@ std::optional<Options> parseArguments(int argc, char** argv, bool& help) {
             }
             options.interval = std::chrono::milliseconds(*v);
         } else if (arg == "--records" || arg == "--count") {
-            const auto v = arg == "--records" ? number(0, kMaxRecords) : number(0, kMaxCount);
+            const auto v = arg == "--records" ? number(0, kMaxStartRecords) : number(0, kMaxCount);
             if (!v) {
                 fail(std::string(arg) + " needs a whole number from 0 to " +
-                     std::to_string(arg == "--records" ? kMaxRecords : kMaxCount));
+                     std::to_string(arg == "--records" ? kMaxStartRecords : kMaxCount));
                 return std::nullopt;
             }
             if (arg == "--records")
                 options.records = *v;
             else
                 options.count = *v;
+        } else if (arg == "--keep-records") {
+            const auto v = number(1, osk::companionsim::kRealtimeCapacity);
+            if (!v) {
+                fail("--keep-records needs a whole number from 1 to " +
+                     std::to_string(osk::companionsim::kRealtimeCapacity));
+                return std::nullopt;
+            }
+            options.keep = *v;
         } else if (arg == "--no-settings") {
             options.writeSettings = false;
+        } else if (arg == "--replace-data-dir") {
+            options.replaceDataDir = true;
         } else {
             fail("unknown option " + std::string(arg));
             return std::nullopt;
@@ -108,16 +132,60 @@ std::optional<Options> parseArguments(int argc, char** argv, bool& help) {
     return options;
 }
 
+// Says why folder is refused.
+void reportForeignFiles(const std::filesystem::path& folder,
+                        const std::vector<std::string>& files) {
+    std::string named;
+    for (size_t i = 0; i < files.size() && i < kFilesNamed; ++i)
+        named += (i == 0 ? "" : ", ") + files[i];
+    if (files.size() > kFilesNamed)
+        named += " and " + std::to_string(files.size() - kFilesNamed) + " more";
+    std::cerr << "osk-companion-sim: " << folder.string()
+              << " holds companion files that the simulator did not write (" << named
+              << "); nothing was written. Give it a folder of its own.\n";
+}
+
+// Whether the stored DataDir names a folder other than folder: neither empty nor "-1", which
+// both mean that no data folder is known.
+bool namesAnotherFolder(const std::string& stored, const std::filesystem::path& folder) {
+    if (stored.empty() || stored == "-1")
+        return false;
+    std::error_code ec;
+    return stored != folder.string() && !std::filesystem::equivalent(stored, folder, ec);
+}
+
+void storeDataDir(const std::filesystem::path& folder, bool replace) {
+    osk::QtSettingsStore store;
+    const std::string stored = store.RegRead(osk::settings::kDataDir);
+    if (!replace && namesAnotherFolder(stored, folder)) {
+        std::cerr << "osk-companion-sim: DataDir stays " << stored
+                  << ", another folder (--replace-data-dir would set it to " << folder.string()
+                  << ")\n";
+        return;
+    }
+    store.RegWrite(osk::settings::kDataDir, folder.string());
+}
+
 int run(const Options& options, osk::companionsim::StopSignal& stop) {
     using namespace osk::companionsim;
-    std::filesystem::create_directories(options.dataDir / "Data");
+    if (const auto foreign = foreignCompanionFiles(options.dataDir); !foreign.empty()) {
+        reportForeignFiles(options.dataDir, foreign);
+        return 1;
+    }
+    std::filesystem::create_directories(options.dataDir / kLogFolderName);
     const std::filesystem::path dataDir = std::filesystem::canonical(options.dataDir);
     const int64_t now = localNowSeconds();
-    writeDailyLogs(dataDir / "Data", now, kDays);
-    RealtimeFile realtime(dataDir / "Realtime.csv", options.records, now);
+    const std::vector<DailyLog> logs = dailyLogs(now, kDays);
+    // Claimed before they are written: a run cut short leaves no file it does not vouch for.
+    std::vector<std::string> names{kRealtimeName};
+    for (const DailyLog& log : logs)
+        names.push_back(std::string(kLogFolderName) + "/" + log.name);
+    claimFiles(dataDir, names);
+    writeDailyLogs(dataDir / kLogFolderName, logs);
+    RealtimeFile realtime(dataDir / kRealtimeName, options.records, now, options.keep);
 
     if (options.writeSettings)
-        osk::QtSettingsStore().RegWrite(osk::settings::kDataDir, dataDir.string());
+        storeDataDir(dataDir, options.replaceDataDir);
     // One line for whoever started us: from here on the folder is complete.
     std::cout << "osk-companion-sim: data folder " << dataDir.string() << std::endl;
 

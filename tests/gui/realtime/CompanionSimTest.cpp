@@ -11,10 +11,13 @@
 #include <QThread>
 
 #include <algorithm>
+#include <chrono>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <regex>
+#include <thread>
 #include <vector>
 
 namespace osk::test {
@@ -29,6 +32,32 @@ std::string fileText(const std::filesystem::path& p) {
 ParseResult parsed(const std::filesystem::path& file) {
     const auto table = std::make_unique<RecordTable>();
     return parseLog(fileText(file), *table);
+}
+
+// Every file under a folder with its bytes and time of change: what a refusal must leave as it
+// was.
+using FolderSnapshot =
+    std::map<std::string, std::pair<std::string, std::filesystem::file_time_type>>;
+
+FolderSnapshot snapshot(const std::filesystem::path& folder) {
+    FolderSnapshot files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        const std::string name = std::filesystem::relative(entry.path(), folder).generic_string();
+        if (entry.is_directory())
+            files[name] = {"<folder>", entry.last_write_time()};
+        else
+            files[name] = {fileText(entry.path()), entry.last_write_time()};
+    }
+    return files;
+}
+
+// The lines of a text, each with its line end.
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    size_t from = 0;
+    for (size_t end; (end = text.find('\n', from)) != std::string::npos; from = end + 1)
+        out.push_back(text.substr(from, end + 1 - from));
+    return out;
 }
 
 class CompanionSim : public RealtimeWindowFixture {
@@ -51,6 +80,12 @@ protected:
         sim.setProcessEnvironment(settingsFolder.environment());
         sim.start(QStringLiteral(OSK_COMPANION_SIM), commandLine);
         ASSERT_TRUE(sim.waitForStarted(10000));
+    }
+    // Runs the simulator to its end: its exit code, and what it said on standard error.
+    std::pair<int, std::string> runToEnd(const QStringList& commandLine) {
+        startSimulator(commandLine);
+        EXPECT_TRUE(sim.waitForFinished(30000));
+        return {sim.exitCode(), sim.readAllStandardError().toStdString()};
     }
     // The simulator says so once its folder is complete and its DataDir stored.
     void waitUntilReady() {
@@ -162,6 +197,8 @@ TEST_F(CompanionSim, RefusesBadCommandLines) {
                                  args("--interval-ms 0"),
                                  args("--records -1"),
                                  args("--count"),
+                                 args("--keep-records 0"),
+                                 args("--keep-records 19999"),
                                  args("--unknown")};
     for (const QStringList& line : cases) {
         startSimulator(line);
@@ -170,6 +207,194 @@ TEST_F(CompanionSim, RefusesBadCommandLines) {
     }
     EXPECT_FALSE(std::filesystem::exists(dataDir));
     EXPECT_EQ(stored(settings::kDataDir), "");
+}
+
+// A data folder holding a companion's file that the simulator did not write, made by how.
+struct ForeignCase {
+    const char* name;
+    const char* foreign; // the file named in the refusal
+    void (*make)(const std::filesystem::path& folder, const std::filesystem::path& elsewhere);
+};
+void PrintTo(const ForeignCase& f, std::ostream* os) {
+    *os << f.name;
+}
+
+void writeText(const std::filesystem::path& path, const std::string& text) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+const std::string kCompanionsLog = "Record,a,b,c,date\r\n1,2,3,2024-03-05 00:00:00,7.2\r\n";
+
+class CompanionSimRefuses : public CompanionSim,
+                            public ::testing::WithParamInterface<ForeignCase> {};
+
+TEST_P(CompanionSimRefuses, AFolderWithAFileItDidNotWriteAndChangesNothing) {
+    const ForeignCase& f = GetParam();
+    const TempDir elsewhere;
+    f.make(dataDir, elsewhere.path());
+    if (!std::filesystem::exists(dataDir / ".osk-companion-sim")) {
+        // Like a real companion's folder: only its own files.
+        writeText(dataDir / "Data" / "2024-03-04.csv", kCompanionsLog);
+    }
+    const FolderSnapshot before = snapshot(dataDir);
+    const FolderSnapshot beforeElsewhere = snapshot(elsewhere.path());
+    // File times have a coarse grain on some file systems: a rewrite must fall in a new one.
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+
+    const auto [code, err] = runToEnd(args("--records 5 --count 0 --replace-data-dir"));
+
+    EXPECT_NE(code, 0);
+    EXPECT_NE(err.find(f.foreign), std::string::npos) << err;
+    EXPECT_NE(err.find("nothing was written"), std::string::npos) << err;
+    EXPECT_EQ(snapshot(dataDir), before);
+    EXPECT_EQ(snapshot(elsewhere.path()), beforeElsewhere);
+    EXPECT_EQ(stored(settings::kDataDir), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Folders, CompanionSimRefuses,
+    ::testing::Values(
+        ForeignCase{"a_companions_realtime_file", "Realtime.csv",
+                    [](const std::filesystem::path& d, const std::filesystem::path&) {
+                        writeText(d / "Realtime.csv", kCompanionsLog);
+                    }},
+        ForeignCase{"a_companions_log_only", "Data/2024-03-04.csv",
+                    [](const std::filesystem::path& d, const std::filesystem::path&) {
+                        std::filesystem::create_directories(d);
+                    }},
+        ForeignCase{"a_log_in_capitals", "Data/OLD.CSV",
+                    [](const std::filesystem::path& d, const std::filesystem::path&) {
+                        writeText(d / "Data" / "OLD.CSV", kCompanionsLog);
+                    }},
+        ForeignCase{"its_own_folder_with_a_log_added_later", "Data/2024-03-04.csv",
+                    [](const std::filesystem::path& d, const std::filesystem::path&) {
+                        const std::string args = "--data-dir " + d.string();
+                        std::filesystem::create_directories(d);
+                        QProcess p;
+                        p.start(QStringLiteral(OSK_COMPANION_SIM),
+                                QString::fromStdString(args + " --count 0 --no-settings")
+                                    .split(QLatin1Char(' ')));
+                        ASSERT_TRUE(p.waitForFinished(30000));
+                        ASSERT_EQ(p.exitCode(), 0);
+                        writeText(d / "Data" / "2024-03-04.csv", kCompanionsLog);
+                    }},
+        ForeignCase{"its_realtime_file_turned_into_a_link", "Realtime.csv",
+                    [](const std::filesystem::path& d, const std::filesystem::path& other) {
+                        std::filesystem::create_directories(d);
+                        writeText(d / ".osk-companion-sim", "Realtime.csv\n");
+                        writeText(other / "Realtime.csv", kCompanionsLog);
+                        std::filesystem::create_symlink(other / "Realtime.csv", d / "Realtime.csv");
+                    }}));
+
+TEST_F(CompanionSim, RefillsItsOwnFolderAndListsWhatItWrote) {
+    for (int run = 0; run < 2; ++run) {
+        const auto [code, err] = runToEnd(args("--records 5 --count 0 --no-settings"));
+        ASSERT_EQ(code, 0) << "run " << run << ": " << err;
+    }
+    EXPECT_EQ(parsed(dataDir / "Realtime.csv").recordCount, 5);
+    const std::string marker = fileText(dataDir / ".osk-companion-sim");
+    EXPECT_NE(marker.find("\nRealtime.csv\n"), std::string::npos) << marker;
+    for (const auto& entry : std::filesystem::directory_iterator(dataDir / "Data")) {
+        const std::string name = "\nData/" + entry.path().filename().string() + "\n";
+        EXPECT_NE(marker.find(name), std::string::npos) << name << " in " << marker;
+    }
+    // Neither the marker nor a replaced file leaves a temporary file behind.
+    for (const auto& entry : std::filesystem::directory_iterator(dataDir))
+        EXPECT_FALSE(entry.path().filename().string().ends_with(".new")) << entry.path();
+}
+
+// What the simulator does with a DataDir stored before it starts.
+struct DataDirCase {
+    const char* name;
+    const char* before; // "@other": another folder that exists; "@same": this one, spelt otherwise
+    bool replace;
+    bool kept;
+};
+void PrintTo(const DataDirCase& d, std::ostream* os) {
+    *os << d.name;
+}
+
+class CompanionSimDataDir : public CompanionSim,
+                            public ::testing::WithParamInterface<DataDirCase> {};
+
+TEST_P(CompanionSimDataDir, NamingAnotherFolderIsKeptUnlessReplacingIsAsked) {
+    const DataDirCase& d = GetParam();
+    const TempDir other;
+    std::filesystem::create_directories(dataDir);
+    std::string before = d.before;
+    if (before == "@other")
+        before = other.path().string();
+    else if (before == "@same")
+        before = (dataDir.parent_path() / "." / dataDir.filename()).string();
+    store(settings::kDataDir, before);
+
+    const auto [code, err] =
+        runToEnd(args(d.replace ? "--count 0 --replace-data-dir" : "--count 0"));
+
+    ASSERT_EQ(code, 0) << err;
+    const std::string canonical = std::filesystem::canonical(dataDir).string();
+    EXPECT_EQ(stored(settings::kDataDir), d.kept ? before : canonical);
+    // Keeping it is said in one line; the folder is filled all the same.
+    EXPECT_EQ(err.find("DataDir stays") != std::string::npos, d.kept) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), d.kept ? 1 : 0) << err;
+    EXPECT_EQ(parsed(dataDir / "Realtime.csv").outcome, ParseOutcome::Ok);
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, CompanionSimDataDir,
+                         ::testing::Values(DataDirCase{"another_folder", "@other", false, true},
+                                           DataDirCase{"another_folder_replaced", "@other", true,
+                                                       false},
+                                           DataDirCase{"none_known", "-1", false, false},
+                                           DataDirCase{"this_folder", "@same", false, false}));
+
+TEST_F(CompanionSim, RealtimeFileKeepsItsNewestRecordsWithinTheLimitWhileBeingRead) {
+    constexpr int32_t kKeep = 20, kStart = 15, kAppended = 40;
+    startSimulator(args("--interval-ms 5 --records 15 --count 40 --keep-records 20 --no-settings"));
+    waitUntilReady();
+    // A reader at any moment finds a whole log within the limit.
+    int reads = 0;
+    while (sim.state() != QProcess::NotRunning) {
+        const ParseResult seen = parsed(dataDir / "Realtime.csv");
+        ASSERT_EQ(seen.outcome, ParseOutcome::Ok) << "read " << reads;
+        ASSERT_GE(seen.recordCount, kStart) << "read " << reads;
+        ASSERT_LE(seen.recordCount, kKeep) << "read " << reads;
+        ++reads;
+        sim.waitForFinished(1);
+    }
+    ASSERT_EQ(sim.exitCode(), 0) << sim.readAllStandardError().toStdString();
+
+    // The file is the tail of everything the simulator produced, the newest record last.
+    const std::string text = fileText(dataDir / "Realtime.csv");
+    const std::vector<std::string> kept = lines(text);
+    ASSERT_GE(kept.size(), 4u);
+    const std::string& newest = kept.back();
+    std::string field = newest;
+    for (int k = 0; k < 3; ++k)
+        field = field.substr(field.find(',') + 1);
+    const auto last = genlog::parseDateTime(field.substr(0, field.find(',')));
+    ASSERT_TRUE(last);
+    genlog::LogOptions all;
+    all.records = kStart + kAppended;
+    all.start = genlog::formatDateTime(*last - (all.records - 1) * 10);
+    all.seed = 7;
+    all.name = "Demo pool";
+    const std::vector<std::string> produced = lines(genlog::generateLog(all));
+    EXPECT_EQ(kept.front(), produced.front()); // the header
+    const std::vector<std::string> tail(produced.end() - static_cast<long>(kept.size() - 1),
+                                        produced.end());
+    EXPECT_EQ(std::vector<std::string>(kept.begin() + 1, kept.end()), tail);
+    EXPECT_LE(kept.size() - 1, static_cast<size_t>(kKeep));
+    EXPECT_GE(kept.size() - 1, static_cast<size_t>(kKeep - 2));
+}
+
+TEST_F(CompanionSim, StartsWithTheNewestRecordsWhenAskedForMoreThanItKeeps) {
+    const auto [code, err] = runToEnd(args("--records 19999 --count 0 --no-settings"));
+    ASSERT_EQ(code, 0) << err;
+    const ParseResult result = parsed(dataDir / "Realtime.csv");
+    EXPECT_EQ(result.outcome, ParseOutcome::Ok);
+    EXPECT_EQ(result.recordCount, 19998);
+    EXPECT_FALSE(result.tooBig);
 }
 
 } // namespace
