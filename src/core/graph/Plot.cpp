@@ -190,6 +190,8 @@ ScrollerRequest Redraw(PlotInputs& in, Surface& surface, Surface& legend, bool& 
     // Points of every series first (a later series owns a shared slot), then the series one
     // after the other, so a later one is drawn over an earlier one.
     const Placement p = placePoints(in, surface, end, series);
+    in.render.DrawnNewest = p.count > 0 ? end : 0;
+    in.render.DrawnOldest = p.count > 0 ? end - p.count + 1 : 0;
     ScrollerRequest scroller = ScrollerRequest::Unchanged;
     const size_t rows = end > 0 ? static_cast<size_t>(end) : 0;
     for (size_t k = 0; k < series.size(); ++k) {

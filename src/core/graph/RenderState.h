@@ -84,6 +84,9 @@ struct RenderState {
     double GridMajorEvery = 0;
     // The surface the event handlers redraw; not owned.
     Surface* PlotTarget = nullptr;
+    // The oldest and the newest record of the last redraw; both 0 when it drew none.
+    int32_t DrawnOldest = 0;
+    int32_t DrawnNewest = 0;
     // Pixel positions of the series being drawn, kept so that a redraw allocates nothing.
     std::vector<int32_t> DrawScratch;
 };

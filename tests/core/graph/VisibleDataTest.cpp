@@ -1,0 +1,123 @@
+#include "graph/VisibleData.h"
+#include "graph/Plot.h"
+#include "lang/BuiltinTexts.h"
+
+#include "PlotFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace osk {
+namespace {
+
+std::vector<std::string> lines(const std::string& csv) {
+    std::vector<std::string> out;
+    size_t start = 0;
+    for (size_t end; (end = csv.find("\r\n", start)) != std::string::npos; start = end + 2)
+        out.push_back(csv.substr(start, end - start));
+    EXPECT_EQ(start, csv.size()) << "the last line must end in CRLF";
+    return out;
+}
+
+TEST(CsvField, QuotesOnlyWhatWouldBreakTheLine) {
+    const struct {
+        std::string text, field;
+    } cases[] = {
+        {"Flow m3/h", "Flow m3/h"}, {"", ""},
+        {"a,b", "\"a,b\""},         {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"\"", "\"\"\"\""},         {"two\nlines", "\"two\nlines\""},
+        {"cr\r", "\"cr\r\""},       {"caf\xc3\xa9", "caf\xc3\xa9"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CsvField(c.text), c.field) << c.text;
+}
+
+TEST(CsvNumber, WritesTheShortestDecimalThatReadsBack) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {{0, "0"},
+                 {7.2, "7.2"},
+                 {-1.5, "-1.5"},
+                 {1200, "1200"},
+                 {0.1 + 0.2, "0.30000000000000004"},
+                 {1e21, "1e+21"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(CsvNumber(c.value), c.text) << c.value;
+}
+
+struct VisibleDataTest : ::testing::Test {
+    VisibleDataTest() { storeBuiltinTexts(plot.texts); }
+    std::string csv(DrawnRecords drawn) {
+        return VisibleDataCsv(*plot.records, drawn, plot.render.SeriesOn, plot.texts, 74);
+    }
+    test::PlotFixture plot;
+};
+
+TEST_F(VisibleDataTest, HeadsTheDrawnSeriesWithTheirLegendTextsInLegendOrder) {
+    const struct {
+        std::vector<std::pair<int, int>> on; // group, item
+        std::string header;
+    } cases[] = {
+        {{}, "Time"},
+        {{{1, 0}}, "Time,PH (/10)"},
+        // A sub-series draws only under its group's box.
+        {{{1, 1}}, "Time"},
+        {{{1, 0}, {1, 1}, {0, 0}}, "Time,Free Chlorine mg/L (/100),PH (/10),High alarm"},
+        // The cell heading draws nothing of its own.
+        {{{3, 0}, {3, 1}}, "Time,Null"},
+    };
+    for (const auto& c : cases) {
+        plot.render.SeriesOn = SeriesSelection();
+        for (const auto& [g, k] : c.on)
+            plot.render.SeriesOn.set(g, k, 1);
+        EXPECT_EQ(lines(csv({1, 1})).front(), c.header);
+    }
+}
+
+TEST_F(VisibleDataTest, GivesTheRecordsOfTheRangeWithTheirValuesAsRead) {
+    plot.render.SeriesOn.set(1, 0, 1); // pH, drawn ten times larger
+    plot.render.SeriesOn.set(2, 0, 1); // flow
+    for (int r = 1; r <= 50; ++r) {
+        plot.records->RecordValue(r, 15) = 7 + r / 100.0;
+        plot.records->RecordValue(r, 18) = r;
+    }
+    const auto got = lines(csv({48, 50}));
+    ASSERT_EQ(got.size(), 4u);
+    EXPECT_EQ(got[1], plot.records->RecordTime[48] + ",7.48,48");
+    EXPECT_EQ(got[3], plot.records->RecordTime[50] + ",7.5,50");
+}
+
+TEST_F(VisibleDataTest, LeavesOutTheEmptyRowAndRowsPastTheTable) {
+    const struct {
+        DrawnRecords drawn;
+        size_t records;
+    } cases[] = {{{0, 0}, 0}, {{0, 3}, 3}, {{-5, 2}, 2}, {{5, 4}, 0}, {{19999, 25000}, 2}};
+    for (const auto& c : cases)
+        EXPECT_EQ(lines(csv(c.drawn)).size() - 1, c.records)
+            << c.drawn.oldest << ".." << c.drawn.newest;
+}
+
+TEST_F(VisibleDataTest, TheRedrawTellsWhichRecordsItDrew) {
+    plot.render.SeriesOn.set(0, 0, 1);
+    // 10 pixels a record and a 100-pixel right margin: records 50 down to 40 lie inside the
+    // 200-pixel plot, record 39 is the one drawn past its left edge.
+    plot.view.TimeAxis.PixelsPerRecord = 10;
+    bool scrollFlag = false;
+    Redraw(plot.in, plot.plot, plot.legend, scrollFlag);
+    EXPECT_EQ(plot.render.DrawnNewest, 50);
+    EXPECT_EQ(plot.render.DrawnOldest, 39);
+
+    plot.records->ViewEndRecord = 45;
+    plot.in.scrollerValue = 45;
+    Redraw(plot.in, plot.plot, plot.legend, scrollFlag);
+    EXPECT_EQ(plot.render.DrawnNewest, 45);
+    // Without the right margin record 45 sits at the right edge: 20 records fit.
+    EXPECT_EQ(plot.render.DrawnOldest, 24);
+}
+
+} // namespace
+} // namespace osk
