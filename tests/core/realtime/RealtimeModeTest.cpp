@@ -154,7 +154,9 @@ std::string promptName(const Prompt& p) {
 // answers): "yes", "no", "cancel" or the path chosen in the Open dialog.
 struct SetUpCase {
     const char* name;
-    std::string dataDir; // "<root>": none, but a real-time file at the root
+    // "<root>": none, but a real-time file at the root; "<root exe>": none, but the companion's
+    // executable at the root.
+    std::string dataDir;
     std::string answers, prompts;
     std::string realtime; // the Realtime value afterwards
     bool on, timerRunning;
@@ -168,9 +170,12 @@ class SetUp : public RealtimeModeTest, public ::testing::WithParamInterface<SetU
 
 TEST_P(SetUp, EndsByTheUsersAnswers) {
     const SetUpCase& c = GetParam();
-    settings.values[settings::kDataDir] = c.dataDir == "<root>" ? "" : c.dataDir;
+    const bool atRoot = c.dataDir == "<root>" || c.dataDir == "<root exe>";
+    settings.values[settings::kDataDir] = atRoot ? "" : c.dataDir;
     if (c.dataDir == "<root>")
         window.elsewhere = {CompanionFile("", "Realtime.csv").string()};
+    if (c.dataDir == "<root exe>")
+        window.elsewhere = {CompanionFile("", "oskremote.exe").string()};
     for (size_t from = 0; from < c.answers.size();) {
         const size_t to = std::min(c.answers.find('|', from), c.answers.size());
         const std::string a = c.answers.substr(from, to - from);
@@ -214,6 +219,11 @@ INSTANTIATE_TEST_SUITE_P(
         SetUpCase{"NoFolderNothingAtRoot", "", "cancel", "T63 open", "<unset>", false, true},
         SetUpCase{"NoFolderFileAtRoot", "<root>", "", "",
                   "C:\\Program Files\\OSKRemote\\Realtime.csv", true, true},
+        // The companion is at the root but its real-time file is not: switched on, then asked.
+        SetUpCase{"NoFolderCompanionAtRootNo", "<root exe>", "no", "NotFound",
+                  "C:\\Program Files\\OSKRemote\\Realtime.csv", false, true},
+        SetUpCase{"NoFolderCompanionAtRootYes", "<root exe>", "yes|cancel", "NotFound T63 open", "",
+                  false, true},
         SetUpCase{"FolderWithoutFileYes", "/nonexistent-folder", "yes|cancel", "NotFound T63 open",
                   "", false, true}),
     [](const ::testing::TestParamInfo<SetUpCase>& info) { return info.param.name; });

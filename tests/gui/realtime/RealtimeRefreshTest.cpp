@@ -1,0 +1,93 @@
+// What a real-time refresh leaves on screen: the time scroller's state after the redraw with
+// the scroll flag, and the record table read over in place.
+#include "gui/realtime/RealtimeWindowFixture.h"
+
+#include <QScrollBar>
+
+#include <utility>
+#include <vector>
+
+namespace osk::test {
+namespace {
+
+constexpr int kSpan3Hours = 6; // 1080 records across the plot
+
+// A log of records records starting at start, one every 10 seconds.
+std::string logFrom(int64_t records, const char* start) {
+    genlog::LogOptions options;
+    options.records = records;
+    options.start = start;
+    return genlog::generateLog(options);
+}
+
+class RealtimeRefresh : public RealtimeWindowFixture {
+protected:
+    void SetUp() override {
+        RealtimeWindowFixture::SetUp();
+        useCompanionFolder();
+        writeRealtime(logOf(2000));
+        on();
+        tickAt(1);
+        ASSERT_TRUE(state.records.FileLoaded);
+        // The user narrows the span and switches the product series on; a refresh keeps both.
+        c->Xas->setCurrentIndex(kSpan3Hours);
+        c->chkItem[0]->setChecked(true);
+    }
+    // One refresh of the file with records records, drawn once.
+    void refreshWith(int64_t records, int second) {
+        writeRealtime(logOf(records));
+        const int64_t before = redraws();
+        tickAt(second);
+        ASSERT_EQ(state.records.RecordCount, records);
+        EXPECT_EQ(redraws(), before + 1);
+    }
+};
+
+// The refresh draws with the scroll flag set: every series first disables the scroller, and
+// only a series that runs past the left edge enables it again. A log shorter than the span
+// therefore leaves it disabled even though its maximum was just set to the record count.
+TEST_F(RealtimeRefresh, TheScrollerIsEnabledOnlyWhenTheSeriesReachTheLeftEdge) {
+    ASSERT_TRUE(c->hscGraphScroller->isEnabled()) << "2000 records are more than 3 hours";
+    const struct {
+        int64_t records;
+        bool enabled;
+    } steps[] = {{200, false}, {2000, true}, {600, false}, {5000, true}};
+    int second = 31;
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.records);
+        refreshWith(step.records, second);
+        second = second == 31 ? 1 : 31;
+        EXPECT_EQ(c->hscGraphScroller->isEnabled(), step.enabled);
+        EXPECT_EQ(c->hscGraphScroller->maximum(), step.records);
+        EXPECT_EQ(c->hscGraphScroller->value(), step.records);
+    }
+}
+
+// Unlike the open command the refresh empties nothing first: a shorter file overwrites its own
+// rows, and the rows after them keep what the longer file put there.
+TEST_F(RealtimeRefresh, AShorterFileLeavesTheRowsAboveItsCountAsTheyWere) {
+    const int longer = state.records.RecordCount;
+    // Times and values of rows 21 up to the longer file's count.
+    const auto rowsAfter20 = [&] {
+        std::pair<std::vector<std::string>, std::vector<double>> rows;
+        for (int r = 21; r <= longer; ++r) {
+            rows.first.push_back(state.records.RecordTime[static_cast<size_t>(r)]);
+            for (int col = 5; col < kRecordColumns; ++col)
+                rows.second.push_back(state.records.RecordValue(r, col));
+        }
+        return rows;
+    };
+    const auto before = rowsAfter20();
+    ASSERT_EQ(before.first.back(), "2024-03-01 05:33:10");
+
+    writeRealtime(logFrom(20, "2024-03-02 12:00:00"));
+    tickAt(31);
+    ASSERT_EQ(state.records.RecordCount, 20);
+    EXPECT_EQ(state.records.RecordTime[1], "2024-03-02 12:00:00");
+    EXPECT_EQ(state.records.RecordTime[20], "2024-03-02 12:03:10");
+    EXPECT_EQ(rowsAfter20(), before);
+    EXPECT_EQ(c->lblRecords->text(), QStringLiteral("Records: 20"));
+}
+
+} // namespace
+} // namespace osk::test
