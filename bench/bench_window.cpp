@@ -35,6 +35,9 @@ public:
     void message(const std::string&, osk::MessageIcon, const std::string&) override {}
     bool askYesNo(const std::string&, const std::string&) override { return false; }
     std::optional<std::string> chooseOpenFile(const osk::OpenFileRequest&) override { return log_; }
+    std::optional<osk::SaveFileChoice> chooseSaveFile(const osk::SaveFileRequest&) override {
+        return std::nullopt;
+    }
     std::optional<int> choosePrint() override { return std::nullopt; }
 
 private:
@@ -49,8 +52,8 @@ public:
 // The program with a full log on screen: every series on, 192 hours, the plot 1600 x 900.
 struct Program {
     explicit Program(const std::filesystem::path& folder)
-        : dialogs((folder / "log.csv").string()),
-          services{settings, dialogs, clock, std::filesystem::path(OSK_LANG_DIR)} {
+        : dialogs((folder / "log.csv").string()), services{settings, dialogs, clock,
+                                                           std::filesystem::path(OSK_LANG_DIR)} {
         osk::genlog::LogOptions options;
         options.records = osk::kMaxRecords;
         std::ofstream(folder / "log.csv", std::ios::binary) << osk::genlog::generateLog(options);
@@ -59,7 +62,8 @@ struct Program {
         settings.RegWrite(osk::settings::kSystem, "Chloor");
         window = osk::StartProgram(state, services, true);
         const osk::MainWindowControls& c = window->controls();
-        const QSize plot(kWidth + 2 * osk::PictureBox::kBorder, kHeight + 2 * osk::PictureBox::kBorder);
+        const QSize plot(kWidth + 2 * osk::PictureBox::kBorder,
+                         kHeight + 2 * osk::PictureBox::kBorder);
         window->resize(window->size() + plot - c.pGraph->size());
         c.mnuOpenFile->trigger();
         for (size_t g = 0; g < c.chkItem.size(); ++g) {

@@ -15,44 +15,67 @@
 namespace osk::test {
 
 struct Prompt {
-    enum class Kind { Message, Question, OpenFile, Print } kind;
+    enum class Kind { Message, Question, OpenFile, SaveFile, Print } kind;
     std::string text;
     std::string title;
     MessageIcon icon = MessageIcon::None;
     OpenFileRequest request; // for OpenFile
+    SaveFileRequest save;    // for SaveFile
 };
 
 class ScriptedDialogs : public Dialogs {
 public:
     // Queue answers in the order the prompts will come.
-    void answerYes() { answers_.push_back(Answer{Prompt::Kind::Question, true, {}, {}}); }
-    void answerNo() { answers_.push_back(Answer{Prompt::Kind::Question, false, {}, {}}); }
+    void answerYes() { answers_.push_back(Answer{Prompt::Kind::Question, true, {}, {}, 1}); }
+    void answerNo() { answers_.push_back(Answer{Prompt::Kind::Question, false, {}, {}, 1}); }
     void chooseFile(std::string path) {
-        answers_.push_back(Answer{Prompt::Kind::OpenFile, false, std::move(path), {}});
+        answers_.push_back(Answer{Prompt::Kind::OpenFile, false, std::move(path), {}, 1});
     }
-    void cancelFile() { answers_.push_back(Answer{Prompt::Kind::OpenFile, false, std::nullopt, {}}); }
-    void printCopies(int copies) { answers_.push_back(Answer{Prompt::Kind::Print, false, {}, copies}); }
-    void cancelPrint() { answers_.push_back(Answer{Prompt::Kind::Print, false, {}, std::nullopt}); }
+    void cancelFile() {
+        answers_.push_back(Answer{Prompt::Kind::OpenFile, false, std::nullopt, {}, 1});
+    }
+    // The Save dialog answered with path and the 1-based file type filter.
+    void saveFile(std::string path, int filter = 1) {
+        answers_.push_back(Answer{Prompt::Kind::SaveFile, false, std::move(path), {}, filter});
+    }
+    void cancelSave() {
+        answers_.push_back(Answer{Prompt::Kind::SaveFile, false, std::nullopt, {}, 1});
+    }
+    void printCopies(int copies) {
+        answers_.push_back(Answer{Prompt::Kind::Print, false, {}, copies, 1});
+    }
+    void cancelPrint() {
+        answers_.push_back(Answer{Prompt::Kind::Print, false, {}, std::nullopt, 1});
+    }
 
     void message(const std::string& text, MessageIcon icon, const std::string& title) override {
-        prompts.push_back(Prompt{Prompt::Kind::Message, text, title, icon, {}});
+        prompts.push_back(Prompt{Prompt::Kind::Message, text, title, icon, {}, {}});
         if (whileOpen)
             whileOpen();
     }
     bool askYesNo(const std::string& text, const std::string& title) override {
-        prompts.push_back(Prompt{Prompt::Kind::Question, text, title, MessageIcon::None, {}});
+        prompts.push_back(Prompt{Prompt::Kind::Question, text, title, MessageIcon::None, {}, {}});
         if (whileOpen)
             whileOpen();
         const auto a = take(Prompt::Kind::Question, text);
         return a && a->yes;
     }
     std::optional<std::string> chooseOpenFile(const OpenFileRequest& request) override {
-        prompts.push_back(Prompt{Prompt::Kind::OpenFile, request.title, {}, MessageIcon::None, request});
+        prompts.push_back(
+            Prompt{Prompt::Kind::OpenFile, request.title, {}, MessageIcon::None, request, {}});
         const auto a = take(Prompt::Kind::OpenFile, "Open dialog");
         return a ? a->path : std::nullopt;
     }
+    std::optional<SaveFileChoice> chooseSaveFile(const SaveFileRequest& request) override {
+        prompts.push_back(
+            Prompt{Prompt::Kind::SaveFile, request.title, {}, MessageIcon::None, {}, request});
+        const auto a = take(Prompt::Kind::SaveFile, "Save dialog");
+        if (!a || !a->path)
+            return std::nullopt;
+        return SaveFileChoice{*a->path, a->filter};
+    }
     std::optional<int> choosePrint() override {
-        prompts.push_back(Prompt{Prompt::Kind::Print, {}, {}, MessageIcon::None, {}});
+        prompts.push_back(Prompt{Prompt::Kind::Print, {}, {}, MessageIcon::None, {}, {}});
         const auto a = take(Prompt::Kind::Print, "Print dialog");
         return a ? a->copies : std::nullopt;
     }
@@ -78,6 +101,7 @@ private:
         bool yes;
         std::optional<std::string> path;
         std::optional<int> copies;
+        int filter = 1;
     };
     std::optional<Answer> take(Prompt::Kind kind, const std::string& what) {
         if (answers_.empty() || answers_.front().kind != kind) {

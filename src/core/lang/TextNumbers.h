@@ -66,4 +66,13 @@ inline constexpr int kTextRealtimeNotOpened = 67;
 inline constexpr int kTextRealtimeUnchanged = 73;
 inline constexpr int kTextUnknownName = 88;
 
+// Saving, copying and exporting what the window shows (English fall-backs in FallbackTexts).
+inline constexpr int kTextSavePicture = 100;
+inline constexpr int kTextCopyPicture = 101;
+inline constexpr int kTextExportData = 102;
+inline constexpr int kTextEditMenu = 103;
+inline constexpr int kTextNotWritten = 104;
+inline constexpr int kTextSavePictureTitle = 105;
+inline constexpr int kTextExportDataTitle = 106;
+
 } // namespace osk

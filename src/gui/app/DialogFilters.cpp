@@ -40,6 +40,12 @@ QStringList toNameFilters(const QString& filterList) {
     return filters;
 }
 
+QString filterSuffix(const QString& nameFilter) {
+    const QRegularExpression firstPattern(QStringLiteral("\\(\\s*\\*\\.([^\\s;*?()]+)"));
+    const QRegularExpressionMatch match = firstPattern.match(nameFilter);
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
 int selectedFilterPosition(int selectedFilter, int count) {
     if (count <= 0)
         return -1;

@@ -17,4 +17,8 @@ QStringList toNameFilters(const QString& filterList);
 // the list selects the last, one below 1 the first; -1 when there are no filters.
 int selectedFilterPosition(int selectedFilter, int count);
 
+// The extension a name filter's first pattern gives a file name ("PNG (*.png)" gives "png");
+// empty when that pattern names no single extension ("All Files (*)").
+QString filterSuffix(const QString& nameFilter);
+
 } // namespace osk

@@ -78,6 +78,9 @@ void buildMenus(QMainWindow& window, MainWindowControls& c) {
     c.mnuFile = topMenu(bar, QStringLiteral("mnuFile"));
     c.mnuOpenFile = action(c.mnuFile, QStringLiteral("mnuOpenFile"));
     c.mnuOpenFile->setShortcut(QKeySequence::Open);
+    c.mnuSavePicture = action(c.mnuFile, QStringLiteral("mnuSavePicture"));
+    c.mnuSavePicture->setShortcut(QKeySequence::Save);
+    c.mnuExportData = action(c.mnuFile, QStringLiteral("mnuExportData"));
     c.mnuAfdrukken = action(c.mnuFile, QStringLiteral("mnuAfdrukken"));
     c.mnuAfdrukken->setShortcut(QKeySequence::Print);
     c.mnuAfdrukVoorbeeld = action(c.mnuFile, QStringLiteral("mnuAfdrukVoorbeeld"));
@@ -87,6 +90,10 @@ void buildMenus(QMainWindow& window, MainWindowControls& c) {
     c.mnuStreep = c.mnuFile->addSeparator();
     c.mnuStreep->setObjectName(QStringLiteral("mnuStreep"));
     c.mnuExit = action(c.mnuFile, QStringLiteral("mnuExit"));
+
+    c.mnuEdit = topMenu(bar, QStringLiteral("mnuEdit"));
+    c.mnuCopyPicture = action(c.mnuEdit, QStringLiteral("mnuCopyPicture"));
+    c.mnuCopyPicture->setShortcut(QKeySequence::Copy);
 
     c.mnuOptions = topMenu(bar, QStringLiteral("mnuOptions"));
     c.mnuRealTime = submenu(c.mnuOptions, QStringLiteral("mnuRealTime"));

@@ -28,6 +28,8 @@ struct MainWindowControls {
     // Menus.
     QMenu* mnuFile = nullptr;
     QAction* mnuOpenFile = nullptr;
+    QAction* mnuSavePicture = nullptr;
+    QAction* mnuExportData = nullptr;
     QAction* mnuAfdrukken = nullptr;
     QAction* mnuAfdrukVoorbeeld = nullptr;
     QMenu* mnuPrinter = nullptr;
@@ -35,6 +37,8 @@ struct MainWindowControls {
     QAction* mnuBlackWhite = nullptr;
     QAction* mnuStreep = nullptr;
     QAction* mnuExit = nullptr;
+    QMenu* mnuEdit = nullptr;
+    QAction* mnuCopyPicture = nullptr;
     QMenu* mnuOptions = nullptr;
     QMenu* mnuRealTime = nullptr;
     QAction* mnuON = nullptr;

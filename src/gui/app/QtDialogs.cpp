@@ -70,6 +70,34 @@ std::optional<std::string> QtDialogs::chooseOpenFile(const OpenFileRequest& requ
     return chosen.isEmpty() ? std::string() : utf8FileName(chosen.front());
 }
 
+std::optional<SaveFileChoice> QtDialogs::chooseSaveFile(const SaveFileRequest& request) {
+    QFileDialog dialog(parent_, QString::fromStdString(request.title),
+                       QString::fromStdString(request.initialFolder));
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const QStringList filters = toNameFilters(QString::fromStdString(request.filter));
+    if (!filters.isEmpty()) {
+        dialog.setNameFilters(filters);
+        const QString& shown = filters[selectedFilterPosition(request.selectedFilter,
+                                                              static_cast<int>(filters.size()))];
+        dialog.selectNameFilter(shown);
+        // A name typed without an extension gets that of the file type chosen, before the
+        // dialog asks whether to replace an existing file of that name.
+        dialog.setDefaultSuffix(filterSuffix(shown));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString& f) { dialog.setDefaultSuffix(filterSuffix(f)); });
+    }
+    if (!request.proposedName.empty())
+        dialog.selectFile(QString::fromStdString(request.proposedName));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty())
+        return std::nullopt;
+    const auto position = filters.indexOf(dialog.selectedNameFilter());
+    return SaveFileChoice{utf8FileName(chosen.front()), position < 0 ? 1 : int(position) + 1};
+}
+
 std::optional<int> QtDialogs::choosePrint() {
     if (printer_ == nullptr)
         return std::nullopt;

@@ -1,5 +1,5 @@
-// The program's prompts on Qt: message boxes, yes/no questions, the Open dialog and the Print
-// dialog, modal to the main window once it exists.
+// The program's prompts on Qt: message boxes, yes/no questions, the Open and Save dialogs and the
+// Print dialog, modal to the main window once it exists.
 #pragma once
 
 #include "common/Dialogs.h"
@@ -22,6 +22,7 @@ public:
     void message(const std::string& text, MessageIcon icon, const std::string& title) override;
     bool askYesNo(const std::string& text, const std::string& title) override;
     std::optional<std::string> chooseOpenFile(const OpenFileRequest& request) override;
+    std::optional<SaveFileChoice> chooseSaveFile(const SaveFileRequest& request) override;
     std::optional<int> choosePrint() override;
 
 private:

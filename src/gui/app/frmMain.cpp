@@ -46,7 +46,7 @@ frmMain::frmMain(ProgramState& state, ProgramServices& services)
       realtime_(c_, state, services, *this, redraws_,
                 {[this] { InitAfterLoad(); }, [this] { ShowNewest(); },
                  [this] { return open_.SelectLogFile(); }}),
-      print_(c_, state, services, *this, redraws_, *this) {
+      print_(c_, state, services, *this, redraws_, *this), exports_(c_, state, services, plot_) {
     setWindowTitle(QStringLiteral("OSK Graphs"));
     setWindowIcon(logoIcon());
     // A small font lets the panel's frames hold their controls at their design sizes.
@@ -86,6 +86,7 @@ void frmMain::connectCommands() {
     readout_.connectCommands(*this);
     realtime_.connectCommands(*this);
     print_.connectCommands(*this);
+    exports_.connectCommands(*this);
     connect(c_.mnuAbout, &QAction::triggered, this, &frmMain::showAbout);
     connect(c_.Image1, &ClickableLabel::clicked, this, &frmMain::showAbout);
     connect(c_.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);

@@ -8,6 +8,7 @@
 #include "app/WindowAxes.h"
 #include "app/WindowOperations.h"
 #include "app/WindowPlot.h"
+#include "export/ExportController.h"
 #include "graph/DrawStyleController.h"
 #include "graph/PlotRedraws.h"
 #include "graph/ProductSystemMenu.h"
@@ -80,6 +81,7 @@ public:
     OpenCommand& openCommand() { return open_; }
     RealtimeController& realtime() { return realtime_; }
     PrintController& printing() { return print_; }
+    ExportController& exports() { return exports_; }
 
 protected:
     // The unload: releases the plot and closes the other windows (About box, print preview).
@@ -109,6 +111,7 @@ private:
     ReadoutController readout_;
     RealtimeController realtime_;
     PrintController print_;
+    ExportController exports_;
     QPointer<frmAbout> about_;
 };
 

@@ -35,6 +35,8 @@ public:
     // until set.
     void setOuterSize(double width, double height);
     bool isVisible() const { return visible_; }
+    // The font texts are printed in; its size in points.
+    const QFont& font() const { return font_; }
 
     void clear() override;
     float scaleWidth() const override;

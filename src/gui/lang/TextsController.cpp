@@ -6,8 +6,10 @@
 #include "app/WindowOperations.h"
 #include "common/Text.h"
 #include "graph/ProductSystem.h"
+#include "lang/FallbackTexts.h"
 #include "lang/LoadTexts.h"
 #include "lang/OptionLists.h"
+#include "lang/TextNumbers.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -88,6 +90,12 @@ void TextsController::applyCaptions() {
     c_.mnuAfdrukken->setText(text(11));
     c_.mnuAfdrukVoorbeeld->setText(text(12));
     c_.mnuExit->setText(text(13));
+    // Texts from 100 on may be missing from the table: they have English captions of their own.
+    const auto newer = [&](int n) { return QString::fromStdString(textOrFallback(t, n)); };
+    c_.mnuSavePicture->setText(newer(kTextSavePicture));
+    c_.mnuExportData->setText(newer(kTextExportData));
+    c_.mnuEdit->setTitle(newer(kTextEditMenu));
+    c_.mnuCopyPicture->setText(newer(kTextCopyPicture));
     c_.mnuHelp->setTitle(text(14));
     c_.mnuOptions->setTitle(text(50));
     c_.mnuRealTime->setTitle(text(44));

@@ -16,6 +16,9 @@ public:
     void message(const std::string& text, MessageIcon icon, const std::string& title) override;
     bool askYesNo(const std::string& text, const std::string& title) override;
     std::optional<std::string> chooseOpenFile(const OpenFileRequest& request) override;
+    std::optional<SaveFileChoice> chooseSaveFile(const SaveFileRequest&) override {
+        return std::nullopt;
+    }
     std::optional<int> choosePrint() override;
 
     // Texts of the messages shown, in order.

@@ -74,21 +74,26 @@ std::string rangeText(int lo, int hi) {
 std::variant<RenderOptions, OptionError> parseRenderOptions(const std::vector<std::string>& args) {
     RenderOptions o;
     bool haveLog = false;
+    bool optionsEnded = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
+        if (!optionsEnded && arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (optionsEnded || arg.empty() || arg.front() != '-' || arg == "-") {
+            if (haveLog)
+                return OptionError{"only one log file can be drawn, got another: " + args[i]};
+            o.logFile = args[i];
+            haveLog = true;
+            continue;
+        }
         if (arg == "--help" || arg == "-h") {
             o.help = true;
             return o;
         }
         if (arg == "--subitems") {
             o.subItems = true;
-            continue;
-        }
-        if (arg.empty() || arg.front() != '-' || arg == "-") {
-            if (haveLog)
-                return OptionError{"only one log file can be drawn, got another: " + args[i]};
-            o.logFile = args[i];
-            haveLog = true;
             continue;
         }
         if (i + 1 >= args.size())
@@ -101,6 +106,8 @@ std::variant<RenderOptions, OptionError> parseRenderOptions(const std::vector<st
             o.pngFile = value;
         } else if (arg == "--describe") {
             o.describeFile = value;
+        } else if (arg == "--csv") {
+            o.csvFile = value;
         } else if (arg == "--span") {
             if (!(o.spanItem = indexOf(kSpans, value)))
                 return bad("192, 96, 48, 24, 12, 6 or 3");

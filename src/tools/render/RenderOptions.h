@@ -17,6 +17,7 @@ struct RenderOptions {
     std::string logFile;
     std::string pngFile;
     std::optional<std::string> describeFile;
+    std::optional<std::string> csvFile;
     std::optional<int> spanItem;  // index in the span list Xas
     std::optional<int> gridXItem; // index in the grid interval list cmbGridX
     std::array<bool, kGroups> groups{true, false, false, false};
@@ -42,16 +43,20 @@ std::variant<RenderOptions, OptionError> parseRenderOptions(const std::vector<st
 
 inline constexpr std::string_view kRenderUsage =
     "usage: osk-graphs-render LOG.csv -o OUT.png [options]\n"
+    "       osk-graphs-render -o OUT.png [options] -- LOG.csv   (a log named \"-...\")\n"
     "  --span 192|96|48|24|12|6|3        hours shown (default 48)\n"
     "  --grid-x 4h|2h|1h|30m|15m         vertical grid interval (default 2h)\n"
     "  --groups product,ph,flow,cell     series groups shown (default product)\n"
     "  --subitems                        every sub-series of the chosen groups too\n"
-    "  --min N, --max N                  value scale bounds (default: the groups' own scale)\n"
+    "  --min N, --max N                  value scale bounds (default: the groups' own scale);\n"
+    "                                    bounds the bars do not take as given are refused\n"
     "  --grid-y N                        value step between horizontal grid lines\n"
     "  --back N                          scroll back N whole hours\n"
     "  --size WxH                        plot size in pixels (default 1600x900)\n"
     "  --system Chloor|Peroxide|Tarvox   product system (default Chloor)\n"
     "  --lang FILE.lng                   language file (default english.lng beside the tool)\n"
-    "  --describe OUT.json               also write what was drawn as JSON\n";
+    "  --describe OUT.json               also write what was drawn as JSON\n"
+    "  --csv OUT.csv                     also write the drawn records as CSV\n"
+    "  --                                ends the options: a log named \"-...\" follows\n";
 
 } // namespace osk::render

@@ -1,7 +1,6 @@
 #include "RenderRun.h"
 
 #include "GraphDescription.h"
-#include "PngFile.h"
 #include "RenderDialogs.h"
 #include "RunSettingsStore.h"
 #include "TeeSurface.h"
@@ -11,17 +10,20 @@
 #include "app/Startup.h"
 #include "app/SystemClock.h"
 #include "app/WindowPlot.h"
+#include "export/PngFile.h"
+#include "export/WholeFile.h"
+#include "export/WindowPicture.h"
 #include "graph/PictureBox.h"
 #include "graph/PlotRedraws.h"
+#include "graph/ProductSystem.h"
+#include "graph/VisibleData.h"
 #include "lang/TextNumbers.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QImage>
 #include <QJsonDocument>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 
 #include <ostream>
@@ -50,8 +52,11 @@ private:
     std::string unusableLog() const;
     void chooseSeries();
     int setScale();
+    int refused(const char* option, int asked, const std::string& taken);
     void scrollBack();
+    int writeFile(const std::string& path, const QByteArray& bytes);
     int writeDescription();
+    int writeCsv();
     int writePicture();
 
     const RenderOptions& o_;
@@ -106,6 +111,8 @@ int Run::run() {
         err_ << kTool << "note: " << message << '\n';
     if (const int code = writeDescription(); code != kExitOk)
         return code;
+    if (const int code = writeCsv(); code != kExitOk)
+        return code;
     return writePicture();
 }
 
@@ -156,18 +163,38 @@ void Run::chooseSeries() {
 }
 
 int Run::setScale() {
+    // A bound or step the bars do not take as asked (a lower bound at or above the upper one,
+    // a step beyond the bar) would draw another graph than the one asked for: refused.
+    QScrollBar* lower = c_->vscScaleMin;
+    QScrollBar* upper = c_->vscScaleMax;
+    const auto bounds = [&] {
+        return "the value bars hold " + std::to_string(lower->value()) + " to " +
+               std::to_string(upper->value());
+    };
     if (o_.scaleMax)
-        c_->vscScaleMax->setValue(*o_.scaleMax);
+        upper->setValue(*o_.scaleMax);
     if (o_.scaleMin)
-        c_->vscScaleMin->setValue(*o_.scaleMin);
+        lower->setValue(*o_.scaleMin);
+    if (o_.scaleMax && upper->value() != *o_.scaleMax)
+        return refused("--max", *o_.scaleMax, bounds());
+    if (o_.scaleMin && lower->value() != *o_.scaleMin)
+        return refused("--min", *o_.scaleMin, bounds());
     if (o_.gridY) {
         if (*o_.gridY > c_->hsGridY->maximum())
-            return fail(kExitUsage, "--grid-y " + std::to_string(*o_.gridY) + ": at most " +
-                                        std::to_string(c_->hsGridY->maximum()) +
-                                        " for a plot of this height");
+            return refused("--grid-y", *o_.gridY,
+                           "at most " + std::to_string(c_->hsGridY->maximum()) +
+                               " for a plot of this height");
         c_->hsGridY->setValue(*o_.gridY);
+        if (c_->hsGridY->value() != *o_.gridY)
+            return refused("--grid-y", *o_.gridY,
+                           "the grid bar holds " + std::to_string(c_->hsGridY->value()));
     }
     return kExitOk;
+}
+
+int Run::refused(const char* option, int asked, const std::string& taken) {
+    return fail(kExitUsage, std::string(option) + " " + std::to_string(asked) +
+                                ": the window does not take it (" + taken + ")");
 }
 
 void Run::scrollBack() {
@@ -196,23 +223,29 @@ int Run::writeDescription() {
     if (const auto* error = std::get_if<DescriptionError>(&description))
         return fail(kExitFailed, "cannot describe the drawing: " + error->message);
 
-    QSaveFile file(QString::fromStdString(*o_.describeFile));
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(
-            QJsonDocument(std::get<QJsonObject>(description)).toJson(QJsonDocument::Compact)) < 0 ||
-        !file.commit())
-        return fail(kExitFailed, *o_.describeFile + ": " + file.errorString().toStdString());
+    return writeFile(
+        *o_.describeFile,
+        QJsonDocument(std::get<QJsonObject>(description)).toJson(QJsonDocument::Compact));
+}
+
+int Run::writeFile(const std::string& path, const QByteArray& bytes) {
+    if (const QString error = writeWholeFile(QString::fromStdString(path), bytes); !error.isEmpty())
+        return fail(kExitFailed, path + ": " + error.toStdString());
     return kExitOk;
 }
 
+int Run::writeCsv() {
+    if (!o_.csvFile)
+        return kExitOk;
+    const RenderState& drawn = state_.render;
+    return writeFile(*o_.csvFile,
+                     QByteArray::fromStdString(VisibleDataCsv(
+                         state_.records, DrawnRecords{drawn.DrawnOldest, drawn.DrawnNewest},
+                         drawn.SeriesOn, state_.texts, ProductTextIndex(settings_))));
+}
+
 int Run::writePicture() {
-    // Everything above the control panel: the plot with the value labels left of it, the time
-    // and date labels under it and the legend beside it, painted as the window paints them.
-    QWidget* client = c_->client;
-    QImage picture(client->width(), c_->Frame5->y(), QImage::Format_RGB32);
-    picture.fill(client->palette().color(QPalette::Window));
-    client->render(&picture, QPoint(), QRegion(picture.rect()));
-    if (const QString error = writePng(picture, QString::fromStdString(o_.pngFile));
+    if (const QString error = writePng(windowPicture(*c_), QString::fromStdString(o_.pngFile));
         !error.isEmpty())
         return fail(kExitFailed, o_.pngFile + ": " + error.toStdString());
     return kExitOk;

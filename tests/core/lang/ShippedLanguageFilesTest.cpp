@@ -1,4 +1,5 @@
 #include "lang/BuiltinTexts.h"
+#include "lang/FallbackTexts.h"
 #include "lang/LanguageFile.h"
 #include "lang/LanguageFolder.h"
 #include "lang/TextEncoding.h"
@@ -6,9 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace osk {
 namespace {
@@ -43,6 +46,8 @@ TEST_P(ShippedLanguageFile, GivesEveryTextTheProgramUses) {
     std::set<int> expected = {205, 206, 207};
     for (const BuiltinText& b : BuiltinTexts())
         expected.insert(b.number);
+    for (const BuiltinText& f : FallbackTexts())
+        expected.insert(f.number);
     EXPECT_EQ(numbers, expected);
 
     for (const auto& [n, text] : texts) {
@@ -55,7 +60,7 @@ TEST_P(ShippedLanguageFile, GivesEveryTextTheProgramUses) {
     EXPECT_EQ(texts.at(206), texts.at(27));
     EXPECT_EQ(texts.at(207), texts.at(28));
     // Menu captions mark exactly one access key.
-    for (int n : {8, 9, 10, 11, 12, 13, 14, 44, 47, 48, 49, 50, 62}) {
+    for (int n : {8, 9, 10, 11, 12, 13, 14, 44, 47, 48, 49, 50, 62, 100, 101, 102, 103}) {
         const std::string& t = texts.at(n);
         EXPECT_EQ(std::count(t.begin(), t.end(), '&'), 1) << "text " << n;
         EXPECT_NE(t.back(), '&') << "text " << n;
@@ -72,6 +77,24 @@ TEST(ShippedLanguageFile, EnglishRepeatsTheBuiltinTexts) {
     const auto texts = readShipped("english.lng");
     for (const BuiltinText& b : BuiltinTexts())
         EXPECT_EQ(texts.count(b.number) ? texts.at(b.number) : "<none>", b.text) << b.number;
+    for (const BuiltinText& f : FallbackTexts())
+        EXPECT_EQ(texts.count(f.number) ? texts.at(f.number) : "<none>", f.text) << f.number;
+}
+
+// The File menu's entries and the top menus each keep access keys of their own.
+TEST_P(ShippedLanguageFile, MenuAccessKeysDoNotClash) {
+    const auto texts = readShipped(GetParam());
+    const auto key = [&](int n) {
+        const std::string& t = texts.at(n);
+        const size_t at = t.find('&');
+        return at + 1 < t.size() ? static_cast<char>(std::tolower(t[at + 1])) : '\0';
+    };
+    for (const std::vector<int>& menu :
+         {std::vector<int>{10, 100, 102, 11, 12, 13}, std::vector<int>{9, 103, 50, 14}}) {
+        std::set<char> keys;
+        for (const int n : menu)
+            EXPECT_TRUE(keys.insert(key(n)).second) << GetParam() << " text " << n;
+    }
 }
 
 } // namespace

@@ -60,6 +60,9 @@ TEST(RenderOptions, RefuseWhatNoControlAccepts) {
         {"log.csv", "-o", "out.png", "--system", "chloor"},
         {"log.csv", "-o", "out.png", "--colour", "red"},
         {"log.csv", "-o"},
+        {"log.csv", "-o", "out.png", "--csv"},
+        // After "--" everything is a log name, so -o there is a second log.
+        {"log.csv", "--", "-o", "out.png"},
     };
     for (const auto& args : bad) {
         std::string joined;
@@ -67,6 +70,15 @@ TEST(RenderOptions, RefuseWhatNoControlAccepts) {
             joined += a + " ";
         EXPECT_TRUE(std::holds_alternative<OptionError>(parseRenderOptions(args))) << joined;
     }
+}
+
+TEST(RenderOptions, DoubleDashEndsTheOptions) {
+    const auto parsed = parseRenderOptions({"-o", "out.png", "--csv", "out.csv", "--", "--span"});
+    ASSERT_TRUE(std::holds_alternative<RenderOptions>(parsed));
+    const RenderOptions& o = std::get<RenderOptions>(parsed);
+    EXPECT_EQ(o.logFile, "--span");
+    EXPECT_EQ(o.csvFile, "out.csv");
+    EXPECT_FALSE(o.spanItem);
 }
 
 // The tool run as a separate process, with settings and temporary folders of the test's own.
@@ -249,6 +261,50 @@ TEST_F(RenderTool, ScrolledBackTheNewestPointIsOnTheRightEdge) {
     EXPECT_EQ(points[0][1].toInt(), 700);
 }
 
+constexpr const char* kThreeRecords = "Record\r\n1,a,b,2024-03-01 00:00:00,1\r\n"
+                                      "2,a,b,2024-03-01 00:00:10,1\r\n"
+                                      "3,a,b,2024-03-01 00:00:20,1\r\n";
+
+TEST_F(RenderTool, BoundsTheBarsTakeAreDrawn) {
+    const QJsonObject d = describe({"--min", "20", "--max", "80", "--grid-y", "10"});
+    EXPECT_EQ(d["ValueAxis"]["Min"].toInt(), 20);
+    EXPECT_EQ(d["ValueAxis"]["Max"].toInt(), 80);
+    EXPECT_EQ(d["valueLabels"][0].toString(), "80.0");
+}
+
+TEST_F(RenderTool, WritesTheDrawnRecordsAsCsv) {
+    const std::string log = writeLog(19000);
+    // A log whose name starts with "-" is drawn after "--".
+    const std::filesystem::path dashed = files.path() / "-log.csv";
+    std::filesystem::rename(log, dashed);
+    const Result r = run({"-o", file("out.png"), "--csv", file("out.csv"), "--describe",
+                          file("out.json"), "--span", "3", "--groups", "product,ph", "--",
+                          QString::fromStdString(dashed.string())});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_TRUE(QImage(file("out.png")).width() > 0);
+    QFile json(file("out.json"));
+    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+    const QJsonObject d = QJsonDocument::fromJson(json.readAll()).object();
+    QFile csv(file("out.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = csv.readAll().split('\n');
+    ASSERT_GT(lines.size(), 2);
+    EXPECT_EQ(lines[0], "Time,Free Chlorine mg/L (/100),PH (/10)\r");
+    // One line per record drawn, from the oldest point of the drawing to the window's end.
+    const int end = d["ViewEndRecord"].toInt();
+    const int oldest = d["series"][0]["points"].toArray().last()[0].toInt();
+    ASSERT_GT(end - oldest, 500);
+    EXPECT_EQ(lines.size(), 1 + (end - oldest + 1) + 1);
+    const auto timeOf = [](int record) {
+        return QByteArray::fromStdString(
+            genlog::formatDateTime(*genlog::parseDateTime("2024-03-01 00:00:00") +
+                                   10 * (record - 1)) +
+            ",");
+    };
+    EXPECT_TRUE(lines[1].startsWith(timeOf(oldest))) << lines[1].toStdString();
+    EXPECT_TRUE(lines[lines.size() - 2].startsWith(timeOf(end)));
+}
+
 TEST_F(RenderTool, FailsWithOneLineAndNoPicture) {
     struct Case {
         const char* content; // nullptr: no file at all
@@ -266,6 +322,10 @@ TEST_F(RenderTool, FailsWithOneLineAndNoPicture) {
          "fewer than 3 records"},
         {"Record\r\n1,a,b,2024-03-01 00:00:00,1\r\n", {"--span", "5"}, 2, "--span 5"},
         {"Record\r\n1,a,b,2024-03-01 00:00:00,1\r\n", {"--size", "20x20"}, 2, "--size 20x20"},
+        // Bounds and steps the bars do not take as asked.
+        {kThreeRecords, {"--min", "100", "--max", "50"}, 2, "--min 100"},
+        {kThreeRecords, {"--min", "1200"}, 2, "--min 1200"},
+        {kThreeRecords, {"--grid-y", "5000"}, 2, "--grid-y 5000"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.says);

@@ -1,10 +1,10 @@
-#include "PngFile.h"
+#include "export/PngFile.h"
 
 #include <QSaveFile>
 
 #include <png.h>
 
-namespace osk::render {
+namespace osk {
 
 namespace {
 
@@ -87,4 +87,4 @@ QString writePng(const QImage& image, const QString& path) {
     return {};
 }
 
-} // namespace osk::render
+} // namespace osk

@@ -7,10 +7,10 @@
 #include <QImage>
 #include <QString>
 
-namespace osk::render {
+namespace osk {
 
 // Writes image (any format; converted to 32-bit RGB when needed) to path, replacing it only
 // once the whole file is written. Returns an error text, empty on success.
 QString writePng(const QImage& image, const QString& path);
 
-} // namespace osk::render
+} // namespace osk

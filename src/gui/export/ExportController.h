@@ -1,0 +1,46 @@
+// The main window's commands that take what it shows elsewhere: Save picture (PNG, SVG or PDF),
+// Copy picture (to the clipboard) and Export visible data (the drawn records as CSV).
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+class QObject;
+
+namespace osk {
+
+class WindowPlot;
+struct MainWindowControls;
+struct ProgramServices;
+struct ProgramState;
+
+class ExportController {
+public:
+    ExportController(MainWindowControls& controls, ProgramState& state, ProgramServices& services,
+                     WindowPlot& plot);
+
+    // Connects the three menu entries; context ends the connections with the window.
+    void connectCommands(QObject& context);
+
+    // Each does nothing without a log, as its menu entry is then disabled.
+    void mnuSavePicture_Click();
+    void mnuCopyPicture_Click();
+    void mnuExportData_Click();
+
+    // The folder the Save dialogs start in: that of the last file saved in this run, before
+    // that the folder of the log shown.
+    std::string saveFolder() const;
+
+private:
+    void reportNotWritten(const std::string& path, const QString& error);
+    void saved(const std::string& path);
+
+    MainWindowControls& c_;
+    ProgramState& state_;
+    ProgramServices& services_;
+    WindowPlot& plot_;
+    std::string lastFolder_;
+};
+
+} // namespace osk

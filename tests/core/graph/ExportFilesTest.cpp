@@ -1,0 +1,70 @@
+#include "graph/ExportFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace osk {
+namespace {
+
+TEST(ExportFiles, ProposedNameIsTheInstallationAndTheNewestDateShown) {
+    struct Case {
+        const char* name;
+        const char* newestTime;
+        int32_t newest;
+        const char* proposed;
+    };
+    const Case cases[] = {
+        {"Pool 3", "2024-03-01 23:59:50", 2, "Pool 3 2024-03-01"},
+        {"  Pool 3 ", " 2024-03-01 23:59:50", 2, "Pool 3 2024-03-01"},
+        // Characters a file name cannot hold, in the name and in a date written with slashes.
+        {"Bad: <a/b>?", "01/03/2024 10:00:00", 2, "Bad_ _a_b__ 01_03_2024"},
+        {"Tab\there", "2024-03-01 00:00:00", 2, "Tab_here 2024-03-01"},
+        {"", "2024-03-01 00:00:00", 2, "OSK-Graphs 2024-03-01"},
+        // No record shown, or a row outside the table: the name alone.
+        {"Pool 3", "2024-03-01 00:00:00", 0, "Pool 3"},
+        {"Pool 3", "", 2, "Pool 3"},
+        {"Pool 3", "2024-03-01 00:00:00", kRecordRows, "Pool 3"},
+        {"..", "", 2, "OSK-Graphs"},
+    };
+    for (const Case& c : cases) {
+        RecordTable records;
+        records.LogSource.save(c.name, "/logs/log.csv");
+        records.RecordTime[2] = c.newestTime;
+        EXPECT_EQ(ProposedExportName(records, c.newest), c.proposed) << c.name << " " << c.newest;
+    }
+}
+
+TEST(ExportFiles, PictureFormatFollowsTheNameThenTheChosenType) {
+    struct Case {
+        const char* path;
+        int filter;
+        const char* written;
+        PictureFormat format;
+    };
+    const Case cases[] = {
+        {"/out/graph", 1, "/out/graph.png", PictureFormat::Png},
+        {"/out/graph", 2, "/out/graph.svg", PictureFormat::Svg},
+        {"/out/graph", 3, "/out/graph.pdf", PictureFormat::Pdf},
+        {"/out/graph", 0, "/out/graph.png", PictureFormat::Png},
+        {"/out/graph", 4, "/out/graph.png", PictureFormat::Png},
+        // An extension the user typed is kept, whatever type is chosen.
+        {"/out/graph.SVG", 1, "/out/graph.SVG", PictureFormat::Svg},
+        {"/out/graph.pdf", 2, "/out/graph.pdf", PictureFormat::Pdf},
+        {"/out/graph.png", 3, "/out/graph.png", PictureFormat::Png},
+        {"/out/graph.jpg", 2, "/out/graph.jpg.svg", PictureFormat::Svg},
+        {"/out/graph.2024-03-01", 1, "/out/graph.2024-03-01.png", PictureFormat::Png},
+    };
+    for (const Case& c : cases) {
+        const PictureFile file = ChosenPictureFile(c.path, c.filter);
+        EXPECT_EQ(file.path, c.written) << c.path << " " << c.filter;
+        EXPECT_EQ(file.format, c.format) << c.path << " " << c.filter;
+    }
+}
+
+TEST(ExportFiles, CsvNameEndsInCsv) {
+    EXPECT_EQ(ChosenCsvFile("/out/data"), "/out/data.csv");
+    EXPECT_EQ(ChosenCsvFile("/out/data.CSV"), "/out/data.CSV");
+    EXPECT_EQ(ChosenCsvFile("/out/data.csv.txt"), "/out/data.csv.txt.csv");
+}
+
+} // namespace
+} // namespace osk
