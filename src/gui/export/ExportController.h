@@ -2,9 +2,13 @@
 // Copy picture (to the clipboard) and Export visible data (the drawn records as CSV).
 #pragma once
 
+#include "common/Dialogs.h"
+
 #include <QString>
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 class QObject;
 
@@ -33,6 +37,8 @@ public:
     std::string saveFolder() const;
 
 private:
+    // The Save dialog with the title text and file types; nullopt when cancelled.
+    std::optional<SaveFileChoice> chooseFile(int title, std::string_view filter);
     void reportNotWritten(const std::string& path, const QString& error);
     void saved(const std::string& path);
 

@@ -47,6 +47,7 @@ QString writeVector(const MainWindowControls& c, WindowPlot& plot, const Picture
     } else {
         QPdfWriter pdf(&file);
         pdf.setCreator(QStringLiteral("OSK-Graphs"));
+        pdf.setTitle(QStringLiteral("OSK-Graphs"));
         pdf.setResolution(dpi);
         pdf.setPageMargins(QMarginsF());
         pdf.setPageSize(QPageSize(QSizeF(size) * (kPointsPerInch / dpi), QPageSize::Point,
