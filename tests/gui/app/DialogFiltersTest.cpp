@@ -40,5 +40,19 @@ TEST(DialogFilters, SelectedFilterStaysInsideTheList) {
             << c.selected << " of " << c.count;
 }
 
+TEST(DialogFilters, SuffixIsTheFirstPatternsExtension) {
+    struct Case {
+        const char* filter;
+        const char* suffix;
+    };
+    const Case cases[] = {
+        {"PNG (*.png)", "png"}, {"Logs (*.csv *.log)", "csv"}, {"All Files (*)", ""},
+        {"Any (*.*)", ""},      {"No patterns", ""},           {"Backup (*.tar.gz)", "tar.gz"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(filterSuffix(QString::fromLatin1(c.filter)), QString::fromLatin1(c.suffix))
+            << c.filter;
+}
+
 } // namespace
 } // namespace osk

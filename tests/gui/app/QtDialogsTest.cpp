@@ -98,5 +98,39 @@ TEST(QtDialogs, TheOpenDialogOffersFolderFiltersAndTheLastFileAndTellsCancelApar
     EXPECT_EQ(dialogs.chooseOpenFile(request), log.string());
 }
 
+TEST(QtDialogs, TheSaveDialogTellsTheChosenTypeAndAddsItsExtension) {
+    TempDir folder;
+    SaveFileRequest request;
+    request.initialFolder = folder.path().string();
+    request.proposedName = "Pool 3 2024-03-01";
+    request.filter = "PNG (*.png)|*.png|SVG (*.svg)|*.svg|PDF (*.pdf)|*.pdf";
+    request.selectedFilter = 1;
+    QtDialogs dialogs;
+
+    whenModal([&](QWidget& w) {
+        auto* chooser = qobject_cast<QFileDialog*>(&w);
+        ASSERT_NE(chooser, nullptr);
+        EXPECT_EQ(chooser->acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(chooser->directory().absolutePath(),
+                  QString::fromStdString(folder.path().string()));
+        EXPECT_EQ(chooser->selectedNameFilter(), QStringLiteral("PNG (*.png)"));
+        chooser->reject();
+    });
+    EXPECT_EQ(dialogs.chooseSaveFile(request), std::nullopt);
+
+    // The user picks SVG: the name offered gets that extension, and the type is told back.
+    whenModal([&](QWidget& w) {
+        auto* chooser = qobject_cast<QFileDialog*>(&w);
+        ASSERT_NE(chooser, nullptr);
+        chooser->selectNameFilter(QStringLiteral("SVG (*.svg)"));
+        emit chooser->filterSelected(QStringLiteral("SVG (*.svg)"));
+        static_cast<QDialog*>(chooser)->accept();
+    });
+    const auto chosen = dialogs.chooseSaveFile(request);
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(chosen->path, (folder.path() / "Pool 3 2024-03-01.svg").string());
+    EXPECT_EQ(chosen->filter, 2);
+}
+
 } // namespace
 } // namespace osk::test
