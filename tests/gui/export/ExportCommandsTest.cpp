@@ -77,6 +77,15 @@ std::multiset<std::string> longPolylineStrokes(const QByteArray& svg, int minPoi
     return strokes;
 }
 
+std::set<QString> svgTexts(const QByteArray& svg) {
+    std::set<QString> texts;
+    QXmlStreamReader xml(svg);
+    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd())
+        if (xml.isStartElement() && xml.name() == QLatin1String("text"))
+            texts.insert(xml.readElementText().trimmed());
+    return texts;
+}
+
 int pdfPages(const QByteArray& pdf) {
     int pages = 0;
     for (qsizetype at = pdf.indexOf("/Type /Page"); at >= 0;
@@ -141,6 +150,11 @@ TEST_P(SavePictureFormat, WritesWhatTheWindowShows) {
         EXPECT_EQ(renderer.viewBox().size(), size);
         // Each drawn series is one long line in its own colour.
         EXPECT_EQ(longPolylineStrokes(bytes, 500), drawnSeriesColours());
+        // The labels round the plot and the legend's lines are there as texts.
+        const std::set<QString> texts = svgTexts(bytes);
+        for (const QString& shown : {c->lblLegendaTitle->text(), c->lblScale[0]->text(),
+                                     c->lblScaleXas[12]->text(), QStringLiteral("PH (/10)")})
+            EXPECT_EQ(texts.count(shown), 1u) << shown.toStdString();
     } else {
         EXPECT_TRUE(bytes.startsWith("%PDF-"));
         EXPECT_EQ(pdfPages(bytes), 1);
