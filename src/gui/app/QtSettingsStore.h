@@ -3,10 +3,11 @@
 // Where values live: on Windows in the registry, at the path itself: the value Color of the key
 // HKEY_CURRENT_USER\Software\Graphs for the path "HKCU\Software\Graphs\Color". Elsewhere in
 // QSettings' per-user files with the same hierarchy: the second path component is the
-// organisation, the third the application, the rest the key. On Linux that is
-// ~/.config/Software/Graphs.conf for the program's own values and ~/.config/Software/Remote.conf
-// for the companion's DataDir ($XDG_CONFIG_HOME instead of ~/.config when it is set). Only these
-// are read: not the organisation-wide ~/.config/Software.conf, nor the system-wide files.
+// organisation, the third the application, the rest the key (locateSetting makes both mappings).
+// On Linux that is ~/.config/Software/Graphs.conf for the program's own values and
+// ~/.config/Software/Remote.conf for the companion's DataDir ($XDG_CONFIG_HOME instead of
+// ~/.config when it is set). Only these are read: not the organisation-wide
+// ~/.config/Software.conf, nor the system-wide files.
 #pragma once
 
 #include "common/SettingsStore.h"

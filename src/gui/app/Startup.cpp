@@ -1,11 +1,16 @@
 #include "app/Startup.h"
 
 #include "app/ProgramState.h"
+#include "graph/PlotRedraws.h"
+#include "logdata/FileNames.h"
+
+#include <QDir>
 
 namespace osk {
 
 std::unique_ptr<frmMain> StartProgram(ProgramState& state, ProgramServices& services,
-                                      bool languageChosen) {
+                                      bool languageChosen,
+                                      const std::optional<std::string>& logFile) {
     if (!languageChosen)
         return nullptr;
     state.WindowBackColor = kWhite;
@@ -15,6 +20,15 @@ std::unique_ptr<frmMain> StartProgram(ProgramState& state, ProgramServices& serv
     state.Lang->ReadLanguage(services.settings.RegRead(settings::kLanguage));
     window->Form_Load();
     window->show();
+    if (logFile) {
+        // The chooser remembers the path and the printed header shows it: keep it whole.
+        const std::string path =
+            utf8FileName(QDir::current().absoluteFilePath(QString::fromStdString(*logFile)));
+        frmMain* shown = window.get();
+        QMetaObject::invokeMethod(
+            shown, [shown, path] { runGuarded([&] { shown->openCommand().openPath(path); }); },
+            Qt::QueuedConnection);
+    }
     return window;
 }
 

@@ -5,6 +5,8 @@
 #include "app/frmMain.h"
 
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace osk {
 
@@ -15,8 +17,11 @@ struct ProgramState;
 // ends the program before anything is written or shown (nullptr). Otherwise: the background
 // colour, the main window built hidden, the language object reading the stored language file
 // (its fall-back already shows the built-in texts in that window), the window's load, and the
-// window shown.
+// window shown. A logFile given on the command line (UTF-8, relative to the current folder or
+// absolute) is opened once the event loop runs, the way a file chosen in the Open dialog is:
+// by then the window is on screen and the reader's messages belong to it.
 std::unique_ptr<frmMain> StartProgram(ProgramState& state, ProgramServices& services,
-                                      bool languageChosen);
+                                      bool languageChosen,
+                                      const std::optional<std::string>& logFile = std::nullopt);
 
 } // namespace osk

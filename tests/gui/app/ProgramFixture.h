@@ -58,8 +58,9 @@ protected:
     }
 
     // The language dialog answered with OK on choice ("English" or "Nederlands"), or with
-    // Cancel; then the rest of the start-up.
-    frmMain* start(std::optional<QString> choice = QStringLiteral("English")) {
+    // Cancel; then the rest of the start-up, with logFile as the command line's log.
+    frmMain* start(std::optional<QString> choice = QStringLiteral("English"),
+                   const std::optional<std::string>& logFile = std::nullopt) {
         frmLanguage dialog(settings);
         if (choice) {
             dialog.findChild<QComboBox*>(QStringLiteral("cmbLanguage"))->setCurrentText(*choice);
@@ -67,11 +68,14 @@ protected:
         } else {
             dialog.findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
         }
-        return started(StartProgram(state, services, dialog.result() == QDialog::Accepted));
+        return started(
+            StartProgram(state, services, dialog.result() == QDialog::Accepted, logFile));
     }
 
     // The start-up as if the dialog's OK had stored nothing new (the stored settings stay).
-    frmMain* startAfterDialog() { return started(StartProgram(state, services, true)); }
+    frmMain* startAfterDialog(const std::optional<std::string>& logFile = std::nullopt) {
+        return started(StartProgram(state, services, true, logFile));
+    }
 
     // A returning user: both language files, English, colour printer and the product system.
     void startReturning(const char* system = "Chloor") {
