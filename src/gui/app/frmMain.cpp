@@ -6,7 +6,8 @@
 #include "app/DataControls.h"
 #include "app/MainWindowBuilder.h"
 #include "app/ProgramState.h"
-#include "graph/PictureBox.h"
+#include "graph/Legend.h"
+#include "graph/LegendBox.h"
 #include "lang/LoadTexts.h"
 #include "view/LayoutGeometry.h"
 
@@ -20,6 +21,9 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace osk {
 
@@ -53,7 +57,13 @@ frmMain::frmMain(ProgramState& state, ProgramServices& services)
     QFont small = font();
     small.setPointSize(kWindowFontPoints);
     setFont(small);
-    c_.Legenda->surface().setFontSize(kWindowFontPoints);
+    if (auto* legend = qobject_cast<LegendBox*>(c_.Legenda))
+        legend->setEntryTexts([this] {
+            std::vector<std::string> texts;
+            for (LegendEntry& entry : LegendEntries(plot_.inputs()))
+                texts.push_back(std::move(entry.text));
+            return texts;
+        });
     c_.Image1->setPixmap(logoPixmap(kImageLogoPixels, devicePixelRatioF()));
 
     connectCommands();
