@@ -4,6 +4,7 @@
 #include "about/frmAbout.h"
 #include "app/ClickableLabel.h"
 #include "app/DataControls.h"
+#include "app/DisabledLook.h"
 #include "app/MainWindowBuilder.h"
 #include "app/ProgramState.h"
 #include "graph/Legend.h"
@@ -57,6 +58,7 @@ frmMain::frmMain(ProgramState& state, ProgramServices& services)
     QFont small = font();
     small.setPointSize(kWindowFontPoints);
     setFont(small);
+    fadeDisabledButtonFaces(*this);
     if (auto* legend = qobject_cast<LegendBox*>(c_.Legenda))
         legend->setEntryTexts([this] {
             std::vector<std::string> texts;
