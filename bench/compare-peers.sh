@@ -7,8 +7,18 @@
 #   bench/compare-peers.sh [BUILD_FOLDER]      (default: build)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="$(cd "${1:-$root/build}" && pwd)"
+build="${1:-$root/build}"
 runs="${OSK_BENCH_RUNS:-10}"
+
+# A build folder that is not configured yet (missing or empty) is configured first, for timing:
+# Release, benchmarks on.
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    generator=()
+    command -v ninja >/dev/null && generator=(-G Ninja)
+    cmake -S "$root" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release -DOSK_BENCH=ON \
+        >/dev/null
+fi
+build="$(cd "$build" && pwd)"
 
 cmake --build "$build" --target osk-genlog osk-graphs-render bench_window bench_redraw >/dev/null
 work="$(mktemp -d)"

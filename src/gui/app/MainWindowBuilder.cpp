@@ -1,7 +1,7 @@
 #include "app/MainWindowBuilder.h"
 
 #include "app/ClickableLabel.h"
-#include "graph/PictureBox.h"
+#include "graph/LegendBox.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -209,9 +209,7 @@ MainWindowControls buildMainWindowControls(QMainWindow& window) {
     c.ToolTipje->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     c.ToolTipje->hide();
 
-    // The legend is drawn in twips, as its entries' positions are given.
-    const double twipsPerPixel = window.logicalDpiY() > 0 ? 1440.0 / window.logicalDpiY() : 15.0;
-    c.Legenda = named(new PictureBox(c.client, twipsPerPixel), QStringLiteral("Legenda"));
+    c.Legenda = named(new LegendBox(c.client), QStringLiteral("Legenda"));
     c.Legenda->setGeometry(454, 18, 110, 240);
     c.lblLegendaTitle = label(c.client, QStringLiteral("lblLegendaTitle"), 454, 0, 110, 16);
     c.lblRecords = label(c.client, QStringLiteral("lblRecords"), 12, 500, 200, 16);

@@ -4,9 +4,11 @@
 #include "about/frmAbout.h"
 #include "app/ClickableLabel.h"
 #include "app/DataControls.h"
+#include "app/DisabledLook.h"
 #include "app/MainWindowBuilder.h"
 #include "app/ProgramState.h"
-#include "graph/PictureBox.h"
+#include "graph/Legend.h"
+#include "graph/LegendBox.h"
 #include "lang/LoadTexts.h"
 #include "view/LayoutGeometry.h"
 
@@ -20,6 +22,9 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace osk {
 
@@ -53,7 +58,14 @@ frmMain::frmMain(ProgramState& state, ProgramServices& services)
     QFont small = font();
     small.setPointSize(kWindowFontPoints);
     setFont(small);
-    c_.Legenda->surface().setFontSize(kWindowFontPoints);
+    fadeDisabledButtonFaces(*this);
+    if (auto* legend = qobject_cast<LegendBox*>(c_.Legenda))
+        legend->setEntryTexts([this] {
+            std::vector<std::string> texts;
+            for (LegendEntry& entry : LegendEntries(plot_.inputs()))
+                texts.push_back(std::move(entry.text));
+            return texts;
+        });
     c_.Image1->setPixmap(logoPixmap(kImageLogoPixels, devicePixelRatioF()));
 
     connectCommands();

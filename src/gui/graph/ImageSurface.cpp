@@ -2,6 +2,7 @@
 
 #include "common/Numbers.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPen>
 #include <QString>
@@ -130,7 +131,10 @@ void ImageSurface::printText(const std::string& text) {
     const QFontMetricsF metrics(font_, &image_);
     const QPointF baseline(currentX_ / unitsPerPixel_,
                            currentY_ / unitsPerPixel_ + metrics.ascent());
-    p.drawText(baseline, QString::fromStdString(text));
+    QString shown = QString::fromStdString(text);
+    if (elide_)
+        shown = metrics.elidedText(shown, Qt::ElideRight, image_.width() - baseline.x());
+    p.drawText(baseline, shown);
 }
 
 void ImageSurface::setFontName(const std::string& name) {

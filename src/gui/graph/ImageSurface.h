@@ -35,8 +35,12 @@ public:
     // until set.
     void setOuterSize(double width, double height);
     bool isVisible() const { return visible_; }
-    // The font texts are printed in; its size in points.
+    // The font of later texts.
+    void setFont(const QFont& font) { font_ = font; }
     const QFont& font() const { return font_; }
+    // When on, a text too long for the rest of the picture's width ends in "…" instead of
+    // being cut off at the edge.
+    void setElideAtRightEdge(bool on) { elide_ = on; }
 
     void clear() override;
     float scaleWidth() const override;
@@ -80,6 +84,7 @@ private:
     double currentX_ = 0;
     double currentY_ = 0;
     bool visible_ = true;
+    bool elide_ = false;
 
     // Lines drawn with the current pen and not yet painted.
     PolylineBatch batch_;

@@ -51,7 +51,7 @@ constexpr std::array<BoxChoice, kPanelBoxes> kFlowBoxes = {{
     {-1, "GBC", false},
 }};
 constexpr std::array<BoxChoice, kPanelBoxes> kCellBoxes = {{
-    {28, "", true},
+    {29, "", true},
     {206, "", true},
     {207, "", true},
     {205, "", true},

@@ -1,13 +1,22 @@
-// The preview's picture box, Preview: shows what the page rendering copied into it, one of its
-// units to a pixel, on white.
+// The preview's picture box, Preview: shows what the page rendering copied into it, on white.
+// Its units are a fine page measure, so that the positions the rendering gives keep the plot and
+// the legend side by side as they are on paper, each shown at its own pixel size.
 #pragma once
 
 #include "print/PagePictures.h"
 #include "print/RecordedPageSurface.h"
 
+#include <QRectF>
 #include <QWidget>
 
+#include <vector>
+
 namespace osk {
+
+// Preview units to the inch: eight twips each. The plot's hidden surface, 8430 twips wide, is
+// then about 1054 units wide, so from its left edge at 70 it ends just before the legend at
+// 1180, as the legend follows the plot on paper.
+inline constexpr double kPreviewUnitsPerInch = 180;
 
 class PreviewPicture : public QWidget {
     Q_OBJECT
@@ -18,8 +27,11 @@ public:
 
     PageSurface& surface() { return surface_; }
     const PageDrawing& drawing() const { return surface_.drawing(); }
-    // Grows or shrinks to hold everything drawn, with the same margin right and below as the
-    // pictures keep left and above.
+    // Screen pixels to one preview unit.
+    double pixelsPerUnit() const { return screenDpi_ / kPreviewUnitsPerInch; }
+    // Where each copied picture is shown, in the widget's pixels, in the order of copying.
+    std::vector<QRectF> pictureAreas() const;
+    // Grows or shrinks to hold every picture, with a narrow white edge right and below.
     void fitToDrawing();
 
 protected:

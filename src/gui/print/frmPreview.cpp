@@ -18,6 +18,8 @@ namespace osk {
 namespace {
 
 constexpr double kTwipsPerInch = 1440;
+// Room left on the screen for the window's frame and title bar.
+constexpr QSize kFrameAllowance(32, 64);
 
 double screenLogicalDpi() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -102,11 +104,11 @@ PageSurface& frmPreview::previewSurface() {
 void frmPreview::showFilled() {
     preview_->fitToDrawing();
     preview_->update();
-    QSize size = preview_->size() + QSize(4, 4);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSize room = screen->availableGeometry().size() * 9 / 10;
-        size = size.boundedTo(room);
-    }
+    // Big enough to show the plot and the legend without scrolling, as far as the screen has
+    // room for the window and its frame.
+    QSize size = preview_->size();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() - kFrameAllowance);
     resize(size);
     show();
     raise();

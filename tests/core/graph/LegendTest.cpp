@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <tuple>
 
 namespace osk {
@@ -70,6 +71,42 @@ TEST(Legend, CellGroupListsItsHeadingAndSixItemsExceptOnPaper) {
     RecordingSurface paper(1000, 4000);
     EXPECT_EQ(DrawLegend(paper, f.in), 0);
     EXPECT_TRUE(paper.segments().empty());
+}
+
+TEST(Legend, EverythingOnListsTwentyEntriesThatFitTheBox) {
+    test::PlotFixture f;
+    storeBuiltinTexts(f.texts);
+    for (int g = 0; g < 4; ++g)
+        for (int k = 0; k <= 6; ++k)
+            f.render.SeriesOn.set(g, k, 1);
+    EXPECT_EQ(DrawLegend(f.legend, f.in), kLegendMostLines);
+    const auto e = entries(f.legend);
+    ASSERT_EQ(e.size(), static_cast<size_t>(kLegendMostLines));
+    EXPECT_EQ(e.back().y, LegendLineY(kLegendMostLines));
+    EXPECT_EQ(e[14].text, "Rinse");
+    // The box is 240 pixels high inside a one-pixel border; the last entry's band must end
+    // within it.
+    const double lastBandBottom = LegendLineY(kLegendMostLines) + kLegendLineHeight / 2;
+    EXPECT_LE(lastBandBottom / kLegendUnitsPerPixel, 238);
+    EXPECT_EQ(LegendEntries(f.in).size(), e.size());
+}
+
+TEST(Legend, MouseHeightFindsTheEntryOfItsBand) {
+    const struct {
+        double y;
+        int32_t lines;
+        int32_t line;
+    } cases[] = {
+        {99.9, 3, 0},   {100, 3, 1},
+        {130, 3, 1},    {200, 3, 1},
+        {299.9, 3, 1},  {300, 3, 2},
+        {700, 3, 0},    {699.9, 3, 3},
+        {4000, 20, 20}, {4100, 20, 0},
+        {-50, 20, 0},   {500, 0, 0},
+        {1e300, 20, 0}, {std::numeric_limits<double>::quiet_NaN(), 20, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LegendLineAt(c.y, c.lines), c.line) << c.y << " of " << c.lines;
 }
 
 } // namespace

@@ -68,7 +68,7 @@ TEST_F(VisibleDataTest, HeadsTheDrawnSeriesWithTheirLegendTextsInLegendOrder) {
         {{{1, 1}}, "Time"},
         {{{1, 0}, {1, 1}, {0, 0}}, "Time,Free Chlorine mg/L (/100),PH (/10),High alarm"},
         // The cell heading draws nothing of its own.
-        {{{3, 0}, {3, 1}}, "Time,Null"},
+        {{{3, 0}, {3, 1}}, "Time,Rinse"},
     };
     for (const auto& c : cases) {
         plot.render.SeriesOn = SeriesSelection();

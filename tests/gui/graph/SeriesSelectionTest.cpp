@@ -88,7 +88,7 @@ TEST_F(SeriesSelection, ThePanelShowsTheGroupsOwnSubSeries) {
     const std::pair<size_t, std::vector<std::string>> groups[] = {
         {0, {"High alarm", "Low alarm", "Setpoint", "Pump"}},
         {2, {"Dosing stop", "Low alarm"}},
-        {3, {"Null", "Active", "Null", "Empty", "TBC", "GBC"}}};
+        {3, {"Rinse", "Active", "Null", "Empty", "TBC", "GBC"}}};
     for (const auto& [group, captions] : groups) {
         c->cmdItem[group]->click();
         EXPECT_TRUE(c->fraChoses->isVisible());

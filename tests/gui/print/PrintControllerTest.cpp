@@ -34,21 +34,25 @@ TEST_P(PreviewFromTheMenu, ShowsThePaperPlotAndLegendAndPrintsNothing) {
     EXPECT_FALSE(preview().isModal());
     EXPECT_EQ(preview().windowTitle(), QStringLiteral("Afdruk voorbeeld"));
 
-    // The plot's pixels from (70, 50) on, the legend's from (1180, 50) on, the legend as drawn
-    // for paper: white, and without the cell group.
+    // The plot's pixels where the preview shows the picture it copied first, the legend's where
+    // it shows the second, the legend as drawn for paper: white, and without the cell group.
     auto* shown = preview().findChild<PreviewPicture*>(QStringLiteral("Preview"));
     ASSERT_NE(shown, nullptr);
+    const std::vector<QRectF> areas = shown->pictureAreas();
+    ASSERT_EQ(areas.size(), 2u);
+    const QPoint plotAt = areas[0].topLeft().toPoint();
+    const QPoint legendAt = areas[1].topLeft().toPoint();
     const QImage seen = shown->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage plot = preview().dummyGraph().image().convertToFormat(QImage::Format_RGB32);
     const QImage& legend = c->Legenda->surface().image();
-    ASSERT_GE(seen.width(), 1180 + legend.width());
-    EXPECT_EQ(seen.copy(70, 50, plot.width(), plot.height()), plot);
+    ASSERT_GE(seen.width(), legendAt.x() + legend.width());
+    EXPECT_EQ(seen.copy(QRect(plotAt, plot.size())), plot);
     EXPECT_TRUE(hasColour(plot, Rgb(128, 0, 128))); // the product's series
-    const QImage paperLegend = seen.copy(1180, 50, legend.width(), legend.height());
+    const QImage paperLegend = seen.copy(QRect(legendAt, legend.size()));
     EXPECT_EQ(paperLegend.pixel(legend.width() - 1, 0), qRgb(255, 255, 255));
     EXPECT_TRUE(hasColour(paperLegend, Rgb(128, 0, 128)));
     EXPECT_FALSE(hasColour(paperLegend, kCellBlue));
-    EXPECT_EQ(seen.pixel(1179, 50), qRgb(255, 255, 255));
+    EXPECT_EQ(seen.pixel(legendAt.x() - 1, legendAt.y()), qRgb(255, 255, 255));
 
     // The screen: one redraw, at pGraph's size, with the legend's colour and entries back.
     expectScreenRebuilt(before);
