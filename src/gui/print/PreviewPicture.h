@@ -16,7 +16,7 @@ public:
     // pictures, so that they are shown at their own pixel size.
     PreviewPicture(const PagePictures& pictures, double screenDpi, QWidget* parent = nullptr);
 
-    PageSurface& surface() { return surface_; }
+    RecordedPageSurface& surface() { return surface_; }
     const PageDrawing& drawing() const { return surface_.drawing(); }
     // Grows or shrinks to hold everything drawn, with the same margin right and below as the
     // pictures keep left and above.

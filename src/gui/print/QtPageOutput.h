@@ -15,6 +15,7 @@ public:
 
     std::unique_ptr<PrintJob> newJob() override;
     PageSurface& preview() override;
+    std::optional<PrintError> previewFailure() const override;
     void showPreview() override;
 
 private:
