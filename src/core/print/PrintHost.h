@@ -42,6 +42,8 @@ public:
     virtual std::optional<PrintError> previewFailure() const = 0;
     // Brings the filled preview to the screen.
     virtual void showPreview() = 0;
+    // Takes an earlier preview off the screen: it would show a preview that could not be filled.
+    virtual void hidePreview() = 0;
 };
 
 } // namespace osk

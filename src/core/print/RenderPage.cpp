@@ -143,6 +143,8 @@ void PreviewCommand(PrintContext& ctx, Surface& graph) {
     // The message has said what went wrong; a half-filled preview would only mislead.
     if (filled)
         ctx.output.showPreview();
+    else
+        ctx.output.hidePreview();
 }
 
 } // namespace osk

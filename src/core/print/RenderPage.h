@@ -39,7 +39,8 @@ bool RenderPage(PrintContext& ctx, Surface& graph, bool preview);
 // The print command: the print dialog, then one job per copy; cancelling ends silently.
 void PrintCommand(PrintContext& ctx, Surface& graph);
 
-// The preview command: fills the preview and shows it; a preview that failed is not shown.
+// The preview command: fills the preview and shows it; a preview that failed is not shown, and
+// an earlier one is taken off the screen.
 void PreviewCommand(PrintContext& ctx, Surface& graph);
 
 } // namespace osk

@@ -32,4 +32,8 @@ void QtPageOutput::showPreview() {
     preview_.showFilled();
 }
 
+void QtPageOutput::hidePreview() {
+    preview_.hide();
+}
+
 } // namespace osk

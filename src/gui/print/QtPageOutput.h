@@ -17,6 +17,7 @@ public:
     PageSurface& preview() override;
     std::optional<PrintError> previewFailure() const override;
     void showPreview() override;
+    void hidePreview() override;
 
 private:
     PrinterChoice& printer_;

@@ -123,6 +123,7 @@ public:
     }
     std::optional<PrintError> previewFailure() const override { return previewFails; }
     void showPreview() override { picturesWhenShown.push_back(previewPage.items.size()); }
+    void hidePreview() override { ++previewsHidden; }
 
     bool printerInstalled = true;
     std::vector<FailAt> failures; // by job
@@ -132,6 +133,7 @@ public:
     int previewsAsked = 0;
     std::optional<PrintError> previewFails; // once the preview has been filled
     std::vector<size_t> picturesWhenShown;
+    int previewsHidden = 0;
 };
 
 class FakeHost : public PrintHost {

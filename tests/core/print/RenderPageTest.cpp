@@ -74,11 +74,13 @@ TEST_F(PrintFixture, APreviewWhosePictureFailsIsReportedAndNotShown) {
                                                            "picture could not be copied)"});
     EXPECT_EQ(dialogs.prompts[0].title, "OSK-Graphs");
     EXPECT_TRUE(output.picturesWhenShown.empty());
+    EXPECT_EQ(output.previewsHidden, 1);
     expectRestored(1);
     // The next preview that succeeds is shown again.
     output.previewFails.reset();
     PreviewCommand(ctx, graph);
     EXPECT_EQ(output.picturesWhenShown.size(), 1u);
+    EXPECT_EQ(output.previewsHidden, 1);
     EXPECT_EQ(dialogs.messages().size(), 1u);
 }
 

@@ -43,25 +43,29 @@ protected:
     std::unique_ptr<QtPageOutput> output;
 };
 
-TEST_F(PreviewPictureFails, TheErrorIsShownInsteadOfAnEmptyPreviewAndNotKeptForTheNext) {
+TEST_F(PreviewPictureFails, TheErrorIsShownInsteadOfThePreviewAndNotKeptForTheNext) {
     const ScreenState before = screen();
-
+    const std::vector<QPointF> bothPictures{{kPreviewPlotX, kPreviewPlotY},
+                                            {kPreviewLegendX, kPreviewLegendY}};
+    legendGone = false;
     previewCommand();
+    ASSERT_TRUE(form->isVisible());
+    ASSERT_EQ(pictureCorners(form->preview().drawing()), bothPictures);
 
+    // The preview still on screen from before goes: it would show the plot without its legend.
+    legendGone = true;
+    previewCommand();
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"Printer error!  (3  The legend "
                                                            "picture could not be copied)"});
     EXPECT_EQ(dialogs.prompts.back().title, "OSK-Graphs");
     EXPECT_FALSE(form->isVisible());
     expectScreenRebuilt(before);
 
-    // With the picture back the same preview is filled and shown.
     legendGone = false;
     previewCommand();
     EXPECT_EQ(dialogs.messages().size(), 1u);
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(
-        pictureCorners(form->preview().drawing()),
-        (std::vector<QPointF>{{kPreviewPlotX, kPreviewPlotY}, {kPreviewLegendX, kPreviewLegendY}}));
+    EXPECT_EQ(pictureCorners(form->preview().drawing()), bothPictures);
     expectScreenRebuilt(before);
 }
 
