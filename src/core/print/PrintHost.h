@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 namespace osk {
 
@@ -35,10 +36,14 @@ public:
     virtual ~PageOutput() = default;
     // A job on the printer chosen in the print dialog; nullptr when there is no printer.
     virtual std::unique_ptr<PrintJob> newJob() = 0;
-    // The preview picture, in its own units.
+    // The preview picture, in its own units, emptied of an earlier preview and its failure.
     virtual PageSurface& preview() = 0;
+    // The first failure while filling the preview since preview() was last asked for.
+    virtual std::optional<PrintError> previewFailure() const = 0;
     // Brings the filled preview to the screen.
     virtual void showPreview() = 0;
+    // Takes an earlier preview off the screen: it would show a preview that could not be filled.
+    virtual void hidePreview() = 0;
 };
 
 } // namespace osk

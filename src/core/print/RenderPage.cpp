@@ -68,7 +68,7 @@ std::string PrintErrorMessage(const Texts& texts, const PrintError& error) {
            error.description + ")";
 }
 
-void RenderPage(PrintContext& ctx, Surface& graph, bool preview) {
+bool RenderPage(PrintContext& ctx, Surface& graph, bool preview) {
     // Every page is drawn as for paper, also a later copy of one print command: the page before
     // it has already cleared the flag.
     ctx.render.Printing = true;
@@ -102,6 +102,7 @@ void RenderPage(PrintContext& ctx, Surface& graph, bool preview) {
             graph.flush();
             if (preview) {
                 fillPreview(ctx.output.preview());
+                error = ctx.output.previewFailure();
                 restoreLegend();
             } else {
                 error = printPage(ctx, *job, restoreLegend);
@@ -123,6 +124,7 @@ void RenderPage(PrintContext& ctx, Surface& graph, bool preview) {
     restoreLegend();
     ctx.render.Printing = false;
     ctx.host.rebuildScreen();
+    return !error;
 }
 
 void PrintCommand(PrintContext& ctx, Surface& graph) {
@@ -136,9 +138,13 @@ void PrintCommand(PrintContext& ctx, Surface& graph) {
 
 void PreviewCommand(PrintContext& ctx, Surface& graph) {
     ctx.render.Printing = true;
-    RenderPage(ctx, graph, true);
+    const bool filled = RenderPage(ctx, graph, true);
     ctx.render.Printing = false;
-    ctx.output.showPreview();
+    // The message has said what went wrong; a half-filled preview would only mislead.
+    if (filled)
+        ctx.output.showPreview();
+    else
+        ctx.output.hidePreview();
 }
 
 } // namespace osk

@@ -32,13 +32,15 @@ std::string PrintErrorMessage(const Texts& texts, const PrintError& error);
 
 // Draws the plot onto graph and either prints one page as one job or fills the preview. A
 // failure is reported in a message and the page is dropped. Either way the legend gets its
-// colour back, Printing is cleared and the screen plot is rebuilt.
-void RenderPage(PrintContext& ctx, Surface& graph, bool preview);
+// colour back, Printing is cleared and the screen plot is rebuilt. True when the page was
+// printed or the preview filled.
+bool RenderPage(PrintContext& ctx, Surface& graph, bool preview);
 
 // The print command: the print dialog, then one job per copy; cancelling ends silently.
 void PrintCommand(PrintContext& ctx, Surface& graph);
 
-// The preview command: fills the preview and shows it.
+// The preview command: fills the preview and shows it; a preview that failed is not shown, and
+// an earlier one is taken off the screen.
 void PreviewCommand(PrintContext& ctx, Surface& graph);
 
 } // namespace osk

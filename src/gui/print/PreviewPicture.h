@@ -25,7 +25,7 @@ public:
     // pictures, so that they are shown at their own pixel size.
     PreviewPicture(const PagePictures& pictures, double screenDpi, QWidget* parent = nullptr);
 
-    PageSurface& surface() { return surface_; }
+    RecordedPageSurface& surface() { return surface_; }
     const PageDrawing& drawing() const { return surface_.drawing(); }
     // Screen pixels to one preview unit.
     double pixelsPerUnit() const { return screenDpi_ / kPreviewUnitsPerInch; }

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 namespace osk {
 
@@ -56,16 +57,28 @@ void PrintController::mnuAfdrukVoorbeeld_Click() {
 }
 
 void PrintController::run(bool preview) {
-    // The screen plot's redraws of every page merge into one when the command ends; a change
-    // handler run by the axes for the page cannot draw the screen in between either.
-    PlotRedraws::ActionScope action(redraws_);
-    frmPreview& form = previewWindow();
-    QtPageOutput output(printer_, form);
-    PrintContext ctx{state_.render, state_.records, state_.texts, services_.dialogs, *this, output};
-    if (preview)
-        PreviewCommand(ctx, form.dummyGraph());
-    else
-        PrintCommand(ctx, form.dummyGraph());
+    {
+        // The screen plot's redraws of every page merge into one when the command ends; a
+        // change handler run by the axes for the page cannot draw the screen in between either.
+        PlotRedraws::ActionScope action(redraws_);
+        frmPreview& form = previewWindow();
+        QtPageOutput output(printer_, form);
+        PrintContext ctx{state_.render,     state_.records, state_.texts,
+                         services_.dialogs, *this,          output};
+        if (preview)
+            PreviewCommand(ctx, form.dummyGraph());
+        else
+            PrintCommand(ctx, form.dummyGraph());
+    }
+    if (std::exchange(screenOwed_, false))
+        redrawScreenWithoutLog();
+}
+
+void PrintController::redrawScreenWithoutLog() {
+    if (Surface* target = state_.render.PlotTarget) {
+        bool scrollFlag = false;
+        window_.redrawNow(*target, scrollFlag);
+    }
 }
 
 frmPreview& PrintController::previewWindow() {
@@ -114,7 +127,13 @@ PageLabels PrintController::labels() const {
 void PrintController::rebuildScreen() {
     window_.BuildTimeAxis(window_.plotOuterWidth());
     window_.BuildValueLabels(window_.plotOuterHeight());
-    window_.requestRedraw();
+    // The window's redraws wait for a loaded log. A failed real-time refresh leaves the last
+    // graph on screen with none: the page was drawn from it, so the screen plot, its legend and
+    // its points must be drawn from it again, once the command has ended.
+    if (state_.records.FileLoaded)
+        window_.requestRedraw();
+    else
+        screenOwed_ = true;
 }
 
 } // namespace osk

@@ -53,6 +53,8 @@ public:
 
 private:
     void run(bool preview);
+    // Redraws the screen plot on its own, outside the window's merged redraws.
+    void redrawScreenWithoutLog();
 
     MainWindowControls& c_;
     ProgramState& state_;
@@ -62,6 +64,8 @@ private:
     QWidget& mainWindow_;
     PrinterChoice printer_;
     QPointer<frmPreview> preview_;
+    // The screen plot is to be drawn again although no log counts as loaded.
+    bool screenOwed_ = false;
 };
 
 } // namespace osk

@@ -1,5 +1,6 @@
 #include "print/QtPageOutput.h"
 
+#include "print/PreviewPicture.h"
 #include "print/PrinterChoice.h"
 #include "print/PrinterSurface.h"
 #include "print/frmPreview.h"
@@ -18,11 +19,21 @@ std::unique_ptr<PrintJob> QtPageOutput::newJob() {
 }
 
 PageSurface& QtPageOutput::preview() {
-    return preview_.previewSurface();
+    RecordedPageSurface& surface = preview_.preview().surface();
+    surface.reset();
+    return surface;
+}
+
+std::optional<PrintError> QtPageOutput::previewFailure() const {
+    return preview_.preview().surface().pictureFailure();
 }
 
 void QtPageOutput::showPreview() {
     preview_.showFilled();
+}
+
+void QtPageOutput::hidePreview() {
+    preview_.hide();
 }
 
 } // namespace osk

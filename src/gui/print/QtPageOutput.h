@@ -15,7 +15,9 @@ public:
 
     std::unique_ptr<PrintJob> newJob() override;
     PageSurface& preview() override;
+    std::optional<PrintError> previewFailure() const override;
     void showPreview() override;
+    void hidePreview() override;
 
 private:
     PrinterChoice& printer_;

@@ -40,9 +40,13 @@ constexpr std::string_view kUsage =
     "  --no-settings      do not store DIR as the companion's DataDir setting\n"
     "  --replace-data-dir store DIR as DataDir even when DataDir names another folder\n"
     "DIR is refused, and nothing written, when it holds a Realtime.csv or Data/*.csv that\n"
-    "the simulator did not write; the files it wrote are listed in DIR/.osk-companion-sim.\n";
+    "the simulator did not write; the files it wrote are listed in DIR/.osk-companion-sim.\n"
+    "Exit status: 0 done or stopped, 1 a failure while writing, 2 a wrong command line,\n"
+    "3 DIR refused.\n";
 
 constexpr int kDays = 3;
+// Distinct, so that a caller can tell a refused folder from a failure and choose another one.
+constexpr int kExitFolderRefused = 3;
 constexpr int64_t kMaxInterval = 3'600'000;
 constexpr int64_t kMaxStartRecords = 1'000'000;
 // Foreign files named in a refusal; the rest are counted.
@@ -170,7 +174,7 @@ int run(const Options& options, osk::companionsim::StopSignal& stop) {
     using namespace osk::companionsim;
     if (const auto foreign = foreignCompanionFiles(options.dataDir); !foreign.empty()) {
         reportForeignFiles(options.dataDir, foreign);
-        return 1;
+        return kExitFolderRefused;
     }
     std::filesystem::create_directories(options.dataDir / kLogFolderName);
     const std::filesystem::path dataDir = std::filesystem::canonical(options.dataDir);

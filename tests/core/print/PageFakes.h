@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -116,15 +117,23 @@ public:
         return std::make_unique<FakeJob>(jobs.back(),
                                          n < failures.size() ? failures[n] : FailAt::Nowhere);
     }
-    PageSurface& preview() override { return previewPage; }
+    PageSurface& preview() override {
+        ++previewsAsked;
+        return previewPage;
+    }
+    std::optional<PrintError> previewFailure() const override { return previewFails; }
     void showPreview() override { picturesWhenShown.push_back(previewPage.items.size()); }
+    void hidePreview() override { ++previewsHidden; }
 
     bool printerInstalled = true;
     std::vector<FailAt> failures; // by job
     std::function<void(FakePage&)> onJob;
     std::vector<std::shared_ptr<JobRecord>> jobs;
     FakePage previewPage;
+    int previewsAsked = 0;
+    std::optional<PrintError> previewFails; // once the preview has been filled
     std::vector<size_t> picturesWhenShown;
+    int previewsHidden = 0;
 };
 
 class FakeHost : public PrintHost {

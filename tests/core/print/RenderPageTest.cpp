@@ -66,6 +66,24 @@ TEST_F(PrintFixture, PreviewFillsThePreviewOnlyAndShowsIt) {
     expectRestored(1);
 }
 
+TEST_F(PrintFixture, APreviewWhosePictureFailsIsReportedAndNotShown) {
+    output.previewFails = PrintError{kPrintErrorPicture, "The legend picture could not be copied"};
+    PreviewCommand(ctx, graph);
+    EXPECT_EQ(output.previewsAsked, 1);
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"Printer error!  (3  The legend "
+                                                           "picture could not be copied)"});
+    EXPECT_EQ(dialogs.prompts[0].title, "OSK-Graphs");
+    EXPECT_TRUE(output.picturesWhenShown.empty());
+    EXPECT_EQ(output.previewsHidden, 1);
+    expectRestored(1);
+    // The next preview that succeeds is shown again.
+    output.previewFails.reset();
+    PreviewCommand(ctx, graph);
+    EXPECT_EQ(output.picturesWhenShown.size(), 1u);
+    EXPECT_EQ(output.previewsHidden, 1);
+    EXPECT_EQ(dialogs.messages().size(), 1u);
+}
+
 TEST_F(PrintFixture, ThreeCopiesAreThreeCompleteJobsEachDrawnForPaper) {
     // The legend's colour when its picture is copied and when the body begins.
     std::vector<Colour> legendWhen;

@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 
 namespace osk::test {
 namespace {
@@ -122,6 +124,73 @@ TEST_P(PrintEndsEarly, LeavesTheWindowAsItWasAndTellsOnlyOfFailures) {
 INSTANTIATE_TEST_SUITE_P(Prints, PrintEndsEarly,
                          ::testing::Values(EndsEarlyCase{"cancelled", 0, false, 0},
                                            EndsEarlyCase{"printer_refuses", 2, true, 1}));
+
+// What a page leaves on screen: the plot's and the legend's pictures and the points the read-out
+// searches.
+struct DrawnScreen {
+    QImage plot;
+    QImage legend;
+    PlotPointTable points;
+};
+
+// "" when both tables hold the same points, else the first record and slot that differ.
+std::string firstDifference(const PlotPointTable& a, const PlotPointTable& b) {
+    if (a.rows() != b.rows())
+        return std::to_string(a.rows()) + " rows against " + std::to_string(b.rows());
+    for (int32_t r = 0; r < a.rows(); ++r)
+        for (int slot = 0; slot < kPlotSlots; ++slot)
+            if (a.at(r, slot) != b.at(r, slot))
+                return "record " + std::to_string(r) + " slot " + std::to_string(slot) + ": " +
+                       std::to_string(a.at(r, slot)) + " against " + std::to_string(b.at(r, slot));
+    return {};
+}
+
+// A failed real-time refresh leaves the last graph on screen with no log counted as loaded.
+// Printing or previewing it must give the screen back as any page does, which is not quite the
+// screen from before the first page: the page rebuilds the value axis for pGraph's own height.
+class AfterAFailedRefresh : public PrintWindowFixture, public ::testing::WithParamInterface<bool> {
+protected:
+    void makePage() {
+        if (GetParam()) {
+            c->mnuAfdrukVoorbeeld->trigger();
+        } else {
+            dialogs.printCopies(1);
+            c->mnuAfdrukken->trigger();
+        }
+    }
+    DrawnScreen drawn() {
+        return {c->pGraph->surface().image().copy(), c->Legenda->surface().image().copy(),
+                state.render.PlotPoints};
+    }
+};
+
+TEST_P(AfterAFailedRefresh, ThePageIsMadeAndTheScreenRebuiltAsAfterAnyOtherPage) {
+    const bool previewing = GetParam();
+    makePage();
+    const DrawnScreen afterPage = drawn();
+    const ScreenState before = screen();
+    ASSERT_NE(afterPage.points.at(state.records.ViewEndRecord, 1), 0);
+    std::filesystem::remove(printer().outputFileName().toStdString());
+    preview().hide();
+
+    state.records.FileLoaded = false;
+    makePage();
+
+    EXPECT_TRUE(dialogs.messages().empty());
+    if (previewing)
+        EXPECT_TRUE(preview().isVisible());
+    else
+        EXPECT_GT(QFileInfo(printer().outputFileName()).size(), 0);
+    EXPECT_TRUE(hasColour(preview().dummyGraph().image(), Rgb(128, 0, 128)));
+    expectScreenRebuilt(before);
+    const DrawnScreen after = drawn();
+    EXPECT_EQ(firstDifference(after.points, afterPage.points), "");
+    EXPECT_EQ(after.legend, afterPage.legend);
+    EXPECT_EQ(after.plot, afterPage.plot);
+    EXPECT_FALSE(state.records.FileLoaded);
+}
+
+INSTANTIATE_TEST_SUITE_P(PreviewOrPrint, AfterAFailedRefresh, ::testing::Bool());
 
 TEST_F(PrintWindowFixture, ThePreviewWindowHoldsTheHiddenPlotSurfaceAndThePagePictures) {
     const double dpi = preview().screenDpi();

@@ -244,7 +244,7 @@ TEST_P(CompanionSimRefuses, AFolderWithAFileItDidNotWriteAndChangesNothing) {
 
     const auto [code, err] = runToEnd(args("--records 5 --count 0 --replace-data-dir"));
 
-    EXPECT_NE(code, 0);
+    EXPECT_EQ(code, 3);
     EXPECT_NE(err.find(f.foreign), std::string::npos) << err;
     EXPECT_NE(err.find("nothing was written"), std::string::npos) << err;
     EXPECT_EQ(snapshot(dataDir), before);
