@@ -4,6 +4,7 @@
 #include "logdata/BoundedRead.h"
 #include "logdata/LogParse.h"
 #include "logdata/RecordTable.h"
+#include "logdata/TailRead.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -57,6 +58,46 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             const osk::ParseResult b = osk::parseLog(cut.bytes, table);
             if (a.outcome != b.outcome || a.recordCount != b.recordCount || a.tooBig != b.tooBig ||
                 a.name != b.name ||
+                (a.outcome != osk::ParseOutcome::EmptyFile &&
+                 !std::equal(whole.RecordTime.begin() + 1,
+                             whole.RecordTime.begin() + 1 + a.recordCount,
+                             table.RecordTime.begin() + 1)))
+                __builtin_trap();
+        }
+    }
+    // Read from its newest end in pieces of any size, a file with no more record lines than the
+    // table holds gives the table of the whole file.
+    {
+        struct Source : osk::RandomAccessSource {
+            std::string_view bytes;
+            std::optional<uint64_t> size() override { return bytes.size(); }
+            std::optional<size_t> readAt(uint64_t offset, char* buffer, size_t n) override {
+                if (offset >= bytes.size())
+                    return 0;
+                n = std::min<size_t>(n, bytes.size() - offset);
+                std::memcpy(buffer, bytes.data() + offset, n);
+                return n;
+            }
+        };
+        Source source;
+        source.bytes = content;
+        const size_t chunk = size < 2 ? 1 : 1 + data[1] % 61;
+        for (const bool drop : {false, true}) {
+            const osk::ParseOptions options{drop};
+            const osk::LogBytes tail = osk::readLogTail(source, options, chunk);
+            const auto lineEnds = std::count_if(content.begin(), content.end(),
+                                                [](char c) { return c == '\n' || c == '\r'; });
+            if (tail.status != osk::LogBytesStatus::Ok ||
+                (tail.olderLinesLeftOut && lineEnds <= osk::kMaxRecords))
+                __builtin_trap();
+            if (tail.olderLinesLeftOut)
+                continue;
+            static osk::RecordTable whole;
+            for (osk::RecordTable* t : {&whole, &table})
+                std::fill(t->RecordTime.begin(), t->RecordTime.end(), std::string());
+            const osk::ParseResult a = osk::parseLog(content, whole, options);
+            const osk::ParseResult b = osk::parseLog(tail.bytes, table, options);
+            if (a.outcome != b.outcome || a.recordCount != b.recordCount || a.name != b.name ||
                 (a.outcome != osk::ParseOutcome::EmptyFile &&
                  !std::equal(whole.RecordTime.begin() + 1,
                              whole.RecordTime.begin() + 1 + a.recordCount,

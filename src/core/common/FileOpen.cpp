@@ -1,6 +1,8 @@
 #include "common/FileOpen.h"
 
 #include <climits>
+#include <cstdint>
+#include <limits>
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -61,6 +63,20 @@ std::optional<size_t> ReadOnlyFile::read(char* buffer, size_t size) {
     return static_cast<size_t>(got);
 }
 
+std::optional<size_t> ReadOnlyFile::readAt(uint64_t offset, char* buffer, size_t size) {
+    if (offset > static_cast<uint64_t>(INT64_MAX) ||
+        ::_lseeki64(fd_, static_cast<__int64>(offset), SEEK_SET) < 0)
+        return std::nullopt;
+    return read(buffer, size);
+}
+
+std::optional<uint64_t> ReadOnlyFile::size() const {
+    struct _stat64 info {};
+    if (::_fstat64(fd_, &info) != 0 || info.st_size < 0)
+        return std::nullopt;
+    return static_cast<uint64_t>(info.st_size);
+}
+
 #else
 
 std::optional<ReadOnlyFile> ReadOnlyFile::open(const std::string& utf8Name) {
@@ -94,6 +110,26 @@ std::optional<size_t> ReadOnlyFile::read(char* buffer, size_t size) {
         if (errno != EINTR)
             return std::nullopt;
     }
+}
+
+std::optional<size_t> ReadOnlyFile::readAt(uint64_t offset, char* buffer, size_t size) {
+    if (offset > static_cast<uint64_t>(std::numeric_limits<off_t>::max()))
+        return std::nullopt;
+    const size_t n = size > SSIZE_MAX ? SSIZE_MAX : size;
+    for (;;) {
+        const ssize_t got = ::pread(fd_, buffer, n, static_cast<off_t>(offset));
+        if (got >= 0)
+            return static_cast<size_t>(got);
+        if (errno != EINTR)
+            return std::nullopt;
+    }
+}
+
+std::optional<uint64_t> ReadOnlyFile::size() const {
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0 || info.st_size < 0)
+        return std::nullopt;
+    return static_cast<uint64_t>(info.st_size);
 }
 
 #endif

@@ -24,6 +24,11 @@ public:
 
     // Reads up to size bytes at the current position; 0 at the end, nullopt on a read error.
     std::optional<size_t> read(char* buffer, size_t size);
+    // Reads up to size bytes from offset on, leaving the current position where it was not
+    // promised; 0 at or past the end, nullopt on a read error.
+    std::optional<size_t> readAt(uint64_t offset, char* buffer, size_t size);
+    // The file's size now; nullopt when it cannot be told.
+    std::optional<uint64_t> size() const;
 
 private:
     explicit ReadOnlyFile(int fd) : fd_(fd) {}

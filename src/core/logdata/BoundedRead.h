@@ -24,9 +24,11 @@ enum class LogBytesStatus { Ok, Unreadable, LineTooLong };
 
 struct LogBytes {
     LogBytesStatus status = LogBytesStatus::Ok;
-    // The file's bytes up to and including the line end of the last line the table can hold
-    // (or the whole file when it is shorter).
+    // The bytes for the parse. Read from the front: the file up to and including the line end
+    // of the last line the table can hold (or the whole file when it is shorter).
     std::string bytes;
+    // Record lines before those in bytes were left out (only a read from the newest end does).
+    bool olderLinesLeftOut = false;
 };
 
 LogBytes readLogBytes(ByteSource& source, size_t chunk = kReadChunk);

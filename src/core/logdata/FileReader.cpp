@@ -3,6 +3,7 @@
 #include "common/Text.h"
 #include "lang/TextNumbers.h"
 #include "logdata/BoundedRead.h"
+#include "logdata/TailRead.h"
 
 #include <limits>
 
@@ -43,10 +44,11 @@ FileReader::Step FileReader::readOnce(const std::string& name) {
         return Step::TryAnother;
     };
 
-    const LogBytes content = readLogFile(name);
+    const LogBytes content =
+        options_.newestEnd ? readLogFileTail(name, options_.parse) : readLogFile(name);
     if (content.status != LogBytesStatus::Ok)
         return failed();
-    const ParseResult result = parseLog(content.bytes, table_, options_);
+    const ParseResult result = parseLog(content.bytes, table_, options_.parse);
     if (result.outcome == ParseOutcome::EmptyFile) {
         dialogs_.message(texts_[kTextFileEmpty], MessageIcon::Critical, kApplicationTitle);
         table_.FileLoaded = false;
@@ -66,7 +68,8 @@ FileReader::Step FileReader::readOnce(const std::string& name) {
                                : texts_[kTextProgramTitle]);
     if (result.outcome == ParseOutcome::ReadFailure)
         return failed();
-    if (result.tooBig)
+    // A file followed at its newest end leaves its oldest records out on purpose: no message.
+    if (result.tooBig && !content.olderLinesLeftOut)
         dialogs_.message(texts_[kTextTooBig], MessageIcon::Information, kApplicationTitle);
 
     if (table_.RecordCount < kMinUsableRecords) {

@@ -14,10 +14,17 @@
 
 namespace osk {
 
+struct ReaderOptions {
+    ParseOptions parse;
+    // A file with more record lines than the table holds gives its newest records instead of
+    // its first ones, and no message says that records were skipped.
+    bool newestEnd = false;
+};
+
 class FileReader {
 public:
     FileReader(RecordTable& table, const Texts& texts, Dialogs& dialogs, SettingsStore& settings,
-               ReaderHost& host, ParseOptions options = {})
+               ReaderHost& host, ReaderOptions options = {})
         : table_(table), texts_(texts), dialogs_(dialogs), settings_(settings), host_(host),
           options_(options) {}
 
@@ -36,7 +43,7 @@ private:
     Dialogs& dialogs_;
     SettingsStore& settings_;
     ReaderHost& host_;
-    ParseOptions options_;
+    ReaderOptions options_;
 };
 
 } // namespace osk

@@ -168,9 +168,11 @@ void RealtimeMode::refresh() {
     const std::string dataDir = settings_.RegRead(settings::kDataDir);
     if (dataDir != "-1" && !dataDir.empty()) {
         // The companion may be writing its last line right now: such a line waits for the next
-        // refresh. Earlier contents of the table are read over, not cleared.
-        ParseOptions options;
-        options.dropUnterminatedLastLine = true;
+        // refresh. A file longer than the table is followed at its newest end. Earlier contents
+        // of the table are read over, not cleared.
+        ReaderOptions options;
+        options.parse.dropUnterminatedLastLine = true;
+        options.newestEnd = true;
         try {
             FileReader(table_, texts_, dialogs_, settings_, host_, options)
                 .readFile(CompanionFile(dataDir, kRealtimeFileName).string());

@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     osk::QtDialogs dialogs;
     osk::SystemClock clock;
     osk::ProgramServices services{settings, dialogs, clock,
-                                  QCoreApplication::applicationDirPath().toStdString()};
+                                  osk::utf8FileName(QCoreApplication::applicationDirPath())};
     osk::ProgramState state;
 
     osk::frmLanguage language(settings);

@@ -89,5 +89,35 @@ TEST_F(RealtimeRefresh, AShorterFileLeavesTheRowsAboveItsCountAsTheyWere) {
     EXPECT_EQ(c->lblRecords->text(), QStringLiteral("Records: 20"));
 }
 
+// A live file longer than the table is followed at its newest end, without the message that
+// records were skipped, and the unchanged-file check still sees it grow.
+TEST_F(RealtimeRefresh, AFileLongerThanTheTableShowsItsNewestRecords) {
+    const struct {
+        int64_t lines;
+        const char* oldest;
+        const char* newest;
+        int16_t sameCount;
+    } steps[] = {
+        {20500, "2024-03-01 01:23:30", "2024-03-03 08:56:30", 0},
+        {20510, "2024-03-01 01:25:10", "2024-03-03 08:58:10", 0},
+        {20510, "2024-03-01 01:25:10", "2024-03-03 08:58:10", 1},
+    };
+    int second = 31;
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.lines);
+        writeRealtime(logFrom(step.lines, "2024-03-01 00:00:00"));
+        const int64_t before = redraws();
+        tickAt(second);
+        second = second == 31 ? 1 : 31;
+        ASSERT_EQ(state.records.RecordCount, kMaxRecords);
+        EXPECT_EQ(state.records.RecordTime[1], step.oldest);
+        EXPECT_EQ(state.records.RecordTime[kMaxRecords], step.newest);
+        EXPECT_EQ(state.records.RealtimeSameCount, step.sameCount);
+        EXPECT_EQ(redraws(), before + 1);
+        EXPECT_EQ(caption(), "OSK-Graphs  Real time");
+    }
+    EXPECT_TRUE(dialogs.messages().empty());
+}
+
 } // namespace
 } // namespace osk::test

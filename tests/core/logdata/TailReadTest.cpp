@@ -1,0 +1,257 @@
+#include "logdata/TailRead.h"
+
+#include "logdata/LogParse.h"
+#include "logdata/RecordTable.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace osk {
+namespace {
+
+// Bytes in memory that may be replaced by other bytes after a given number of size queries,
+// as when the companion trims its file between the reader's look at its size and its reads.
+class MemorySource : public RandomAccessSource {
+public:
+    explicit MemorySource(std::vector<std::string> versions) : versions_(std::move(versions)) {}
+    std::optional<uint64_t> size() override {
+        const uint64_t n = current().size();
+        if (version_ + 1 < versions_.size())
+            ++version_; // the next read already sees the next version
+        return n;
+    }
+    std::optional<size_t> readAt(uint64_t offset, char* buffer, size_t size) override {
+        const std::string& bytes = current();
+        if (offset >= bytes.size())
+            return 0;
+        const size_t n = std::min<uint64_t>(size, bytes.size() - offset);
+        std::memcpy(buffer, bytes.data() + offset, n);
+        bytesRead += n;
+        return n;
+    }
+    uint64_t bytesRead = 0;
+
+private:
+    const std::string& current() const { return versions_[version_]; }
+    std::vector<std::string> versions_;
+    size_t version_ = 0;
+};
+
+LogBytes tailOf(const std::string& bytes, bool drop, size_t chunk) {
+    MemorySource source({bytes});
+    return readLogTail(source, ParseOptions{drop}, chunk);
+}
+
+struct Lines {
+    std::string header;
+    std::string headerEnd;
+    std::vector<std::string> texts; // record lines without their ends
+    std::vector<std::string> ends;  // the last one may be empty: a line without line end
+
+    std::string file() const {
+        std::string out = header + headerEnd;
+        for (size_t i = 0; i < texts.size(); ++i)
+            out += texts[i] + ends[i];
+        return out;
+    }
+    // The header and the newest record lines as the table should hold them, written plainly.
+    std::string newest(bool drop) const {
+        size_t count = texts.size();
+        if (drop && count > 0 && ends.back().empty())
+            --count;
+        std::string out = header + "\n";
+        for (size_t i = count - std::min<size_t>(count, kMaxRecords); i < count; ++i)
+            out += texts[i] + "\n";
+        return out;
+    }
+    size_t recordLines(bool drop) const {
+        return texts.size() - (drop && !texts.empty() && ends.back().empty() ? 1 : 0);
+    }
+};
+
+// Record lines numbered 1..count with one line-end style; every 97th line is empty, as a line a
+// log may hold. An empty line ends in CR LF, so that a CR alone before it stays its own end.
+Lines makeLines(int count, const std::vector<std::string>& endCycle, bool lastTerminated) {
+    Lines lines;
+    lines.header = "Record,Date,Time $%^ Pool";
+    lines.headerEnd = endCycle.front();
+    for (int r = 1; r <= count; ++r) {
+        const bool empty = r % 97 == 0;
+        lines.texts.push_back(empty ? ""
+                                    : std::to_string(r) + ",d,t,T" + std::to_string(r) + "," +
+                                          std::to_string(r % 13) + ".5");
+        lines.ends.push_back(empty ? "\r\n" : endCycle[static_cast<size_t>(r) % endCycle.size()]);
+    }
+    if (!lines.ends.empty() && !lastTerminated) {
+        lines.texts.back() += ",7";
+        lines.ends.back().clear();
+    }
+    return lines;
+}
+
+struct Parsed {
+    ParseResult result;
+    std::unique_ptr<RecordTable> table = std::make_unique<RecordTable>();
+};
+
+Parsed parse(const std::string& bytes, bool drop) {
+    Parsed p;
+    p.result = parseLog(bytes, *p.table, ParseOptions{drop});
+    return p;
+}
+
+// The read from the end gives the table of the header followed by the newest record lines,
+// whatever the length of the file, its line ends and the size of the pieces it is read in.
+TEST(TailRead, GivesTheTableOfTheNewestLines) {
+    const std::vector<std::vector<std::string>> endStyles = {
+        {"\r\n"}, {"\n"}, {"\r"}, {"\r\n", "\n", "\r", "\r", "\n"}};
+    const int counts[] = {0,
+                          1,
+                          3,
+                          kMaxRecords - 1,
+                          kMaxRecords,
+                          kMaxRecords + 1,
+                          kMaxRecords + 2,
+                          2 * kMaxRecords + 7};
+    for (const auto& ends : endStyles)
+        for (const int count : counts)
+            for (const bool lastTerminated : {true, false})
+                for (const bool drop : {false, true}) {
+                    const Lines lines = makeLines(count, ends, lastTerminated);
+                    const std::string file = lines.file();
+                    SCOPED_TRACE(testing::Message()
+                                 << "records " << count << " ends " << ends.size() << ","
+                                 << static_cast<int>(ends.front().back()) << " terminated "
+                                 << lastTerminated << " drop " << drop);
+                    const LogBytes whole = tailOf(file, drop, kReadChunk);
+                    ASSERT_EQ(whole.status, LogBytesStatus::Ok);
+                    EXPECT_EQ(whole.olderLinesLeftOut, lines.recordLines(drop) > kMaxRecords);
+                    // Bytes alike give tables alike: pieces of other sizes need no parse.
+                    for (const size_t chunk : {1, 2, 3, 64, 4096})
+                        EXPECT_EQ(tailOf(file, drop, chunk).bytes, whole.bytes) << chunk;
+
+                    const Parsed got = parse(whole.bytes, drop);
+                    const Parsed want = parse(lines.newest(drop), drop);
+                    EXPECT_EQ(got.result.outcome, want.result.outcome);
+                    EXPECT_EQ(got.result.recordCount, want.result.recordCount);
+                    EXPECT_EQ(got.result.tooBig, want.result.tooBig);
+                    EXPECT_EQ(got.result.name, "Pool");
+                    EXPECT_TRUE(got.table->RecordTime == want.table->RecordTime);
+                    EXPECT_TRUE(got.table->values == want.table->values);
+                }
+}
+
+TEST(TailRead, ShortFilesAreReadWhole) {
+    // Without line end the whole file is the header; the header's own CR LF may be cut by the
+    // piece size; a CR at the very end ends the last line.
+    const std::string inputs[] = {"",
+                                  "Record",
+                                  "Record\r",
+                                  "Record\r\n",
+                                  "Record\n\n\n",
+                                  "Record\r\n1,d,t,x,1\r",
+                                  "Record\r\r\n1,d,t,x,1"};
+    for (const std::string& input : inputs)
+        for (const bool drop : {false, true})
+            for (const size_t chunk : {1, 6, 7, 8, 4096}) {
+                SCOPED_TRACE(testing::Message() << '"' << input << "\" chunk " << chunk);
+                const LogBytes tail = tailOf(input, drop, chunk);
+                ASSERT_EQ(tail.status, LogBytesStatus::Ok);
+                EXPECT_FALSE(tail.olderLinesLeftOut);
+                const Parsed got = parse(tail.bytes, drop);
+                const Parsed want = parse(input, drop);
+                EXPECT_EQ(got.result.outcome, want.result.outcome);
+                EXPECT_EQ(got.result.recordCount, want.result.recordCount);
+                EXPECT_TRUE(got.table->RecordTime == want.table->RecordTime);
+            }
+}
+
+TEST(TailRead, ReadsOnlyTheHeaderAndTheNewestLines) {
+    const Lines lines = makeLines(5 * kMaxRecords, {"\r\n"}, true);
+    const std::string file = lines.file();
+    for (const size_t chunk : {size_t{4096}, kReadChunk}) {
+        MemorySource source({file});
+        const LogBytes tail = readLogTail(source, ParseOptions{}, chunk);
+        ASSERT_EQ(tail.status, LogBytesStatus::Ok);
+        // One piece for the header, the newest lines and at most one piece more.
+        EXPECT_LE(source.bytesRead, tail.bytes.size() + 2 * chunk) << chunk;
+        EXPECT_LT(tail.bytes.size(), file.size() / 4);
+    }
+}
+
+TEST(TailRead, OverlongLineMetBackwards) {
+    const std::string body = "1,d,t,x,1\r\n";
+    std::string older; // more record lines than the table holds come after the long line
+    for (int r = 0; r < kMaxRecords; ++r)
+        older += body;
+    const std::string tooLong(kMaxLineBytes + 3, '1');
+    const std::string longest(kMaxLineBytes, '1');
+    const struct {
+        const char* what;
+        std::string content;
+        LogBytesStatus status;
+    } cases[] = {
+        {"among the newest lines", "Record\r\n" + body + tooLong + "\r\n" + body,
+         LogBytesStatus::LineTooLong},
+        {"the last line, unterminated", "Record\r\n" + body + tooLong, LogBytesStatus::LineTooLong},
+        {"the first record line", "Record\r\n" + tooLong + "\r\n" + body,
+         LogBytesStatus::LineTooLong},
+        {"the header", tooLong + "\r\n" + body, LogBytesStatus::LineTooLong},
+        {"the longest line allowed", "Record\r\n" + longest + "\r\n" + body, LogBytesStatus::Ok},
+        {"older than the newest lines", "Record\r\n" + tooLong + "\r\n" + body + older,
+         LogBytesStatus::Ok},
+    };
+    for (const auto& c : cases)
+        for (const size_t chunk : {size_t{4096}, kReadChunk}) {
+            SCOPED_TRACE(testing::Message() << c.what << " chunk " << chunk);
+            const LogBytes tail = tailOf(c.content, false, chunk);
+            EXPECT_EQ(tail.status, c.status);
+            if (c.status == LogBytesStatus::Ok && c.content.find(tooLong) != std::string::npos) {
+                EXPECT_EQ(tail.bytes.find(tooLong), std::string::npos);
+            }
+        }
+}
+
+// The companion trims its file by writing a shorter one and renaming it over the old one.
+TEST(TailRead, FileThatShrinksWhileRead) {
+    const std::string longer = makeLines(kMaxRecords + 50, {"\r\n"}, true).file();
+    const Lines trimmed = makeLines(kMaxRecords - 1, {"\r\n"}, true);
+    MemorySource source({longer, trimmed.file()});
+    const LogBytes tail = readLogTail(source, ParseOptions{true}, 4096);
+    ASSERT_EQ(tail.status, LogBytesStatus::Ok);
+    EXPECT_FALSE(tail.olderLinesLeftOut);
+    EXPECT_EQ(parse(tail.bytes, true).result.recordCount, kMaxRecords - 1);
+
+    // A source that is shorter on every look is given up until the next read.
+    std::vector<std::string> shrinking;
+    for (int n = 40; n > 0; --n)
+        shrinking.push_back(makeLines(n * 100, {"\n"}, true).file());
+    MemorySource restless(shrinking);
+    EXPECT_EQ(readLogTail(restless, ParseOptions{}, 64).status, LogBytesStatus::Unreadable);
+}
+
+TEST(TailRead, FilesByName) {
+    test::TempDir dir;
+    const Lines lines = makeLines(kMaxRecords + 3, {"\r\n"}, false);
+    const std::string name = dir.write("Realtime.csv", lines.file()).string();
+    const LogBytes tail = readLogFileTail(name, ParseOptions{true});
+    ASSERT_EQ(tail.status, LogBytesStatus::Ok);
+    EXPECT_TRUE(tail.olderLinesLeftOut);
+    const Parsed got = parse(tail.bytes, true);
+    EXPECT_EQ(got.result.recordCount, kMaxRecords);
+    EXPECT_EQ(got.table->RecordTime[1], "T3");
+    EXPECT_EQ(got.table->RecordTime[kMaxRecords], "T" + std::to_string(kMaxRecords + 2));
+
+    for (const std::string& refused : {dir.path().string(), name + ".missing", std::string()})
+        EXPECT_EQ(readLogFileTail(refused, ParseOptions{}).status, LogBytesStatus::Unreadable)
+            << refused;
+}
+
+} // namespace
+} // namespace osk
