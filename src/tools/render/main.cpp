@@ -36,6 +36,12 @@ bool isFile(const std::string& path) {
     return std::filesystem::is_regular_file(path, ec);
 }
 
+// Why a name given as a file cannot be read as one.
+const char* notAFile(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(path, ec) ? "not a regular file" : "no such file";
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -53,11 +59,12 @@ int main(int argc, char** argv) {
         return kExitOk;
     }
     if (!isFile(options.logFile)) {
-        std::cerr << kTool << options.logFile << ": no such file\n";
+        std::cerr << kTool << options.logFile << ": " << notAFile(options.logFile) << "\n";
         return kExitFailed;
     }
     if (options.languageFile && !isFile(*options.languageFile))
-        return usageError("--lang " + *options.languageFile + ": no such file");
+        return usageError("--lang " + *options.languageFile + ": " +
+                          notAFile(*options.languageFile));
 
     std::optional<ScratchSettings> scratch = ScratchSettings::create();
     if (!scratch) {

@@ -20,6 +20,7 @@
 #include <fstream>
 #include <set>
 #include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <variant>
 
@@ -307,14 +308,21 @@ TEST_F(RenderTool, WritesTheDrawnRecordsAsCsv) {
 
 TEST_F(RenderTool, FailsWithOneLineAndNoPicture) {
     struct Case {
-        const char* content; // nullptr: no file at all
+        const char* content; // nullptr: the file named by path
         QStringList extra;
         int exitCode;
         const char* says;
+        std::string path = {};
     };
+    const std::string fifo = (files.path() / "pipe.csv").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const Case cases[] = {
         {"Date,Time\r\n1,2,3,2024-03-01 00:00:00\r\n", {}, 1, "rejected header"},
-        {nullptr, {}, 1, "no such file"},
+        {nullptr, {}, 1, "no such file", (files.path() / "missing.csv").string()},
+        // Nothing that is not a plain file is read: a pipe would never end, a device never stop.
+        {nullptr, {}, 1, "not a regular file", fifo},
+        {nullptr, {}, 1, "not a regular file", "/dev/zero"},
+        {nullptr, {}, 1, "not a regular file", files.path().string()},
         {"", {}, 1, "empty"},
         {"Record\r\n1,a,b,2024-03-01 00:00:00,1\r\n2,a,b,2024-03-01 00:00:10,1\r\n",
          {},
@@ -329,8 +337,7 @@ TEST_F(RenderTool, FailsWithOneLineAndNoPicture) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.says);
-        const std::string log = c.content ? files.write("in.csv", c.content).string()
-                                          : (files.path() / "missing.csv").string();
+        const std::string log = c.content ? files.write("in.csv", c.content).string() : c.path;
         const Result r =
             run(QStringList{QString::fromStdString(log), QStringLiteral("-o"), file("bad.png")} +
                 c.extra);
