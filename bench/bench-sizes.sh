@@ -7,18 +7,12 @@
 #   bench/bench-sizes.sh [BUILD_FOLDER]      (default: build)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${1:-$root/build}"
 runs="${OSK_BENCH_RUNS:-10}"
 
-# A build folder that is not configured yet (missing or empty) is configured first: optimised
-# with debug information, benchmarks on.
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    generator=()
-    command -v ninja >/dev/null && generator=(-G Ninja)
-    cmake -S "$root" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-        -DOSK_BENCH=ON >/dev/null
-fi
-build="$(cd "$build" && pwd)"
+# A build folder that is not configured yet is configured first: optimised, with debug
+# information.
+. "$root/bench/build-folder.sh"
+build="$(bench_build_folder "$root" "${1:-$root/build}" RelWithDebInfo)"
 cmake --build "$build" --target bench_sizes >/dev/null
 
 work="$(mktemp -d)"
