@@ -95,8 +95,8 @@ struct BenchProgram {
         controls().mnuOpenFile->trigger();
     }
 
-    // Every group and every sub-series, over the longest span, with the finest time grid; then
-    // the window shows the picture.
+    // Every group and every sub-series, over the longest span; then the window shows the
+    // picture.
     void showEverySeries() {
         const MainWindowControls& c = controls();
         for (size_t g = 0; g < c.chkItem.size(); ++g) {
@@ -108,9 +108,11 @@ struct BenchProgram {
         }
         c.Command4->click();
         c.Xas->setCurrentIndex(0);
-        c.cmbGridX->setCurrentIndex(0);
         QCoreApplication::processEvents();
     }
+
+    // The time grid's first and finest step instead of the window's usual one.
+    void useFinestTimeGrid() { controls().cmbGridX->setCurrentIndex(0); }
 
     QtSettingsStore settings;
     BenchDialogs dialogs;

@@ -118,7 +118,16 @@ struct Measured {
     std::optional<double> peakBefore; // before the log was first read
 };
 
-void reportCounters(benchmark::State& state, const Measured& m) {
+// Messages and questions shown so far, every one answered at once.
+int64_t promptsShown(const BenchProgram& program) {
+    return program.dialogs.messages + program.dialogs.questions;
+}
+
+// promptsBefore: promptsShown before the timed loop.
+void reportCounters(benchmark::State& state, const Measured& m, int64_t promptsBefore) {
+    state.counters["prompts"] =
+        benchmark::Counter(static_cast<double>(promptsShown(m.program) - promptsBefore),
+                           benchmark::Counter::kAvgIterations);
     state.counters["records"] = m.program.state.records.RecordCount;
     state.counters["file_MB"] = static_cast<double>(m.log.bytes) / kMegabyte;
     state.counters["file_records"] = static_cast<double>(m.log.records);
@@ -131,6 +140,7 @@ void reportCounters(benchmark::State& state, const Measured& m) {
 
 void OpenLogInWindow(benchmark::State& state, Measured& m) {
     const osk::MainWindowControls& c = m.program.controls();
+    const int64_t promptsBefore = promptsShown(m.program);
     for (auto _ : state) {
         c.mnuOpenFile->trigger();
         // The window shows the new picture.
@@ -138,7 +148,7 @@ void OpenLogInWindow(benchmark::State& state, Measured& m) {
     }
     if (!m.program.state.records.FileLoaded)
         state.SkipWithError("the log was not loaded");
-    reportCounters(state, m);
+    reportCounters(state, m, promptsBefore);
 }
 
 // The timer's tick at second 1 refreshes; the clock then moves on, so that Timer1's own ticks
@@ -150,13 +160,14 @@ void refreshOnce(BenchProgram& program) {
 }
 
 void RealtimeRefresh(benchmark::State& state, Measured& m) {
+    const int64_t promptsBefore = promptsShown(m.program);
     for (auto _ : state) {
         refreshOnce(m.program);
         QCoreApplication::processEvents();
     }
     if (!m.program.state.records.RealtimeOn || !m.program.state.records.FileLoaded)
         state.SkipWithError("the refresh did not load the real-time file");
-    reportCounters(state, m);
+    reportCounters(state, m, promptsBefore);
 }
 
 struct Options {
@@ -211,6 +222,7 @@ void run(const std::filesystem::path& folder, const Options& options) {
         program.open(log);
     }
     program.showEverySeries();
+    program.useFinestTimeGrid();
 
     const std::string name =
         std::string(options.realtime ? "RealtimeRefresh/" : "OpenLogInWindow/") + options.sizeText;

@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
             BenchProgram program;
             program.open(folder / "log.csv");
             program.showEverySeries();
+            program.useFinestTimeGrid();
             benchmark::RegisterBenchmark("OpenLogInWindow", OpenLogInWindow, std::ref(program))
                 ->Unit(benchmark::kMillisecond);
             benchmark::RegisterBenchmark("RedrawInWindow", RedrawInWindow, std::ref(program))
