@@ -27,6 +27,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <system_error>
 
 namespace osk::bench {
 
