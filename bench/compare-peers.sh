@@ -7,18 +7,11 @@
 #   bench/compare-peers.sh [BUILD_FOLDER]      (default: build)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="${1:-$root/build}"
 runs="${OSK_BENCH_RUNS:-10}"
 
-# A build folder that is not configured yet (missing or empty) is configured first, for timing:
-# Release, benchmarks on.
-if [ ! -f "$build/CMakeCache.txt" ]; then
-    generator=()
-    command -v ninja >/dev/null && generator=(-G Ninja)
-    cmake -S "$root" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release -DOSK_BENCH=ON \
-        >/dev/null
-fi
-build="$(cd "$build" && pwd)"
+# A build folder that is not configured yet is configured first, for timing: Release.
+. "$root/bench/build-folder.sh"
+build="$(bench_build_folder "$root" "${1:-$root/build}" Release)"
 
 cmake --build "$build" --target osk-genlog osk-graphs-render bench_window bench_redraw >/dev/null
 work="$(mktemp -d)"
