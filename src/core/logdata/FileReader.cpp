@@ -68,8 +68,9 @@ FileReader::Step FileReader::readOnce(const std::string& name) {
                                : texts_[kTextProgramTitle]);
     if (result.outcome == ParseOutcome::ReadFailure)
         return failed();
-    // A file followed at its newest end leaves its oldest records out on purpose: no message.
-    if (result.tooBig && !content.olderLinesLeftOut)
+    // A file followed at its newest end leaves only its oldest records out, on purpose: no
+    // message, which would come back at every refresh.
+    if (result.tooBig && !options_.newestEnd)
         dialogs_.message(texts_[kTextTooBig], MessageIcon::Information, kApplicationTitle);
 
     if (table_.RecordCount < kMinUsableRecords) {
