@@ -7,12 +7,15 @@
 #include "print/frmPreview.h"
 
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QGroupBox>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
+#include <QUrl>
+#include <QWheelEvent>
 
 #include <cstdlib>
 #include <functional>
@@ -181,6 +184,19 @@ public:
         return std::string(name ? name : "");
     }
 
+    // A file dragged from elsewhere over the window and dropped on it.
+    void drop(const std::string& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+        const QPoint at(window->width() / 2, window->height() / 2);
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &enter);
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &dropped);
+        // The open follows once the drop has returned.
+        QCoreApplication::processEvents();
+    }
+
     void setLiveRecords(int64_t records) {
         liveRecords = records;
         genlog::LogOptions o = optionsOf(records, "2024-03-04 21:30:00");
@@ -269,36 +285,59 @@ void RandomSession::improvise(const Prompt& p) {
     }
 }
 
-std::string nextFullHour(const std::string& recordTime) {
+// Hour and minute of a record's time, "YYYY-MM-DD hh:mm:ss".
+std::pair<int, int> hourAndMinute(const std::string& recordTime) {
     if (recordTime.size() < 8)
-        return "?";
-    const int hour = std::atoi(recordTime.substr(recordTime.size() - 8, 2).c_str());
-    return std::to_string((hour + 1) % 24) + ":00";
+        return {-1, -1};
+    const std::string hhmm = recordTime.substr(recordTime.size() - 8, 5);
+    return {std::atoi(hhmm.substr(0, 2).c_str()), std::atoi(hhmm.substr(3, 2).c_str())};
 }
 
 std::string dayAndMonth(const std::string& recordTime) {
     return recordTime.size() < 10 ? "?" : recordTime.substr(8, 2) + "-" + recordTime.substr(5, 2);
 }
 
-// The rightmost time label is the next full hour after the record before the window's end, the
-// rightmost date label that record's day; the scroller stands at the window's end.
+// The span list's entries from the top: hours across the plot and minutes between labels.
+struct SpanItem {
+    int hours;
+    int labelMinutes;
+};
+constexpr SpanItem kSpanItems[] = {{192, 960}, {96, 480}, {48, 240}, {24, 120},
+                                   {12, 60},   {6, 30},   {3, 15}};
+
+std::string clockText(int minutesOfDay) {
+    const int m = ((minutesOfDay % 1440) + 1440) % 1440;
+    return std::to_string(m / 60) + ":" + (m % 60 < 10 ? "0" : "") + std::to_string(m % 60);
+}
+
+// The time axis belongs to the window's end, the span and the plot's width: the rightmost
+// label is the next full hour after the record before the end, the labels step back from it by
+// the span's label step, the rightmost date label is the end record's day, and the scroller
+// stands at the end.
 void RandomSession::expectTimeLabels(const std::string& step) {
     const RecordTable& r = state.records;
     ASSERT_GE(r.ViewEndRecord, 1) << step;
     ASSERT_LE(r.ViewEndRecord, r.RecordCount) << step;
     EXPECT_EQ(c->hscGraphScroller->maximum(), r.RecordCount) << step;
     EXPECT_EQ(c->hscGraphScroller->value(), r.ViewEndRecord) << step;
-    EXPECT_DOUBLE_EQ(state.view.TimeAxis.LastRecord, r.RecordCount - 1) << step;
+    const TimeAxis& axis = state.view.TimeAxis;
+    EXPECT_DOUBLE_EQ(axis.LastRecord, r.RecordCount - 1) << step;
+    EXPECT_NEAR(axis.PixelsPerRecord * axis.SpanRecords, c->pGraph->width(), 1e-6) << step;
     if (r.ViewEndRecord < 2)
         return;
     const auto& times = r.RecordTime;
-    EXPECT_EQ(timeLabel(12), nextFullHour(times[static_cast<size_t>(r.ViewEndRecord) - 1])) << step;
+    const auto [hour, minute] = hourAndMinute(times[static_cast<size_t>(r.ViewEndRecord) - 1]);
+    EXPECT_EQ(state.view.HourOffsetRecords, (60 - minute) * 6) << step;
+    const int item = c->Xas->currentIndex();
+    ASSERT_TRUE(item >= 0 && item < 7) << step;
+    const SpanItem span = kSpanItems[item];
+    EXPECT_DOUBLE_EQ(axis.SpanRecords, span.hours * 360 - state.view.HourOffsetRecords) << step;
+    const int rightmost = (hour + 1) % 24 * 60;
+    for (int i = 0; i < kTimeLabels; ++i)
+        EXPECT_EQ(timeLabel(static_cast<size_t>(i)),
+                  clockText(rightmost - (12 - i) * span.labelMinutes))
+            << step << ": time label " << i;
     EXPECT_EQ(dateLabel(12), dayAndMonth(times[static_cast<size_t>(r.ViewEndRecord)])) << step;
-    for (size_t i = 0; i < c->lblScaleXas.size(); ++i)
-        EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9]{1,2}:[0-5][0-9]$"))
-                        .match(c->lblScaleXas[i]->text())
-                        .hasMatch())
-            << step << ": time label " << i << " \"" << timeLabel(i) << "\"";
 }
 
 double labelNumber(const QLabel* label) {
@@ -322,6 +361,11 @@ void RandomSession::expectValueLabels(const std::string& step) {
     EXPECT_DOUBLE_EQ(labelNumber(c->lblScale[0]), high) << step;
     EXPECT_DOUBLE_EQ(labelNumber(c->lblScale[10]), low) << step;
     EXPECT_EQ(c->lblYValue->text(), QString::number(c->hsGridY->value())) << step;
+    // Built for the plot's height as it is now (the callers pass its inner or outer height, less
+    // 5 or not).
+    const int height = c->pGraph->height();
+    EXPECT_GE(axis.PixelsPerUnit * axis.Range, height - 2 * PictureBox::kBorder - 5 - 1e-6) << step;
+    EXPECT_LE(axis.PixelsPerUnit * axis.Range, height + 1e-6) << step;
 }
 
 void RandomSession::expectEnabledStates(const std::string& step) {
@@ -397,15 +441,31 @@ std::optional<std::string> keyOnBar(RandomSession& s, QScrollBar* bar) {
     return std::string(name);
 }
 
-// The thumb dragged to a value and let go.
+// The thumb dragged over a few positions and let go at the last.
 std::optional<std::string> dragBar(RandomSession& s, QScrollBar* bar) {
     if (!RandomSession::usable(bar))
         return std::nullopt;
-    const int v = s.pick(bar->minimum(), bar->maximum());
+    std::string what = "over";
     bar->setSliderDown(true);
-    bar->setSliderPosition(v);
+    for (int moves = s.pick(1, 3); moves > 0; --moves) {
+        const int v = s.pick(bar->minimum(), bar->maximum());
+        bar->setSliderPosition(v);
+        what += " " + std::to_string(v);
+    }
     bar->setSliderDown(false);
-    return "to " + std::to_string(v);
+    return what;
+}
+
+// One notch of the mouse wheel over the bar, either way.
+std::optional<std::string> wheelOnBar(RandomSession& s, QScrollBar* bar) {
+    if (!RandomSession::usable(bar))
+        return std::nullopt;
+    const int notch = s.chance(50) ? 120 : -120;
+    const QPointF at(bar->width() / 2.0, bar->height() / 2.0);
+    QWheelEvent wheel(at, bar->mapToGlobal(at), QPoint(), QPoint(0, notch), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(bar, &wheel);
+    return std::to_string(notch);
 }
 
 std::optional<std::string> chooseItem(RandomSession& s, QComboBox* list) {
@@ -440,6 +500,13 @@ const std::vector<ActionKind>& RandomSession::actionKinds() {
          }},
         {"open missing file", 1, [](S& s) { return s.openFile("missing.csv"); }},
         {"cancel open", 1, [](S& s) { return s.openFile(nullptr); }},
+        {"drop log", 2,
+         [](S& s) -> std::optional<std::string> {
+             const int last = static_cast<int>(logShapes().size()) - 1;
+             const char* name = logShapes()[static_cast<size_t>(s.pick(0, last))].name;
+             s.drop((s.logs.path() / name).string());
+             return std::string(name);
+         }},
         {"span", 4, [](S& s) { return chooseItem(s, s.c->Xas); }},
         {"grid list", 2, [](S& s) { return chooseItem(s, s.c->cmbGridX); }},
         {"draw style", 2, [](S& s) { return chooseItem(s, s.c->cboDrawStyle); }},
@@ -453,6 +520,13 @@ const std::vector<ActionKind>& RandomSession::actionKinds() {
         {"value scroller", 3, [](S& s) { return dragBar(s, s.c->vscGraphScroller); }},
         {"value scroller arrow", 2, [](S& s) { return clickBar(s, s.c->vscGraphScroller); }},
         {"grid step bar", 2, [](S& s) { return dragBar(s, s.c->hsGridY); }},
+        {"time scroller wheel", 2, [](S& s) { return wheelOnBar(s, s.c->hscGraphScroller); }},
+        {"value bar wheel", 2,
+         [](S& s) {
+             QScrollBar* const bars[] = {s.c->vscScaleMax, s.c->vscScaleMin, s.c->vscGraphScroller,
+                                         s.c->hsGridY};
+             return wheelOnBar(s, bars[s.pick(0, 3)]);
+         }},
         {"grid step key", 1, [](S& s) { return keyOnBar(s, s.c->hsGridY); }},
         {"group tick", 5,
          [](S& s) {
@@ -472,8 +546,10 @@ const std::vector<ActionKind>& RandomSession::actionKinds() {
         {"close sub-items", 1, [](S& s) { return clickIfUsable(s.c->Command4, ""); }},
         {"resize", 2,
          [](S& s) -> std::optional<std::string> {
-             const int w = s.pick(250, 1300);
-             const int h = s.pick(180, 950);
+             // Down to sizes where the plot has no room left.
+             const bool tiny = s.chance(15);
+             const int w = tiny ? s.pick(1, 250) : s.pick(250, 1300);
+             const int h = tiny ? s.pick(1, 180) : s.pick(180, 950);
              s.window->resize(w, h);
              return std::to_string(w) + "x" + std::to_string(h);
          }},
@@ -503,6 +579,7 @@ const std::vector<ActionKind>& RandomSession::actionKinds() {
              return std::to_string(p.x()) + "," + std::to_string(p.y());
          }},
         {"print preview", 1, [](S& s) { return triggerIfEnabled(s.c->mnuAfdrukVoorbeeld); }},
+        {"print, cancelled", 1, [](S& s) { return triggerIfEnabled(s.c->mnuAfdrukken); }},
         {"save picture", 1, [](S& s) { return triggerIfEnabled(s.c->mnuSavePicture); }},
         {"copy picture", 1, [](S& s) { return triggerIfEnabled(s.c->mnuCopyPicture); }},
         {"export data", 1, [](S& s) { return triggerIfEnabled(s.c->mnuExportData); }},
@@ -529,6 +606,17 @@ const std::vector<ActionKind>& RandomSession::actionKinds() {
              const int64_t records = s.pick(0, 30);
              s.setLiveRecords(records);
              return std::to_string(records);
+         }},
+        {"live file spoilt", 1,
+         [](S& s) -> std::optional<std::string> {
+             // Cut off inside a line, a foreign header, or nothing.
+             const std::string log = genlog::generateLog(optionsOf(s.liveRecords));
+             const int how = s.pick(0, 2);
+             s.companion.write("Realtime.csv",
+                               how == 0   ? log.substr(0, log.size() * 3 / 4)
+                               : how == 1 ? "Some,other,file\r\n" + log.substr(log.find('\n') + 1)
+                                          : std::string());
+             return std::to_string(how);
          }},
         {"live file removed", 1,
          [](S& s) -> std::optional<std::string> {
@@ -578,6 +666,8 @@ void RandomSession::runSession() {
             step += " " + *what;
         for (size_t i = promptsBefore; i < dialogs.prompts.size(); ++i)
             step += " [" + dialogs.prompts[i].text + "]";
+        if (trace)
+            std::cout << "  " << step << std::endl;
         done.push_back(step);
         EXPECT_TRUE(dialogs.allAnswersUsed()) << step;
         checkInvariants(step, before);
