@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStringList>
 #include <QTest>
 #include <QUrl>
 #include <QWheelEvent>
@@ -212,6 +213,9 @@ public:
 
     // The answer the next Open dialog of the open command gets: a path or a cancellation.
     std::optional<std::optional<std::string>> pendingOpen;
+    // Where the last action pressed the mouse button on the plot, if it did.
+    std::optional<QPoint> pressedAt;
+    int64_t readouts = 0;
     int64_t liveRecords = 0;
     int savedFiles = 0;
     int promptsThisAction = 0;
@@ -232,6 +236,8 @@ private:
     void expectValueLabels(const std::string& step);
     void expectEnabledStates(const std::string& step);
     void expectPointsOnThePlot(const std::string& step);
+    void expectSeriesBoxes(const std::string& step);
+    void expectReadout(const std::string& step, QPoint pressedAt);
 };
 
 // Counts the fields between the "|" of a dialog filter: two per file type.
@@ -405,9 +411,54 @@ void RandomSession::expectPointsOnThePlot(const std::string& step) {
     }
 }
 
+// The boxes show the selection the drawing uses: the group boxes always, the panel's first four
+// boxes for the group it shows (the last two keep whatever they were given last). (The draw
+// style list may show another style than the one drawn: renewing the texts selects "Line" in it
+// without a change of style.)
+void RandomSession::expectSeriesBoxes(const std::string& step) {
+    const SeriesSelection& on = state.render.SeriesOn;
+    for (int g = 0; g < 4; ++g)
+        EXPECT_EQ(c->chkItem[static_cast<size_t>(g)]->isChecked(), on.get(g, 0) != 0)
+            << step << ": group " << g;
+    if (c->fraChoses->isVisibleTo(window.get()) && state.ChoicesReady) {
+        for (int k = 1; k <= 4; ++k)
+            EXPECT_EQ(c->chkItems2[static_cast<size_t>(k)]->isChecked(),
+                      on.get(state.ChoiceGroup, k) != 0)
+                << step << ": group " << state.ChoiceGroup << " item " << k;
+    }
+}
+
+// A read-out describes a drawn point strictly within 5 pixels of the press: the record named
+// under the plot, its time and date in the pop-up.
+void RandomSession::expectReadout(const std::string& step, QPoint pressedAt) {
+    if (!c->ToolTipje->isVisibleTo(c->pGraph))
+        return;
+    ++readouts;
+    const QString caption = c->lblRecords->text();
+    ASSERT_TRUE(caption.startsWith(QStringLiteral("record nr. "))) << step;
+    const int32_t k = caption.mid(11).toInt();
+    const PlotPointTable& p = state.render.PlotPoints;
+    const auto near = [](int32_t a, int b) { return a > b - 5 && a < b + 5; };
+    bool hit = false;
+    for (int slot = 1; slot < kPlotSlots; slot += 2)
+        hit = hit || near(p.at(k, slot), pressedAt.y());
+    EXPECT_TRUE(k >= 1 && near(p.at(k, 0), pressedAt.x()) && hit)
+        << step << ": read-out of record " << k << " drawn at x " << p.at(k, 0);
+    const std::string time = state.records.RecordTime[static_cast<size_t>(k)];
+    const QStringList lines = c->ToolTipje->text().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 4) << step;
+    EXPECT_TRUE(lines[1].endsWith(QString::fromStdString("= " + time.substr(time.find(' ')))))
+        << step << ": " << lines[1].toStdString() << " for " << time;
+    EXPECT_TRUE(lines[2].endsWith(QString::fromStdString("= " + time.substr(0, 10))))
+        << step << ": " << lines[2].toStdString() << " for " << time;
+}
+
 void RandomSession::checkInvariants(const std::string& step, int64_t redrawsBefore) {
     EXPECT_LE(redraws() - redrawsBefore, 1) << step;
     expectEnabledStates(step);
+    expectSeriesBoxes(step);
+    if (pressedAt)
+        expectReadout(step, *pressedAt);
     if (!state.records.FileLoaded || state.records.RecordCount < 1)
         return;
     expectTimeLabels(step);
@@ -570,6 +621,10 @@ const std::vector<ActionKind>& RandomSession::actionKinds() {
          [](S& s) -> std::optional<std::string> {
              const QPoint p = s.somewhereOnThePlot();
              s.mouse(QEvent::MouseButtonPress, p);
+             // Without a log the press does nothing: a pop-up still open from an earlier
+             // press stays.
+             if (s.state.records.FileLoaded)
+                 s.pressedAt = p;
              return std::to_string(p.x()) + "," + std::to_string(p.y());
          }},
         {"release on plot", 3,
@@ -649,6 +704,7 @@ void RandomSession::runSession() {
         if (trace)
             std::cout << n << ". " << kind.name << std::endl;
         promptsThisAction = 0;
+        pressedAt.reset();
         const size_t promptsBefore = dialogs.prompts.size();
         const int64_t before = redraws();
         const bool wasLive = state.records.RealtimeOn;
@@ -675,8 +731,8 @@ void RandomSession::runSession() {
         live += state.records.RealtimeOn;
     }
     std::cout << "random session: " << done.size() << " actions, " << withLog
-              << " with a log loaded, " << live << " in real time, " << dialogs.prompts.size()
-              << " prompts" << std::endl;
+              << " with a log loaded, " << live << " in real time, " << readouts << " read-outs, "
+              << dialogs.prompts.size() << " prompts" << std::endl;
     if (HasFailure()) {
         std::ostringstream list;
         for (const std::string& step : done)
