@@ -156,14 +156,22 @@ public:
                           Qt::NoModifier);
         QCoreApplication::sendEvent(c->pGraph, &event);
     }
-    // Somewhere on the picture, or on a drawn point now and then.
+    // Somewhere on the picture, or near a drawn point of some series now and then.
     QPoint somewhereOnThePlot() {
         const PlotPointTable& p = state.render.PlotPoints;
         const int32_t oldest = state.render.DrawnOldest;
         const int32_t newest = state.render.DrawnNewest;
-        if (newest > 0 && chance(50)) {
+        if (newest > 0 && chance(60)) {
             const int32_t r = pick(oldest, newest);
-            return {p.at(r, 0) + pick(-3, 3), p.at(r, 1) + pick(-3, 3)};
+            std::vector<int> drawn;
+            for (int slot = 1; slot + 1 < kPlotSlots; slot += 2)
+                if (p.at(r, slot + 1) != 0)
+                    drawn.push_back(slot);
+            const int slot =
+                drawn.empty()
+                    ? 1
+                    : drawn[static_cast<size_t>(pick(0, static_cast<int>(drawn.size()) - 1))];
+            return {p.at(r, 0) + pick(-5, 5), p.at(r, slot) + pick(-5, 5)};
         }
         return {pick(-2, c->pGraph->width()), pick(-2, c->pGraph->height())};
     }
