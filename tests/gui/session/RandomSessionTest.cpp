@@ -224,6 +224,8 @@ public:
     // Where the last action pressed the mouse button on the plot, if it did.
     std::optional<QPoint> pressedAt;
     int64_t readouts = 0;
+    // Refreshes still to come before the user acts again.
+    int refreshesToWait = 0;
     int64_t liveRecords = 0;
     int savedFiles = 0;
     int promptsThisAction = 0;
@@ -656,6 +658,15 @@ const std::vector<ActionKind>& RandomSession::actionKinds() {
              s.tickAt(second);
              return "second " + std::to_string(second);
          }},
+        {"wait", 1,
+         [](S& s) -> std::optional<std::string> {
+             // Long enough for a file that stopped growing to be noticed (30 reads); the user
+             // does nothing meanwhile, so the next steps are refreshes, each checked.
+             if (!s.state.records.RealtimeOn)
+                 return std::nullopt;
+             s.refreshesToWait = 32;
+             return std::string();
+         }},
         {"live file grows", 3,
          [](S& s) -> std::optional<std::string> {
              // Now and then to just below or past the table's end.
@@ -708,7 +719,12 @@ void RandomSession::runSession() {
     int64_t live = 0;
     checkInvariants("start", redraws());
     for (uint64_t n = 1; n <= steps && !HasFailure(); ++n) {
-        const ActionKind& kind = kinds[choose(rng)];
+        static const ActionKind refresh{"refresh", 0, [](RandomSession& s) {
+                                            s.tickAt(s.refreshesToWait % 2 ? 1 : 31);
+                                            --s.refreshesToWait;
+                                            return std::optional<std::string>("");
+                                        }};
+        const ActionKind& kind = refreshesToWait > 0 ? refresh : kinds[choose(rng)];
         if (trace)
             std::cout << n << ". " << kind.name << std::endl;
         promptsThisAction = 0;
