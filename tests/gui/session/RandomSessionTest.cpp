@@ -10,7 +10,6 @@
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStringList>
@@ -148,14 +147,6 @@ public:
     int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
     bool chance(int percent) { return pick(1, 100) <= percent; }
 
-    // The user's own mouse press or release on pGraph, at picture pixels.
-    void mouse(QEvent::Type type, QPoint picture) {
-        const QPointF local = picture + QPoint(PictureBox::kBorder, PictureBox::kBorder);
-        QMouseEvent event(type, local, c->pGraph->mapToGlobal(local), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                          Qt::NoModifier);
-        QCoreApplication::sendEvent(c->pGraph, &event);
-    }
     // Somewhere on the picture, or near a drawn point of some series now and then.
     QPoint somewhereOnThePlot() {
         const PlotPointTable& p = state.render.PlotPoints;
@@ -630,7 +621,7 @@ const std::vector<ActionKind>& RandomSession::actionKinds() {
         {"press on plot", 4,
          [](S& s) -> std::optional<std::string> {
              const QPoint p = s.somewhereOnThePlot();
-             s.mouse(QEvent::MouseButtonPress, p);
+             s.plotMouse(QEvent::MouseButtonPress, p);
              // Without a log the press does nothing: a pop-up still open from an earlier
              // press stays.
              if (s.state.records.FileLoaded)
@@ -640,7 +631,7 @@ const std::vector<ActionKind>& RandomSession::actionKinds() {
         {"release on plot", 3,
          [](S& s) -> std::optional<std::string> {
              const QPoint p = s.somewhereOnThePlot();
-             s.mouse(QEvent::MouseButtonRelease, p);
+             s.plotMouse(QEvent::MouseButtonRelease, p);
              return std::to_string(p.x()) + "," + std::to_string(p.y());
          }},
         {"print preview", 1, [](S& s) { return triggerIfEnabled(s.c->mnuAfdrukVoorbeeld); }},
