@@ -219,6 +219,8 @@ public:
     int refreshesToWait = 0;
     int64_t liveRecords = 0;
     int savedFiles = 0;
+    // The name typed into the Save dialog during the action, if one was.
+    std::optional<std::string> chosenSave;
     int promptsThisAction = 0;
     // A real-time refresh that finds no usable log leaves the data controls as they were; an
     // open of a file or a successful refresh makes them follow the loaded state again.
@@ -239,6 +241,7 @@ private:
     void expectPointsOnThePlot(const std::string& step);
     void expectSeriesBoxes(const std::string& step);
     void expectReadout(const std::string& step, QPoint pressedAt);
+    void expectSaved(const std::string& step, const std::string& name, size_t promptsBefore);
 };
 
 // Counts the fields between the "|" of a dialog filter: two per file type.
@@ -280,6 +283,7 @@ void RandomSession::improvise(const Prompt& p) {
             dialogs.cancelSave();
         } else {
             const std::string name = "saved" + std::to_string(++savedFiles);
+            chosenSave = name;
             dialogs.saveFile((out.path() / name).string(),
                              pick(1, std::max(1, filterTypes(p.save.filter))));
         }
@@ -452,6 +456,18 @@ void RandomSession::expectReadout(const std::string& step, QPoint pressedAt) {
         << step << ": " << lines[1].toStdString() << " for " << time;
     EXPECT_TRUE(lines[2].endsWith(QString::fromStdString("= " + time.substr(0, 10))))
         << step << ": " << lines[2].toStdString() << " for " << time;
+}
+
+// A save that reports nothing has written a file of that name (with the extension of its type).
+void RandomSession::expectSaved(const std::string& step, const std::string& name,
+                                size_t promptsBefore) {
+    for (size_t i = promptsBefore; i < dialogs.prompts.size(); ++i)
+        if (dialogs.prompts[i].kind == Prompt::Kind::Message)
+            return;
+    for (const auto& entry : std::filesystem::directory_iterator(out.path()))
+        if (entry.path().stem() == name && entry.file_size() > 0)
+            return;
+    ADD_FAILURE() << step << ": nothing written for " << name;
 }
 
 void RandomSession::checkInvariants(const std::string& step, int64_t redrawsBefore) {
@@ -720,6 +736,7 @@ void RandomSession::runSession() {
             std::cout << n << ". " << kind.name << std::endl;
         promptsThisAction = 0;
         pressedAt.reset();
+        chosenSave.reset();
         const size_t promptsBefore = dialogs.prompts.size();
         const int64_t before = redraws();
         const bool wasLive = state.records.RealtimeOn;
@@ -742,6 +759,8 @@ void RandomSession::runSession() {
         done.push_back(step);
         EXPECT_TRUE(dialogs.allAnswersUsed()) << step;
         checkInvariants(step, before);
+        if (chosenSave)
+            expectSaved(step, *chosenSave, promptsBefore);
         withLog += state.records.FileLoaded;
         live += state.records.RealtimeOn;
     }
