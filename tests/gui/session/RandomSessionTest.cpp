@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <QWheelEvent>
 
@@ -159,6 +160,12 @@ protected:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString((out.path() / "page.pdf").string()));
         dialogs.improvise = [this](const Prompt& p) { improvise(p); };
+        // A box stays open long enough now and then for Timer1 to tick in its event loop.
+        dialogs.whileOpen = [this] {
+            const bool live = state.records.RealtimeOn;
+            if (chance(25) && tickAt(chance(50) ? 1 : 31))
+                ticksInBoxes += live;
+        };
     }
 
 public:
@@ -225,13 +232,16 @@ public:
         genlog::LogOptions o = optionsOf(records, "2024-03-04 21:30:00");
         companion.write("Realtime.csv", genlog::generateLog(o));
     }
-    // Timer1 at that second; the clock then stands at a second that refreshes nothing, so
-    // that a tick inside another action's event processing reads no file.
-    void tickAt(int second) {
+    // A tick of Timer1 at that second, if it is running; the clock then stands at a second that
+    // refreshes nothing, so that a tick inside another action's event processing reads no file.
+    bool tickAt(int second) {
+        if (!c->Timer1->isActive())
+            return false;
         clock.second = second;
         loadAttempted = state.records.RealtimeOn && (second == 1 || second == 31);
         window->realtime().Timer1_Timer();
         clock.second = 0;
+        return true;
     }
 
     // The answer the next Open dialog of the open command gets: a path or a cancellation.
@@ -239,6 +249,7 @@ public:
     // Where the last action pressed the mouse button on the plot, if it did.
     std::optional<QPoint> pressedAt;
     int64_t readouts = 0;
+    int64_t ticksInBoxes = 0;
     // Refreshes still to come before the user acts again.
     int refreshesToWait = 0;
     int64_t liveRecords = 0;
@@ -696,8 +707,7 @@ const std::vector<ActionKind>& RandomSession::actionKinds() {
              // Mostly the refreshing seconds: the others do nothing.
              static const int seconds[] = {1, 31, 1, 31, 17};
              const int second = seconds[s.pick(0, 4)];
-             s.tickAt(second);
-             return "second " + std::to_string(second);
+             return "second " + std::to_string(second) + (s.tickAt(second) ? "" : ", stopped");
          }},
         {"wait", 1,
          [](S& s) -> std::optional<std::string> {
@@ -808,7 +818,8 @@ void RandomSession::runSession() {
     }
     std::cout << "random session: " << done.size() << " actions, " << withLog
               << " with a log loaded, " << live << " in real time, " << readouts << " read-outs, "
-              << dialogs.prompts.size() << " prompts" << std::endl;
+              << ticksInBoxes << " refreshes inside boxes, " << dialogs.prompts.size() << " prompts"
+              << std::endl;
     if (HasFailure()) {
         std::ostringstream list;
         for (const std::string& step : done)
