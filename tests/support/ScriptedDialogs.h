@@ -1,5 +1,6 @@
 // Dialogs for tests: every prompt is recorded, and answered from a script queued beforehand.
-// A prompt that finds no matching answer fails the test instead of blocking.
+// A prompt that finds no matching answer fails the test instead of blocking, unless the test
+// improvises answers.
 #pragma once
 
 #include "common/Dialogs.h"
@@ -94,6 +95,9 @@ public:
     // Runs while a message or question is open, as the window's timers run in a real modal
     // box's event loop.
     std::function<void()> whileOpen;
+    // Called when a prompt finds no answer queued, with the prompt already recorded: it may
+    // queue one (answerYes, chooseFile, ...) for the prompt to take.
+    std::function<void(const Prompt&)> improvise;
 
 private:
     struct Answer {
@@ -104,6 +108,8 @@ private:
         int filter = 1;
     };
     std::optional<Answer> take(Prompt::Kind kind, const std::string& what) {
+        if (answers_.empty() && improvise)
+            improvise(prompts.back());
         if (answers_.empty() || answers_.front().kind != kind) {
             ADD_FAILURE() << "unexpected prompt: " << what;
             return std::nullopt;

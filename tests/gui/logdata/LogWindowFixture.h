@@ -10,7 +10,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScrollBar>
 
 #include <filesystem>
@@ -46,6 +48,15 @@ protected:
     // A date label as the user sees it: "" while hidden.
     std::string dateLabel(size_t i) const {
         return c->lblDataXas[i]->isHidden() ? "" : c->lblDataXas[i]->text().toStdString();
+    }
+
+    // A left button press or release on pGraph, at picture pixels as the read-out counts them.
+    void plotMouse(QEvent::Type type, QPoint picture) {
+        const QPointF local = picture + QPoint(PictureBox::kBorder, PictureBox::kBorder);
+        QMouseEvent event(type, local, c->pGraph->mapToGlobal(local), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(c->pGraph, &event);
     }
 
     TempDir logs;

@@ -1,9 +1,7 @@
 // The read-out as the user meets it: a press on the drawn plot of an opened log.
 #include "gui/logdata/LogWindowFixture.h"
 
-#include <QCoreApplication>
 #include <QLocale>
-#include <QMouseEvent>
 #include <QStringList>
 
 #include <string>
@@ -42,16 +40,8 @@ protected:
         return {p.at(record, 0), p.at(record, 1)};
     }
 
-    // Mouse buttons on pGraph, at picture pixels as the read-out counts them.
-    void mouse(QEvent::Type type, QPoint picture) {
-        const QPointF local = picture + QPoint(PictureBox::kBorder, PictureBox::kBorder);
-        QMouseEvent event(type, local, c->pGraph->mapToGlobal(local), Qt::LeftButton,
-                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                          Qt::NoModifier);
-        QCoreApplication::sendEvent(c->pGraph, &event);
-    }
-    void press(QPoint p) { mouse(QEvent::MouseButtonPress, p); }
-    void release(QPoint p) { mouse(QEvent::MouseButtonRelease, p); }
+    void press(QPoint p) { plotMouse(QEvent::MouseButtonPress, p); }
+    void release(QPoint p) { plotMouse(QEvent::MouseButtonRelease, p); }
 
     bool popupShown() const { return c->ToolTipje->isVisibleTo(c->pGraph); }
     QStringList popupLines() const { return c->ToolTipje->text().split(QLatin1Char('\n')); }

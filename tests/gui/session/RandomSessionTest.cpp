@@ -1,0 +1,838 @@
+// A user who never stops clicking: long seeded runs of random actions on the main window, with
+// what the window shows checked against its state after every action. OSK_MONKEY_STEPS and
+// OSK_MONKEY_SEED choose the run; OSK_MONKEY_TRACE=1 prints each action as it starts.
+#include "gui/logdata/LogWindowFixture.h"
+
+#include "print/PrintController.h"
+#include "print/frmPreview.h"
+#include "view/TimeFault.h"
+
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QGroupBox>
+#include <QMimeData>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+#include <QWheelEvent>
+
+#include <cstdlib>
+#include <functional>
+#include <iostream>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace osk::test {
+namespace {
+
+constexpr int kDefaultSteps = 250;
+constexpr uint64_t kDefaultSeed = 20261207;
+// Prompts one action may raise before every further one is cancelled or answered No, so that
+// a dialog loop (choose again?) ends.
+constexpr int kPromptsPerAction = 6;
+
+uint64_t fromEnvironment(const char* name, uint64_t fallback) {
+    const char* text = std::getenv(name);
+    if (!text || !*text)
+        return fallback;
+    return std::strtoull(text, nullptr, 10);
+}
+
+// The log shapes the user opens, written once per run.
+struct LogShape {
+    const char* name;
+    std::function<std::string()> text;
+};
+
+genlog::LogOptions optionsOf(int64_t records, const char* start = "2024-03-01 00:00:00") {
+    genlog::LogOptions o;
+    o.records = records;
+    o.start = start;
+    return o;
+}
+
+// The log with the fields of some record lines changed; change gets the line number (the header
+// is line 0) and the fields.
+std::string
+withRecordsChanged(const std::string& log,
+                   const std::function<void(int line, std::vector<std::string>& fields)>& change) {
+    std::istringstream in(log);
+    std::string out, line;
+    for (int n = 0; std::getline(in, line); ++n) {
+        std::vector<std::string> fields;
+        std::stringstream split(line);
+        for (std::string f; std::getline(split, f, ',');)
+            fields.push_back(f);
+        if (n > 0)
+            change(n, fields);
+        line.clear();
+        for (size_t i = 0; i < fields.size(); ++i)
+            line += (i ? "," : "") + fields[i];
+        out += line + "\n";
+    }
+    return out;
+}
+
+const std::vector<LogShape>& logShapes() {
+    static const std::vector<LogShape> shapes{
+        {"three.csv", [] { return genlog::generateLog(optionsOf(3)); }},
+        {"hundreds.csv", [] { return genlog::generateLog(optionsOf(437, "2024-03-01 10:23:40")); }},
+        {"day.csv", [] { return genlog::generateLog(optionsOf(8640)); }},
+        {"midnight.csv",
+         [] {
+             genlog::LogOptions o = optionsOf(3000, "2024-02-28 22:41:10");
+             o.crlf = false;
+             return genlog::generateLog(o);
+         }},
+        {"gaps.csv",
+         [] {
+             genlog::LogOptions o = optionsOf(6000, "2024-03-01 05:00:00");
+             o.gapAfter = 2500;
+             o.gapMinutes = 200;
+             return genlog::generateLog(o);
+         }},
+        {"full.csv", [] { return genlog::generateLog(optionsOf(19999, "2024-12-31 04:12:30")); }},
+        {"toolong.csv", [] { return genlog::generateLog(optionsOf(20400)); }},
+        {"wide.csv",
+         [] {
+             genlog::LogOptions o = optionsOf(900);
+             o.wideLine = 450;
+             return genlog::generateLog(o);
+         }},
+        {"odd.csv",
+         [] {
+             // Some value fields of every 7th record are text or empty.
+             return withRecordsChanged(genlog::generateLog(optionsOf(700)),
+                                       [](int n, std::vector<std::string>& fields) {
+                                           if (n % 7 == 0 && fields.size() > 12) {
+                                               fields[9] = "n/a";
+                                               fields[12].clear();
+                                           }
+                                       });
+         }},
+        {"badtime.csv",
+         [] {
+             // Records just before the newest whose hour is no number.
+             return withRecordsChanged(genlog::generateLog(optionsOf(3000, "2024-03-01 10:00:00")),
+                                       [](int n, std::vector<std::string>& fields) {
+                                           if (n >= 2985 && n < 2999 && fields.size() > 3 &&
+                                               fields[3].size() >= 19)
+                                               fields[3].replace(11, 2, "x7");
+                                       });
+         }},
+        {"badheader.csv",
+         [] {
+             const std::string log = genlog::generateLog(optionsOf(50));
+             return "Some,other,file\r\n" + log.substr(log.find('\n') + 1);
+         }},
+        {"empty.csv", [] { return std::string(); }},
+    };
+    return shapes;
+}
+
+class RandomSession;
+
+// One kind of user action: it does what it names and tells the step list what it did, or
+// returns nullopt without touching anything when the user could not do it now.
+struct ActionKind {
+    const char* name;
+    int weight;
+    std::function<std::optional<std::string>(RandomSession&)> run;
+};
+
+class RandomSession : public LogWindowFixture {
+protected:
+    void SetUp() override {
+        LogWindowFixture::SetUp();
+        ASSERT_NE(window, nullptr);
+        for (const LogShape& shape : logShapes())
+            logs.write(shape.name, shape.text());
+        store(settings::kDataDir, companion.path().string());
+        setLiveRecords(40);
+        // The preview needs a printer; it writes into a file nobody reads.
+        QPrinter& printer = window->printing().printer().printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString((out.path() / "page.pdf").string()));
+        dialogs.improvise = [this](const Prompt& p) { improvise(p); };
+        // A box stays open long enough now and then for Timer1 to tick in its event loop.
+        dialogs.whileOpen = [this] {
+            const bool live = state.records.RealtimeOn;
+            if (chance(25) && tickAt(chance(50) ? 1 : 31))
+                ticksInBoxes += live;
+        };
+    }
+
+public:
+    std::mt19937_64 rng;
+
+    int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
+    bool chance(int percent) { return pick(1, 100) <= percent; }
+
+    // Somewhere on the picture, or near a drawn point of some series now and then.
+    QPoint somewhereOnThePlot() {
+        const PlotPointTable& p = state.render.PlotPoints;
+        const int32_t oldest = state.render.DrawnOldest;
+        const int32_t newest = state.render.DrawnNewest;
+        if (newest > 0 && chance(60)) {
+            const int32_t r = pick(oldest, newest);
+            std::vector<int> drawn;
+            for (int slot = 1; slot + 1 < kPlotSlots; slot += 2)
+                if (p.at(r, slot + 1) != 0)
+                    drawn.push_back(slot);
+            const int slot =
+                drawn.empty()
+                    ? 1
+                    : drawn[static_cast<size_t>(pick(0, static_cast<int>(drawn.size()) - 1))];
+            return {p.at(r, 0) + pick(-5, 5), p.at(r, slot) + pick(-5, 5)};
+        }
+        return {pick(-2, c->pGraph->width()), pick(-2, c->pGraph->height())};
+    }
+
+    // The user works a control only while it is enabled and on screen.
+    static bool usable(const QWidget* w) { return w->isEnabled() && w->isVisibleTo(w->window()); }
+
+    // The Open File command with that file chosen, or cancelled without a name.
+    std::optional<std::string> openFile(const char* name) {
+        if (!c->mnuOpenFile->isEnabled())
+            return std::nullopt;
+        pendingOpen.emplace();
+        if (name)
+            pendingOpen->emplace((logs.path() / name).string());
+        c->mnuOpenFile->trigger();
+        pendingOpen.reset();
+        if (name) {
+            controlsMayBeStale = false;
+            loadAttempted = true;
+        }
+        return std::string(name ? name : "");
+    }
+
+    // A file dragged from elsewhere over the window and dropped on it.
+    void drop(const std::string& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+        const QPoint at(window->width() / 2, window->height() / 2);
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &enter);
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &dropped);
+        // The open follows once the drop has returned.
+        QCoreApplication::processEvents();
+        loadAttempted = true;
+    }
+
+    void setLiveRecords(int64_t records) {
+        liveRecords = records;
+        genlog::LogOptions o = optionsOf(records, "2024-03-04 21:30:00");
+        companion.write("Realtime.csv", genlog::generateLog(o));
+    }
+    // A tick of Timer1 at that second, if it is running; the clock then stands at a second that
+    // refreshes nothing, so that a tick inside another action's event processing reads no file.
+    bool tickAt(int second) {
+        if (!c->Timer1->isActive())
+            return false;
+        clock.second = second;
+        loadAttempted = state.records.RealtimeOn && (second == 1 || second == 31);
+        window->realtime().Timer1_Timer();
+        clock.second = 0;
+        return true;
+    }
+
+    // The answer the next Open dialog of the open command gets: a path or a cancellation.
+    std::optional<std::optional<std::string>> pendingOpen;
+    // Where the last action pressed the mouse button on the plot, if it did.
+    std::optional<QPoint> pressedAt;
+    int64_t readouts = 0;
+    int64_t ticksInBoxes = 0;
+    // Refreshes still to come before the user acts again.
+    int refreshesToWait = 0;
+    int64_t liveRecords = 0;
+    int savedFiles = 0;
+    // The name typed into the Save dialog during the action, if one was.
+    std::optional<std::string> chosenSave;
+    int promptsThisAction = 0;
+    // A file was opened, dropped or read by a refresh during the action.
+    bool loadAttempted = false;
+    // A record time that is no time keeps the axis as it was; the next load without such a
+    // fault builds it anew.
+    bool labelsMayBeStale = false;
+    // A real-time refresh that finds no usable log leaves the data controls as they were; an
+    // open of a file or a successful refresh makes them follow the loaded state again.
+    bool controlsMayBeStale = false;
+    TempDir companion;
+    TempDir out;
+
+    void runSession();
+    // What the user can do, and how often against each other. New commands go here.
+    static const std::vector<ActionKind>& actionKinds();
+
+private:
+    void improvise(const Prompt& p);
+    void checkInvariants(const std::string& step, int64_t redrawsBefore);
+    void expectTimeLabels(const std::string& step);
+    void expectValueLabels(const std::string& step);
+    void expectEnabledStates(const std::string& step);
+    void expectPointsOnThePlot(const std::string& step);
+    void expectSeriesBoxes(const std::string& step);
+    void expectReadout(const std::string& step, QPoint pressedAt);
+    void expectSaved(const std::string& step, const std::string& name, size_t promptsBefore);
+};
+
+// Counts the fields between the "|" of a dialog filter: two per file type.
+int filterTypes(const std::string& filter) {
+    int bars = 0;
+    for (char ch : filter)
+        bars += ch == '|';
+    return (bars + 1) / 2;
+}
+
+void RandomSession::improvise(const Prompt& p) {
+    const bool giveUp = ++promptsThisAction > kPromptsPerAction;
+    switch (p.kind) {
+    case Prompt::Kind::Question:
+        if (!giveUp && chance(50))
+            dialogs.answerYes();
+        else
+            dialogs.answerNo();
+        break;
+    case Prompt::Kind::OpenFile:
+        if (pendingOpen && !giveUp) {
+            if (*pendingOpen)
+                dialogs.chooseFile(**pendingOpen);
+            else
+                dialogs.cancelFile();
+            pendingOpen.reset();
+        } else if (giveUp || chance(30)) {
+            dialogs.cancelFile();
+        } else {
+            // The companion's executable in either letter case, a file that is not it, or none.
+            static const char* const choices[] = {"OSKRemote.exe", "oskremote.EXE", "notes.txt",
+                                                  ""};
+            const std::string name = choices[pick(0, 3)];
+            dialogs.chooseFile(name.empty() ? "" : (companion.path() / name).string());
+        }
+        break;
+    case Prompt::Kind::SaveFile:
+        if (giveUp || chance(20)) {
+            dialogs.cancelSave();
+        } else {
+            const std::string name = "saved" + std::to_string(++savedFiles);
+            chosenSave = name;
+            dialogs.saveFile((out.path() / name).string(),
+                             pick(1, std::max(1, filterTypes(p.save.filter))));
+        }
+        break;
+    case Prompt::Kind::Print:
+        dialogs.cancelPrint();
+        break;
+    case Prompt::Kind::Message:
+        break;
+    }
+}
+
+// Hour and minute of a record's time, "YYYY-MM-DD hh:mm:ss".
+std::pair<int, int> hourAndMinute(const std::string& recordTime) {
+    if (recordTime.size() < 8)
+        return {-1, -1};
+    const std::string hhmm = recordTime.substr(recordTime.size() - 8, 5);
+    return {std::atoi(hhmm.substr(0, 2).c_str()), std::atoi(hhmm.substr(3, 2).c_str())};
+}
+
+std::string dayAndMonth(const std::string& recordTime) {
+    return recordTime.size() < 10 ? "?" : recordTime.substr(8, 2) + "-" + recordTime.substr(5, 2);
+}
+
+// The span list's entries from the top: hours across the plot and minutes between labels.
+struct SpanItem {
+    int hours;
+    int labelMinutes;
+};
+constexpr SpanItem kSpanItems[] = {{192, 960}, {96, 480}, {48, 240}, {24, 120},
+                                   {12, 60},   {6, 30},   {3, 15}};
+
+std::string clockText(int minutesOfDay) {
+    const int m = ((minutesOfDay % 1440) + 1440) % 1440;
+    return std::to_string(m / 60) + ":" + (m % 60 < 10 ? "0" : "") + std::to_string(m % 60);
+}
+
+// The time axis belongs to the window's end, the span and the plot's width: the rightmost
+// label is the next full hour after the record before the end, the labels step back from it by
+// the span's label step, the rightmost date label is the end record's day, and the scroller
+// stands at the end.
+void RandomSession::expectTimeLabels(const std::string& step) {
+    const RecordTable& r = state.records;
+    ASSERT_GE(r.ViewEndRecord, 1) << step;
+    ASSERT_LE(r.ViewEndRecord, r.RecordCount) << step;
+    EXPECT_EQ(c->hscGraphScroller->maximum(), r.RecordCount) << step;
+    EXPECT_EQ(c->hscGraphScroller->value(), r.ViewEndRecord) << step;
+    if (labelsMayBeStale)
+        return;
+    const TimeAxis& axis = state.view.TimeAxis;
+    EXPECT_DOUBLE_EQ(axis.LastRecord, r.RecordCount - 1) << step;
+    EXPECT_NEAR(axis.PixelsPerRecord * axis.SpanRecords, c->pGraph->width(), 1e-6) << step;
+    if (r.ViewEndRecord < 2)
+        return;
+    const auto& times = r.RecordTime;
+    const auto [hour, minute] = hourAndMinute(times[static_cast<size_t>(r.ViewEndRecord) - 1]);
+    EXPECT_EQ(state.view.HourOffsetRecords, (60 - minute) * 6) << step;
+    const int item = c->Xas->currentIndex();
+    ASSERT_TRUE(item >= 0 && item < 7) << step;
+    const SpanItem span = kSpanItems[item];
+    EXPECT_DOUBLE_EQ(axis.SpanRecords, span.hours * 360 - state.view.HourOffsetRecords) << step;
+    const int rightmost = (hour + 1) % 24 * 60;
+    for (int i = 0; i < kTimeLabels; ++i)
+        EXPECT_EQ(timeLabel(static_cast<size_t>(i)),
+                  clockText(rightmost - (12 - i) * span.labelMinutes))
+            << step << ": time label " << i;
+    EXPECT_EQ(dateLabel(12), dayAndMonth(times[static_cast<size_t>(r.ViewEndRecord)])) << step;
+}
+
+double labelNumber(const QLabel* label) {
+    QString text = label->text();
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double v = text.toDouble(&ok);
+    return ok ? v : -1e9;
+}
+
+// The bars, their captions, the axis the drawing uses and the labels beside the plot agree.
+void RandomSession::expectValueLabels(const std::string& step) {
+    const ValueAxis& axis = state.view.ValueAxis;
+    const int low = c->vscScaleMin->value();
+    const int high = c->vscScaleMax->value();
+    EXPECT_LT(low, high) << step;
+    EXPECT_EQ(axis.Min, static_cast<double>(low)) << step;
+    EXPECT_EQ(axis.Max, static_cast<double>(high)) << step;
+    EXPECT_EQ(c->lblMin[0]->text(), QString::number(low)) << step;
+    EXPECT_EQ(c->lblMin[1]->text(), QString::number(high)) << step;
+    EXPECT_DOUBLE_EQ(labelNumber(c->lblScale[0]), high) << step;
+    EXPECT_DOUBLE_EQ(labelNumber(c->lblScale[10]), low) << step;
+    EXPECT_EQ(c->lblYValue->text(), QString::number(c->hsGridY->value())) << step;
+    // Built for the plot's height as it is now (the callers pass its inner or outer height, less
+    // 5 or not).
+    const int height = c->pGraph->height();
+    EXPECT_GE(axis.PixelsPerUnit * axis.Range, height - 2 * PictureBox::kBorder - 5 - 1e-6) << step;
+    EXPECT_LE(axis.PixelsPerUnit * axis.Range, height + 1e-6) << step;
+}
+
+void RandomSession::expectEnabledStates(const std::string& step) {
+    const bool loaded = state.records.FileLoaded;
+    const bool live = state.records.RealtimeOn;
+    EXPECT_EQ(c->mnuOpenFile->isEnabled(), !live) << step;
+    EXPECT_EQ(c->mnuON->isChecked(), live) << step;
+    EXPECT_EQ(c->mnuOFF->isChecked(), !live) << step;
+    if (!loaded && controlsMayBeStale)
+        return;
+    for (const QWidget* w :
+         {static_cast<const QWidget*>(c->Xas), static_cast<const QWidget*>(c->cmbGridX),
+          static_cast<const QWidget*>(c->vscScaleMin), static_cast<const QWidget*>(c->vscScaleMax),
+          static_cast<const QWidget*>(c->vscGraphScroller), static_cast<const QWidget*>(c->hsGridY),
+          static_cast<const QWidget*>(c->cboDrawStyle), static_cast<const QWidget*>(c->chkItem[0]),
+          static_cast<const QWidget*>(c->cmdItem[3])})
+        EXPECT_EQ(w->isEnabled(), loaded) << step << ": " << w->objectName().toStdString();
+    for (const QAction* a : {c->mnuAfdrukVoorbeeld, c->mnuAfdrukken, c->mnuSavePicture,
+                             c->mnuCopyPicture, c->mnuExportData})
+        EXPECT_EQ(a->isEnabled(), loaded) << step << ": " << a->objectName().toStdString();
+    EXPECT_EQ(c->lblScaleXas[0]->isVisibleTo(window.get()), loaded) << step;
+}
+
+// Every drawn point lies on the picture; only the oldest one drawn may lie left of it.
+void RandomSession::expectPointsOnThePlot(const std::string& step) {
+    const PlotPointTable& p = state.render.PlotPoints;
+    const int32_t oldest = state.render.DrawnOldest;
+    const int32_t newest = state.render.DrawnNewest;
+    const double width = c->pGraph->surface().scaleWidth();
+    for (int32_t r = oldest; r <= newest && r > 0; ++r) {
+        const int32_t x = p.at(r, 0);
+        if (x > width || (x < 0 && r != oldest)) {
+            ADD_FAILURE() << step << ": record " << r << " drawn at x " << x << " of " << width
+                          << " (drawn " << oldest << ".." << newest << ")";
+            return;
+        }
+    }
+}
+
+// The boxes show the selection the drawing uses: the group boxes always, the panel's first four
+// boxes for the group it shows (the last two keep whatever they were given last). (The draw
+// style list may show another style than the one drawn: renewing the texts selects "Line" in it
+// without a change of style.)
+void RandomSession::expectSeriesBoxes(const std::string& step) {
+    const SeriesSelection& on = state.render.SeriesOn;
+    for (int g = 0; g < 4; ++g)
+        EXPECT_EQ(c->chkItem[static_cast<size_t>(g)]->isChecked(), on.get(g, 0) != 0)
+            << step << ": group " << g;
+    if (c->fraChoses->isVisibleTo(window.get()) && state.ChoicesReady) {
+        for (int k = 1; k <= 4; ++k)
+            EXPECT_EQ(c->chkItems2[static_cast<size_t>(k)]->isChecked(),
+                      on.get(state.ChoiceGroup, k) != 0)
+                << step << ": group " << state.ChoiceGroup << " item " << k;
+    }
+}
+
+// A read-out describes a drawn point strictly within 5 pixels of the press: the record named
+// under the plot, its time and date in the pop-up.
+void RandomSession::expectReadout(const std::string& step, QPoint pressedAt) {
+    if (!c->ToolTipje->isVisibleTo(c->pGraph))
+        return;
+    ++readouts;
+    const QString caption = c->lblRecords->text();
+    ASSERT_TRUE(caption.startsWith(QStringLiteral("record nr. "))) << step;
+    const int32_t k = caption.mid(11).toInt();
+    const PlotPointTable& p = state.render.PlotPoints;
+    const auto near = [](int32_t a, int b) { return a > b - 5 && a < b + 5; };
+    bool hit = false;
+    for (int slot = 1; slot < kPlotSlots; slot += 2)
+        hit = hit || near(p.at(k, slot), pressedAt.y());
+    EXPECT_TRUE(k >= 1 && near(p.at(k, 0), pressedAt.x()) && hit)
+        << step << ": read-out of record " << k << " drawn at x " << p.at(k, 0);
+    const std::string time = state.records.RecordTime[static_cast<size_t>(k)];
+    const QStringList lines = c->ToolTipje->text().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 4) << step;
+    // The time line holds the time text from its first blank on, or all of it without one.
+    const size_t blank = time.find(' ');
+    const std::string clock = blank == std::string::npos ? time : time.substr(blank);
+    EXPECT_TRUE(lines[1].endsWith(QString::fromStdString("= " + clock)))
+        << step << ": " << lines[1].toStdString() << " for " << time;
+    EXPECT_TRUE(lines[2].endsWith(QString::fromStdString("= " + time.substr(0, 10))))
+        << step << ": " << lines[2].toStdString() << " for " << time;
+}
+
+// A save that reports nothing has written a file of that name (with the extension of its type).
+void RandomSession::expectSaved(const std::string& step, const std::string& name,
+                                size_t promptsBefore) {
+    for (size_t i = promptsBefore; i < dialogs.prompts.size(); ++i)
+        if (dialogs.prompts[i].kind == Prompt::Kind::Message)
+            return;
+    for (const auto& entry : std::filesystem::directory_iterator(out.path()))
+        if (entry.path().stem() == name && entry.file_size() > 0)
+            return;
+    ADD_FAILURE() << step << ": nothing written for " << name;
+}
+
+void RandomSession::checkInvariants(const std::string& step, int64_t redrawsBefore) {
+    EXPECT_LE(redraws() - redrawsBefore, 1) << step;
+    expectEnabledStates(step);
+    expectSeriesBoxes(step);
+    if (pressedAt)
+        expectReadout(step, *pressedAt);
+    if (!state.records.FileLoaded || state.records.RecordCount < 1)
+        return;
+    expectTimeLabels(step);
+    expectValueLabels(step);
+    expectPointsOnThePlot(step);
+}
+
+std::optional<std::string> clickBar(RandomSession& s, QScrollBar* bar) {
+    if (!RandomSession::usable(bar))
+        return std::nullopt;
+    static const std::pair<QAbstractSlider::SliderAction, const char*> arrows[] = {
+        {QAbstractSlider::SliderSingleStepAdd, "arrow +"},
+        {QAbstractSlider::SliderSingleStepSub, "arrow -"},
+        {QAbstractSlider::SliderPageStepAdd, "page +"},
+        {QAbstractSlider::SliderPageStepSub, "page -"}};
+    const auto& [action, name] = arrows[s.pick(0, 3)];
+    bar->triggerAction(action);
+    return std::string(name);
+}
+
+std::optional<std::string> keyOnBar(RandomSession& s, QScrollBar* bar) {
+    if (!RandomSession::usable(bar))
+        return std::nullopt;
+    static const std::pair<Qt::Key, const char*> keys[] = {
+        {Qt::Key_Left, "Left"}, {Qt::Key_Right, "Right"},   {Qt::Key_Up, "Up"},
+        {Qt::Key_Down, "Down"}, {Qt::Key_PageUp, "PageUp"}, {Qt::Key_PageDown, "PageDown"},
+        {Qt::Key_Home, "Home"}, {Qt::Key_End, "End"}};
+    const auto& [key, name] = keys[s.pick(0, 7)];
+    bar->setFocus();
+    QTest::keyClick(bar, key);
+    return std::string(name);
+}
+
+// The thumb dragged over a few positions and let go at the last.
+std::optional<std::string> dragBar(RandomSession& s, QScrollBar* bar) {
+    if (!RandomSession::usable(bar))
+        return std::nullopt;
+    std::string what = "over";
+    bar->setSliderDown(true);
+    for (int moves = s.pick(1, 3); moves > 0; --moves) {
+        const int v = s.pick(bar->minimum(), bar->maximum());
+        bar->setSliderPosition(v);
+        what += " " + std::to_string(v);
+    }
+    bar->setSliderDown(false);
+    return what;
+}
+
+// One notch of the mouse wheel over the bar, either way.
+std::optional<std::string> wheelOnBar(RandomSession& s, QScrollBar* bar) {
+    if (!RandomSession::usable(bar))
+        return std::nullopt;
+    const int notch = s.chance(50) ? 120 : -120;
+    const QPointF at(bar->width() / 2.0, bar->height() / 2.0);
+    QWheelEvent wheel(at, bar->mapToGlobal(at), QPoint(), QPoint(0, notch), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(bar, &wheel);
+    return std::to_string(notch);
+}
+
+std::optional<std::string> chooseItem(RandomSession& s, QComboBox* list) {
+    if (!RandomSession::usable(list) || list->count() == 0)
+        return std::nullopt;
+    const int i = s.pick(0, list->count() - 1);
+    list->setCurrentIndex(i);
+    return list->itemText(i).toStdString();
+}
+
+std::optional<std::string> triggerIfEnabled(QAction* action) {
+    if (!action->isEnabled())
+        return std::nullopt;
+    action->trigger();
+    return std::string();
+}
+
+std::optional<std::string> clickIfUsable(QAbstractButton* button, const std::string& what) {
+    if (!RandomSession::usable(button))
+        return std::nullopt;
+    button->click();
+    return what;
+}
+
+const std::vector<ActionKind>& RandomSession::actionKinds() {
+    using S = RandomSession;
+    static const std::vector<ActionKind> kinds{
+        {"open log", 6,
+         [](S& s) {
+             const int last = static_cast<int>(logShapes().size()) - 1;
+             return s.openFile(logShapes()[static_cast<size_t>(s.pick(0, last))].name);
+         }},
+        {"open missing file", 1, [](S& s) { return s.openFile("missing.csv"); }},
+        {"cancel open", 1, [](S& s) { return s.openFile(nullptr); }},
+        {"drop log", 2,
+         [](S& s) -> std::optional<std::string> {
+             const int last = static_cast<int>(logShapes().size()) - 1;
+             const char* name = logShapes()[static_cast<size_t>(s.pick(0, last))].name;
+             s.drop((s.logs.path() / name).string());
+             return std::string(name);
+         }},
+        {"span", 4, [](S& s) { return chooseItem(s, s.c->Xas); }},
+        {"grid list", 2, [](S& s) { return chooseItem(s, s.c->cmbGridX); }},
+        {"draw style", 2, [](S& s) { return chooseItem(s, s.c->cboDrawStyle); }},
+        {"time scroller key", 6, [](S& s) { return keyOnBar(s, s.c->hscGraphScroller); }},
+        {"time scroller arrow", 5, [](S& s) { return clickBar(s, s.c->hscGraphScroller); }},
+        {"time scroller drag", 2, [](S& s) { return dragBar(s, s.c->hscGraphScroller); }},
+        {"upper bar", 3, [](S& s) { return dragBar(s, s.c->vscScaleMax); }},
+        {"upper bar key", 2, [](S& s) { return keyOnBar(s, s.c->vscScaleMax); }},
+        {"lower bar", 3, [](S& s) { return dragBar(s, s.c->vscScaleMin); }},
+        {"lower bar arrow", 2, [](S& s) { return clickBar(s, s.c->vscScaleMin); }},
+        {"value scroller", 3, [](S& s) { return dragBar(s, s.c->vscGraphScroller); }},
+        {"value scroller arrow", 2, [](S& s) { return clickBar(s, s.c->vscGraphScroller); }},
+        {"grid step bar", 2, [](S& s) { return dragBar(s, s.c->hsGridY); }},
+        {"time scroller wheel", 2, [](S& s) { return wheelOnBar(s, s.c->hscGraphScroller); }},
+        {"value bar wheel", 2,
+         [](S& s) {
+             QScrollBar* const bars[] = {s.c->vscScaleMax, s.c->vscScaleMin, s.c->vscGraphScroller,
+                                         s.c->hsGridY};
+             return wheelOnBar(s, bars[s.pick(0, 3)]);
+         }},
+        {"grid step key", 1, [](S& s) { return keyOnBar(s, s.c->hsGridY); }},
+        {"group tick", 5,
+         [](S& s) {
+             const int g = s.pick(0, 3);
+             return clickIfUsable(s.c->chkItem[static_cast<size_t>(g)], std::to_string(g));
+         }},
+        {"group ...", 2,
+         [](S& s) {
+             const int g = s.pick(0, 3);
+             return clickIfUsable(s.c->cmdItem[static_cast<size_t>(g)], std::to_string(g));
+         }},
+        {"sub-item tick", 4,
+         [](S& s) {
+             const int k = s.pick(1, 6);
+             return clickIfUsable(s.c->chkItems2[static_cast<size_t>(k)], std::to_string(k));
+         }},
+        {"close sub-items", 1, [](S& s) { return clickIfUsable(s.c->Command4, ""); }},
+        {"resize", 2,
+         [](S& s) -> std::optional<std::string> {
+             // Down to sizes where the plot has no room left.
+             const bool tiny = s.chance(15);
+             const int w = tiny ? s.pick(1, 250) : s.pick(250, 1300);
+             const int h = tiny ? s.pick(1, 180) : s.pick(180, 950);
+             s.window->resize(w, h);
+             return std::to_string(w) + "x" + std::to_string(h);
+         }},
+        {"language", 1,
+         [](S& s) { return triggerIfEnabled(s.chance(50) ? s.c->mnuNed : s.c->mnuEng); }},
+        {"product system", 2,
+         [](S& s) {
+             QAction* const systems[] = {s.c->mnuFreeChlorine, s.c->mnuPeroxide, s.c->mnuTarvox};
+             QAction* a = systems[s.pick(0, 2)];
+             return triggerIfEnabled(a) ? std::optional(a->objectName().toStdString())
+                                        : std::nullopt;
+         }},
+        {"printer colours", 1,
+         [](S& s) {
+             return triggerIfEnabled(s.chance(50) ? s.c->mnuColorPrinter : s.c->mnuBlackWhite);
+         }},
+        {"press on plot", 4,
+         [](S& s) -> std::optional<std::string> {
+             const QPoint p = s.somewhereOnThePlot();
+             s.plotMouse(QEvent::MouseButtonPress, p);
+             // Without a log the press does nothing: a pop-up still open from an earlier
+             // press stays.
+             if (s.state.records.FileLoaded)
+                 s.pressedAt = p;
+             return std::to_string(p.x()) + "," + std::to_string(p.y());
+         }},
+        {"release on plot", 3,
+         [](S& s) -> std::optional<std::string> {
+             const QPoint p = s.somewhereOnThePlot();
+             s.plotMouse(QEvent::MouseButtonRelease, p);
+             return std::to_string(p.x()) + "," + std::to_string(p.y());
+         }},
+        {"print preview", 1, [](S& s) { return triggerIfEnabled(s.c->mnuAfdrukVoorbeeld); }},
+        {"print, cancelled", 1, [](S& s) { return triggerIfEnabled(s.c->mnuAfdrukken); }},
+        {"save picture", 1, [](S& s) { return triggerIfEnabled(s.c->mnuSavePicture); }},
+        {"copy picture", 1, [](S& s) { return triggerIfEnabled(s.c->mnuCopyPicture); }},
+        {"export data", 1, [](S& s) { return triggerIfEnabled(s.c->mnuExportData); }},
+        {"real time on", 1, [](S& s) { return triggerIfEnabled(s.c->mnuON); }},
+        {"real time off", 2, [](S& s) { return triggerIfEnabled(s.c->mnuOFF); }},
+        {"clock tick", 5,
+         [](S& s) -> std::optional<std::string> {
+             // Mostly the refreshing seconds: the others do nothing.
+             static const int seconds[] = {1, 31, 1, 31, 17};
+             const int second = seconds[s.pick(0, 4)];
+             return "second " + std::to_string(second) + (s.tickAt(second) ? "" : ", stopped");
+         }},
+        {"wait", 1,
+         [](S& s) -> std::optional<std::string> {
+             // Long enough for a file that stopped growing to be noticed (30 reads); the user
+             // does nothing meanwhile, so the next steps are refreshes, each checked.
+             if (!s.state.records.RealtimeOn)
+                 return std::nullopt;
+             s.refreshesToWait = 32;
+             return std::string();
+         }},
+        {"live file grows", 3,
+         [](S& s) -> std::optional<std::string> {
+             // Now and then to just below or past the table's end.
+             const int64_t records =
+                 s.chance(10) ? s.pick(19990, 20010) : s.liveRecords + s.pick(1, 400);
+             s.setLiveRecords(records);
+             return std::to_string(records);
+         }},
+        {"live file restarts", 1,
+         [](S& s) -> std::optional<std::string> {
+             const int64_t records = s.pick(0, 30);
+             s.setLiveRecords(records);
+             return std::to_string(records);
+         }},
+        {"live file spoilt", 1,
+         [](S& s) -> std::optional<std::string> {
+             // Cut off inside a line, a foreign header, or nothing.
+             const std::string log = genlog::generateLog(optionsOf(s.liveRecords));
+             const int how = s.pick(0, 2);
+             s.companion.write("Realtime.csv",
+                               how == 0   ? log.substr(0, log.size() * 3 / 4)
+                               : how == 1 ? "Some,other,file\r\n" + log.substr(log.find('\n') + 1)
+                                          : std::string());
+             return std::to_string(how);
+         }},
+        {"live file removed", 1,
+         [](S& s) -> std::optional<std::string> {
+             std::filesystem::remove(s.companion.path() / "Realtime.csv");
+             return std::string();
+         }},
+    };
+    return kinds;
+}
+
+void RandomSession::runSession() {
+    const uint64_t seed = fromEnvironment("OSK_MONKEY_SEED", kDefaultSeed);
+    const uint64_t steps = fromEnvironment("OSK_MONKEY_STEPS", kDefaultSteps);
+    const bool trace = fromEnvironment("OSK_MONKEY_TRACE", 0) != 0;
+    std::cout << "random session: OSK_MONKEY_SEED=" << seed << " OSK_MONKEY_STEPS=" << steps
+              << std::endl;
+    rng.seed(seed);
+    const std::vector<ActionKind>& kinds = actionKinds();
+    std::vector<int> weights;
+    for (const ActionKind& k : kinds)
+        weights.push_back(k.weight);
+    std::discrete_distribution<size_t> choose(weights.begin(), weights.end());
+
+    std::vector<std::string> done;
+    int64_t withLog = 0;
+    int64_t live = 0;
+    checkInvariants("start", redraws());
+    for (uint64_t n = 1; n <= steps && !HasFailure(); ++n) {
+        static const ActionKind refresh{"refresh", 0, [](RandomSession& s) {
+                                            s.tickAt(s.refreshesToWait % 2 ? 1 : 31);
+                                            --s.refreshesToWait;
+                                            return std::optional<std::string>("");
+                                        }};
+        const ActionKind& kind = refreshesToWait > 0 ? refresh : kinds[choose(rng)];
+        if (trace)
+            std::cout << n << ". " << kind.name << std::endl;
+        promptsThisAction = 0;
+        pressedAt.reset();
+        chosenSave.reset();
+        loadAttempted = false;
+        const size_t promptsBefore = dialogs.prompts.size();
+        const int64_t before = redraws();
+        const bool wasLive = state.records.RealtimeOn;
+        const std::optional<std::string> what = kind.run(*this);
+        if (state.records.FileLoaded)
+            controlsMayBeStale = false;
+        else if (wasLive)
+            controlsMayBeStale = true;
+        if (!what) {
+            --n; // the user could not do that now and does something else
+            continue;
+        }
+        std::string step = std::to_string(n) + ". " + kind.name;
+        if (!what->empty())
+            step += " " + *what;
+        bool timeFault = false;
+        for (size_t i = promptsBefore; i < dialogs.prompts.size(); ++i) {
+            step += " [" + dialogs.prompts[i].text + "]";
+            timeFault = timeFault || dialogs.prompts[i].text == kTimeFaultMessage;
+        }
+        if (timeFault)
+            labelsMayBeStale = true;
+        else if (loadAttempted && state.records.FileLoaded)
+            labelsMayBeStale = false;
+        if (trace)
+            std::cout << "  " << step << std::endl;
+        done.push_back(step);
+        EXPECT_TRUE(dialogs.allAnswersUsed()) << step;
+        checkInvariants(step, before);
+        if (chosenSave)
+            expectSaved(step, *chosenSave, promptsBefore);
+        withLog += state.records.FileLoaded;
+        live += state.records.RealtimeOn;
+    }
+    std::cout << "random session: " << done.size() << " actions, " << withLog
+              << " with a log loaded, " << live << " in real time, " << readouts << " read-outs, "
+              << ticksInBoxes << " refreshes inside boxes, " << dialogs.prompts.size() << " prompts"
+              << std::endl;
+    if (HasFailure()) {
+        std::ostringstream list;
+        for (const std::string& step : done)
+            list << "  " << step << "\n";
+        ADD_FAILURE() << "repeat with OSK_MONKEY_SEED=" << seed
+                      << " OSK_MONKEY_STEPS=" << done.size() << "; the actions:\n"
+                      << list.str();
+    }
+}
+
+TEST_F(RandomSession, EveryActionLeavesTheWindowConsistent) {
+    runSession();
+}
+
+} // namespace
+} // namespace osk::test
