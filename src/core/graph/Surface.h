@@ -4,9 +4,16 @@
 
 #include "graph/Colour.h"
 
+#include <algorithm>
 #include <string>
 
 namespace osk {
+
+// The line width a painting surface draws for a width asked: at least one pixel, and never so
+// wide that one line covers any picture.
+inline int clampedDrawWidth(int w) {
+    return std::clamp(w, 1, 1000);
+}
 
 class Surface {
 public:
@@ -23,7 +30,7 @@ public:
 
     virtual void setForeColor(Colour c) = 0;
     virtual void setBackColor(Colour c) = 0;
-    // Line width in device pixels.
+    // Line width in device pixels; a painting surface draws it as clampedDrawWidth(w).
     virtual void setDrawWidth(int w) = 0;
 
     // Device-level pen moves in whole device units. lineTo leaves out its end point, so a

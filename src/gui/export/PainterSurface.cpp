@@ -56,7 +56,7 @@ void PainterSurface::setForeColor(Colour c) {
 }
 
 void PainterSurface::setDrawWidth(int w) {
-    const int width = std::clamp(w, 1, 1000);
+    const int width = clampedDrawWidth(w);
     if (width != drawWidth_)
         flush();
     drawWidth_ = width;

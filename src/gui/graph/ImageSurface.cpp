@@ -98,7 +98,7 @@ void ImageSurface::setForeColor(Colour c) {
 }
 
 void ImageSurface::setDrawWidth(int w) {
-    const int width = std::clamp(w, 1, 1000);
+    const int width = clampedDrawWidth(w);
     if (width != drawWidth_)
         drawPendingLines();
     drawWidth_ = width;
