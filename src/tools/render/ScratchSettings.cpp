@@ -2,11 +2,10 @@
 
 #include <QSettings>
 #include <QString>
+#include <QTemporaryDir>
+#include <QtGlobal>
 
-#include <cstdlib>
-#include <string>
 #include <system_error>
-#include <vector>
 
 namespace osk::render {
 
@@ -15,12 +14,12 @@ std::optional<ScratchSettings> ScratchSettings::create() {
     const std::filesystem::path base = std::filesystem::temp_directory_path(ec);
     if (ec)
         return std::nullopt;
-    std::string pattern = (base / "osk-graphs-render-XXXXXX").string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    if (mkdtemp(name.data()) == nullptr)
+    QTemporaryDir folder(QString::fromStdU16String((base / "osk-graphs-render-XXXXXX").u16string()));
+    if (!folder.isValid())
         return std::nullopt;
-    return ScratchSettings(std::filesystem::path(name.data()));
+    // Removed by this object's destructor, not the QTemporaryDir's.
+    folder.setAutoRemove(false);
+    return ScratchSettings(std::filesystem::path(folder.path().toStdU16String()));
 }
 
 ScratchSettings::ScratchSettings(ScratchSettings&& other) noexcept : path_(std::move(other.path_)) {
@@ -35,11 +34,11 @@ ScratchSettings::~ScratchSettings() {
 }
 
 void ScratchSettings::useForThisProcess() const {
-    setenv("XDG_CONFIG_HOME", path_.c_str(), 1);
+    qputenv("XDG_CONFIG_HOME", QString::fromStdU16String(path_.u16string()).toLocal8Bit());
 }
 
 void ScratchSettings::useForQtSettings() const {
-    const QString folder = QString::fromStdString(path_.string());
+    const QString folder = QString::fromStdU16String(path_.u16string());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
 }

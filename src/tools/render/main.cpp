@@ -73,8 +73,8 @@ int main(int argc, char** argv) {
     }
     scratch->useForThisProcess();
     // No display is needed, unless the caller asks for a platform of their own.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
 
     qInstallMessageHandler(keepQtQuiet);
     // Qt sees none of the tool's own arguments.
