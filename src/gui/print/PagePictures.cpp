@@ -1,17 +1,11 @@
 #include "print/PagePictures.h"
 
+#include "about/LogoPainting.h"
 #include "common/Numbers.h"
 
 #include <QPainter>
-#include <QSvgRenderer>
 
 #include <utility>
-
-// The logo pictures are compiled into the library; a static library needs its resources
-// registered explicitly. Outside the namespace, as the registration function is.
-static void registerPageResources() {
-    Q_INIT_RESOURCE(page);
-}
 
 namespace osk {
 
@@ -19,17 +13,6 @@ namespace {
 
 constexpr double kTwipsPerInch = 1440;
 constexpr double kInchesPerMetre = 1 / 0.0254;
-
-const char* resourceOf(PagePicture which) {
-    switch (which) {
-    case PagePicture::LogoLeft:
-        return ":/page/page-logo-left.svg";
-    case PagePicture::LogoRight:
-        return ":/page/page-logo-right.svg";
-    default:
-        return nullptr;
-    }
-}
 
 } // namespace
 
@@ -45,12 +28,8 @@ QSizeF pageLogoTwips(PagePicture which) {
 }
 
 QImage pageLogoImage(PagePicture which, double dpi) {
-    const char* resource = resourceOf(which);
-    if (!resource || !(dpi > 0))
-        return {};
-    registerPageResources();
-    QSvgRenderer renderer{QString::fromLatin1(resource)};
-    if (!renderer.isValid())
+    const bool left = which == PagePicture::LogoLeft;
+    if (!(left || which == PagePicture::LogoRight) || !(dpi > 0))
         return {};
     const QSizeF twips = pageLogoTwips(which);
     const int w = roundToPixel(twips.width() * dpi / kTwipsPerInch);
@@ -64,7 +43,11 @@ QImage pageLogoImage(PagePicture which, double dpi) {
     image.setDotsPerMeterY(dotsPerMetre);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter, QRectF(0, 0, w, h));
+    const QRectF all(0, 0, w, h);
+    if (left)
+        paintMark(painter, all); // the program's mark, top left
+    else
+        paintWordmark(painter, all); // its name, top right
     return image;
 }
 

@@ -23,8 +23,8 @@ inline constexpr double kPageLogoDpi = 300;
 // Size of a page logo on paper, in twips; empty for the plot and the legend.
 QSizeF pageLogoTwips(PagePicture which);
 
-// A page logo drawn from its vector picture at dpi, on white; a null image for the plot and
-// the legend, or when the picture cannot be read.
+// A page logo drawn at dpi, on white: the mark on the left, the wordmark on the right; a null
+// image for the plot and the legend.
 QImage pageLogoImage(PagePicture which, double dpi);
 
 class PagePictures {
