@@ -2,6 +2,7 @@
 
 #include "app/MainWindowControls.h"
 #include "export/PngFile.h"
+#include "export/SvgPicture.h"
 #include "export/WindowPicture.h"
 
 #include <QMarginsF>
@@ -9,7 +10,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 #include <QWidget>
 
 namespace osk {
@@ -37,12 +37,7 @@ QString writeVector(const MainWindowControls& c, WindowPlot& plot, const Picture
     const int dpi = c.client->logicalDpiX() > 0 ? c.client->logicalDpiX() : 96;
     bool painted = false;
     if (picture.format == PictureFormat::Svg) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&file);
-        svg.setSize(size);
-        svg.setViewBox(QRect(QPoint(), size));
-        svg.setResolution(dpi);
-        svg.setTitle(QStringLiteral("OSK-Graphs"));
+        SvgPicture svg(file, size, dpi, QStringLiteral("OSK-Graphs"));
         painted = paintOnto(svg, c, plot);
     } else {
         QPdfWriter pdf(&file);

@@ -9,11 +9,11 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QSvgRenderer>
 #include <QXmlStreamReader>
 
 #include <algorithm>
 #include <set>
+#include <utility>
 #include <vector>
 
 namespace osk::test {
@@ -75,6 +75,21 @@ std::multiset<std::string> longPolylineStrokes(const QByteArray& svg, int minPoi
     }
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     return strokes;
+}
+
+// The name and the view box of the SVG's root element; empty when the document is not well formed.
+std::pair<QString, QString> svgRoot(const QByteArray& svg) {
+    QXmlStreamReader xml(svg);
+    QString name;
+    QString viewBox;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && name.isEmpty()) {
+            name = xml.name().toString();
+            viewBox = xml.attributes().value(QStringLiteral("viewBox")).toString();
+        }
+    if (xml.hasError())
+        return {};
+    return {name, viewBox};
 }
 
 std::set<QString> svgTexts(const QByteArray& svg) {
@@ -145,9 +160,9 @@ TEST_P(SavePictureFormat, WritesWhatTheWindowShows) {
         EXPECT_EQ(picture.copy(QRect(at, plot.size())).convertToFormat(QImage::Format_RGB32),
                   plot.convertToFormat(QImage::Format_RGB32));
     } else if (format == PictureFormat::Svg) {
-        QSvgRenderer renderer(bytes);
-        ASSERT_TRUE(renderer.isValid());
-        EXPECT_EQ(renderer.viewBox().size(), size);
+        ASSERT_EQ(svgRoot(bytes),
+                  std::pair(QStringLiteral("svg"),
+                            QStringLiteral("0 0 %1 %2").arg(size.width()).arg(size.height())));
         // Each drawn series is one long line in its own colour.
         EXPECT_EQ(longPolylineStrokes(bytes, 500), drawnSeriesColours());
         // The labels round the plot and the legend's lines are there as texts.
