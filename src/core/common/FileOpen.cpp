@@ -1,5 +1,7 @@
 #include "common/FileOpen.h"
 
+#include "common/Utf8Path.h"
+
 #include <climits>
 #include <cstdint>
 #include <limits>
@@ -23,8 +25,7 @@ namespace osk {
 
 namespace {
 std::wstring widePath(const std::string& utf8Name) {
-    const std::u8string u8(utf8Name.begin(), utf8Name.end());
-    return std::filesystem::path(u8).wstring();
+    return pathFromUtf8(utf8Name).wstring();
 }
 } // namespace
 
@@ -37,15 +38,23 @@ std::optional<ReadOnlyFile> ReadOnlyFile::open(const std::string& utf8Name) {
     } catch (const std::exception&) {
         return std::nullopt;
     }
-    // Opening a pipe or a console for reading does not wait; its type is checked on the handle.
-    const int fd = ::_wopen(wide.c_str(), _O_RDONLY | _O_BINARY);
-    if (fd < 0)
+    // Shared for writing, renaming and deleting, as files are on Linux: the companion must be
+    // able to append to its live file, or replace it, while a refresh is reading it. Opening a
+    // pipe or a console for reading does not wait; its type is checked on the handle.
+    const HANDLE handle = ::CreateFileW(wide.c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
         return std::nullopt;
+    const int fd = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDONLY | _O_BINARY);
+    if (fd < 0) {
+        ::CloseHandle(handle);
+        return std::nullopt;
+    }
     ReadOnlyFile file(fd);
-    const auto handle = reinterpret_cast<HANDLE>(::_get_osfhandle(fd));
     struct _stat64 info {};
-    if (handle == INVALID_HANDLE_VALUE || ::GetFileType(handle) != FILE_TYPE_DISK ||
-        ::_fstat64(fd, &info) != 0 || (info.st_mode & _S_IFMT) != _S_IFREG)
+    if (::GetFileType(handle) != FILE_TYPE_DISK || ::_fstat64(fd, &info) != 0 ||
+        (info.st_mode & _S_IFMT) != _S_IFREG)
         return std::nullopt;
     return file;
 }
