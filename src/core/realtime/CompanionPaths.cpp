@@ -1,13 +1,17 @@
 #include "realtime/CompanionPaths.h"
 
+#include "common/Utf8Path.h"
+
+#include <filesystem>
+
 namespace osk {
 
-std::filesystem::path CompanionFile(std::string_view dataDir, std::string_view name) {
+std::string CompanionFile(std::string_view dataDir, std::string_view name) {
     if (dataDir.empty())
-        return std::filesystem::path(std::filesystem::path::string_type(
-                   1, std::filesystem::path::preferred_separator)) /
-               std::filesystem::path(name);
-    return std::filesystem::path(dataDir) / std::filesystem::path(name);
+        return utf8Name(std::filesystem::path(std::filesystem::path::string_type(
+                            1, std::filesystem::path::preferred_separator)) /
+                        pathFromUtf8(name));
+    return utf8Name(pathFromUtf8(dataDir) / pathFromUtf8(name));
 }
 
 } // namespace osk

@@ -1,7 +1,7 @@
 // Where the companion program's files lie: names joined to its data folder.
 #pragma once
 
-#include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace osk {
@@ -9,8 +9,9 @@ namespace osk {
 inline constexpr std::string_view kRealtimeFileName = "Realtime.csv";
 inline constexpr std::string_view kCompanionExeName = "oskremote.exe";
 
-// name in the data folder, joined with the platform's separator. An empty folder puts the
-// name at the root ("/Realtime.csv"), the way the companion's own paths are written.
-std::filesystem::path CompanionFile(std::string_view dataDir, std::string_view name);
+// name in the data folder, joined with the platform's separator, in UTF-8 like the folder. An
+// empty folder puts the name at the root ("/Realtime.csv"), the way the companion's own paths are
+// written.
+std::string CompanionFile(std::string_view dataDir, std::string_view name);
 
 } // namespace osk

@@ -92,8 +92,8 @@ RealtimeMode::Step RealtimeMode::findFolder() {
         return Step::Locate;
     if (!dataDir.empty())
         return Step::SwitchOn;
-    if (host_.fileExists(CompanionFile(dataDir, kRealtimeFileName).string()) ||
-        host_.fileExists(CompanionFile(dataDir, kCompanionExeName).string())) {
+    if (host_.fileExists(CompanionFile(dataDir, kRealtimeFileName)) ||
+        host_.fileExists(CompanionFile(dataDir, kCompanionExeName))) {
         settings_.RegWrite(settings::kRealtime, kDefaultRealtimeValue);
         return Step::SwitchOn;
     }
@@ -106,7 +106,7 @@ RealtimeMode::Step RealtimeMode::switchOn() {
     host_.setOpenFileEnabled(false);
     host_.setWindowCaption(onCaption());
     const std::string dataDir = settings_.RegRead(settings::kDataDir);
-    if (host_.fileExists(CompanionFile(dataDir, kRealtimeFileName).string()))
+    if (host_.fileExists(CompanionFile(dataDir, kRealtimeFileName)))
         return Step::End;
     const std::string question = texts_[kTextRealtimeNotFound] + " " +
                                  texts_[kTextSelectAnotherLocation] + " " + texts_[kTextWarning];
@@ -175,7 +175,7 @@ void RealtimeMode::refresh() {
         options.newestEnd = true;
         try {
             FileReader(table_, texts_, dialogs_, settings_, host_, options)
-                .readFile(CompanionFile(dataDir, kRealtimeFileName).string());
+                .readFile(CompanionFile(dataDir, kRealtimeFileName));
         } catch (const std::exception&) {
             table_.FileLoaded = false;
         }

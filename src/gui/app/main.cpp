@@ -7,6 +7,7 @@
 #include "app/Startup.h"
 #include "app/SystemClock.h"
 #include "common/CommandLine.h"
+#include "common/Utf8Path.h"
 #include "lang/frmLanguage.h"
 #include "logdata/FileNames.h"
 
@@ -46,8 +47,9 @@ int main(int argc, char** argv) {
     osk::QtSettingsStore settings;
     osk::QtDialogs dialogs;
     osk::SystemClock clock;
-    osk::ProgramServices services{settings, dialogs, clock,
-                                  osk::utf8FileName(QCoreApplication::applicationDirPath())};
+    osk::ProgramServices services{
+        settings, dialogs, clock,
+        osk::pathFromUtf8(osk::utf8FileName(QCoreApplication::applicationDirPath()))};
     osk::ProgramState state;
 
     osk::frmLanguage language(settings);

@@ -2,6 +2,7 @@
 
 #include "app/MainWindowControls.h"
 #include "app/ProgramState.h"
+#include "common/Utf8Path.h"
 #include "export/PictureWriter.h"
 #include "export/WholeFile.h"
 #include "export/WindowPicture.h"
@@ -16,14 +17,12 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include <filesystem>
-
 namespace osk {
 
 namespace {
 
 std::string folderOf(const std::string& path) {
-    return std::filesystem::path(path).parent_path().string();
+    return utf8Name(pathFromUtf8(path).parent_path());
 }
 
 } // namespace

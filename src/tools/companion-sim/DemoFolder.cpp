@@ -1,6 +1,7 @@
 #include "DemoFolder.h"
 
 #include "FileWrites.h"
+#include "common/Utf8Path.h"
 
 #include <algorithm>
 #include <chrono>
@@ -110,7 +111,7 @@ void RealtimeFile::appendRecord(const std::function<void()>& pause) {
     out << line.substr(half);
     out.flush();
     if (!out)
-        throw std::runtime_error("cannot write " + path_.string());
+        throw std::runtime_error("cannot write " + utf8Name(path_));
 }
 
 } // namespace osk::companionsim

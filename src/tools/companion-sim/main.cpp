@@ -6,10 +6,12 @@
 #include "DemoFolder.h"
 #include "FolderClaim.h"
 #include "StopSignal.h"
+#include "Utf8Arguments.h"
 #include "WholeNumber.h"
 
 #include "app/QtSettingsStore.h"
 #include "common/SettingsStore.h"
+#include "common/Utf8Path.h"
 
 #include <QCoreApplication>
 
@@ -73,12 +75,13 @@ int fail(const std::string& message) {
 // nullopt and a message on standard error for a bad command line.
 std::optional<Options> parseArguments(int argc, char** argv, bool& help) {
     Options options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
+    const std::vector<std::string> args = osk::tools::utf8Arguments(argc, argv);
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
         const auto value = [&]() -> std::optional<std::string_view> {
-            if (i + 1 >= argc)
+            if (i + 1 >= args.size())
                 return std::nullopt;
-            return std::string_view(argv[++i]);
+            return std::string_view(args[++i]);
         };
         const auto number = [&](int64_t lo, int64_t hi) -> std::optional<int64_t> {
             const auto v = value();
@@ -93,7 +96,7 @@ std::optional<Options> parseArguments(int argc, char** argv, bool& help) {
                 fail("--data-dir needs a folder");
                 return std::nullopt;
             }
-            options.dataDir = std::filesystem::path(*v);
+            options.dataDir = osk::pathFromUtf8(*v);
         } else if (arg == "--interval-ms") {
             const auto v = number(1, kMaxInterval);
             if (!v) {
@@ -144,7 +147,7 @@ void reportForeignFiles(const std::filesystem::path& folder,
         named += (i == 0 ? "" : ", ") + files[i];
     if (files.size() > kFilesNamed)
         named += " and " + std::to_string(files.size() - kFilesNamed) + " more";
-    std::cerr << "osk-companion-sim: " << folder.string()
+    std::cerr << "osk-companion-sim: " << osk::utf8Name(folder)
               << " holds companion files that the simulator did not write (" << named
               << "); nothing was written. Give it a folder of its own.\n";
 }
@@ -155,7 +158,8 @@ bool namesAnotherFolder(const std::string& stored, const std::filesystem::path& 
     if (stored.empty() || stored == "-1")
         return false;
     std::error_code ec;
-    return stored != folder.string() && !std::filesystem::equivalent(stored, folder, ec);
+    return stored != osk::utf8Name(folder) &&
+           !std::filesystem::equivalent(osk::pathFromUtf8(stored), folder, ec);
 }
 
 void storeDataDir(const std::filesystem::path& folder, bool replace) {
@@ -163,11 +167,11 @@ void storeDataDir(const std::filesystem::path& folder, bool replace) {
     const std::string stored = store.RegRead(osk::settings::kDataDir);
     if (!replace && namesAnotherFolder(stored, folder)) {
         std::cerr << "osk-companion-sim: DataDir stays " << stored
-                  << ", another folder (--replace-data-dir would set it to " << folder.string()
-                  << ")\n";
+                  << ", another folder (--replace-data-dir would set it to "
+                  << osk::utf8Name(folder) << ")\n";
         return;
     }
-    store.RegWrite(osk::settings::kDataDir, folder.string());
+    store.RegWrite(osk::settings::kDataDir, osk::utf8Name(folder));
 }
 
 int run(const Options& options, osk::companionsim::StopSignal& stop) {
@@ -191,7 +195,7 @@ int run(const Options& options, osk::companionsim::StopSignal& stop) {
     if (options.writeSettings)
         storeDataDir(dataDir, options.replaceDataDir);
     // One line for whoever started us: from here on the folder is complete.
-    std::cout << "osk-companion-sim: data folder " << dataDir.string() << std::endl;
+    std::cout << "osk-companion-sim: data folder " << osk::utf8Name(dataDir) << std::endl;
 
     const auto pause = std::min(kLongestPause, options.interval / 4);
     const auto pauseInLine = [pause] { std::this_thread::sleep_for(pause); };

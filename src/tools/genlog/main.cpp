@@ -1,6 +1,8 @@
 // osk-genlog: writes a sample log in the companion's format to a file or to standard output.
 #include "LogGenerator.h"
+#include "Utf8Arguments.h"
 #include "WholeNumber.h"
+#include "common/Utf8Path.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -10,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -38,12 +41,13 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     osk::genlog::LogOptions options;
     std::string output;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
+    const std::vector<std::string> args = osk::tools::utf8Arguments(argc, argv);
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
         const auto value = [&]() -> std::optional<std::string_view> {
-            if (i + 1 >= argc)
+            if (i + 1 >= args.size())
                 return std::nullopt;
-            return std::string_view(argv[++i]);
+            return std::string_view(args[++i]);
         };
         const auto number = [&](int64_t lo, int64_t hi) -> std::optional<int64_t> {
             const auto v = value();
@@ -98,7 +102,7 @@ int main(int argc, char** argv) {
 
     std::ofstream file;
     if (!output.empty()) {
-        file.open(output, std::ios::binary);
+        file.open(osk::pathFromUtf8(output), std::ios::binary);
         if (!file)
             return fail("cannot write " + output);
     }

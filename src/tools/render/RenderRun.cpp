@@ -10,6 +10,7 @@
 #include "app/Startup.h"
 #include "app/SystemClock.h"
 #include "app/WindowPlot.h"
+#include "common/Utf8Path.h"
 #include "export/PngFile.h"
 #include "export/WholeFile.h"
 #include "export/WindowPicture.h"
@@ -72,7 +73,7 @@ private:
 
 int Run::run() {
     settings_.RegWrite(settings::kLanguage,
-                       o_.languageFile ? std::filesystem::path(*o_.languageFile).filename().string()
+                       o_.languageFile ? utf8Name(pathFromUtf8(*o_.languageFile).filename())
                                        : std::string("english.lng"));
     settings_.RegWrite(settings::kColor, "True");
     settings_.RegWrite(settings::kSystem, o_.system.value_or("Chloor"));

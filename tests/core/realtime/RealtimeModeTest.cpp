@@ -173,9 +173,9 @@ TEST_P(SetUp, EndsByTheUsersAnswers) {
     const bool atRoot = c.dataDir == "<root>" || c.dataDir == "<root exe>";
     settings.values[settings::kDataDir] = atRoot ? "" : c.dataDir;
     if (c.dataDir == "<root>")
-        window.elsewhere = {CompanionFile("", "Realtime.csv").string()};
+        window.elsewhere = {CompanionFile("", "Realtime.csv")};
     if (c.dataDir == "<root exe>")
-        window.elsewhere = {CompanionFile("", "oskremote.exe").string()};
+        window.elsewhere = {CompanionFile("", "oskremote.exe")};
     for (size_t from = 0; from < c.answers.size();) {
         const size_t to = std::min(c.answers.find('|', from), c.answers.size());
         const std::string a = c.answers.substr(from, to - from);
@@ -283,11 +283,13 @@ INSTANTIATE_TEST_SUITE_P(
                                   true}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
-TEST(CompanionPaths, JoinsWithThePlatformSeparator) {
+TEST(CompanionPaths, JoinsWithThePlatformSeparatorKeepingUtf8) {
     const std::string sep(1, static_cast<char>(std::filesystem::path::preferred_separator));
     for (const std::string& folder : {std::string("data"), "data" + sep})
-        EXPECT_EQ(CompanionFile(folder, "Realtime.csv").string(), "data" + sep + "Realtime.csv");
-    EXPECT_EQ(CompanionFile("", "Realtime.csv").string(), sep + "Realtime.csv");
+        EXPECT_EQ(CompanionFile(folder, "Realtime.csv"), "data" + sep + "Realtime.csv");
+    EXPECT_EQ(CompanionFile("", "Realtime.csv"), sep + "Realtime.csv");
+    const std::string cafe = "Caf\xC3\xA9 \xE6\x95\xB0";
+    EXPECT_EQ(CompanionFile(cafe, "Realtime.csv"), cafe + sep + "Realtime.csv");
 }
 
 } // namespace
