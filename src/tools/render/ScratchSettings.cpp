@@ -14,7 +14,8 @@ std::optional<ScratchSettings> ScratchSettings::create() {
     const std::filesystem::path base = std::filesystem::temp_directory_path(ec);
     if (ec)
         return std::nullopt;
-    QTemporaryDir folder(QString::fromStdU16String((base / "osk-graphs-render-XXXXXX").u16string()));
+    QTemporaryDir folder(
+        QString::fromStdU16String((base / "osk-graphs-render-XXXXXX").u16string()));
     if (!folder.isValid())
         return std::nullopt;
     // Removed by this object's destructor, not the QTemporaryDir's.

@@ -1,13 +1,14 @@
 // osk-graphs-render: draws a log the way the main window shows it and writes the picture as a
 // PNG, without a display and without a user. Every option drives one control of the window.
-#include "LargePageHeap.h"
 #include "RenderOptions.h"
 #include "RenderRun.h"
 #include "ScratchSettings.h"
+#include "Utf8Arguments.h"
+#include "app/OffscreenPlatform.h"
+#include "common/Utf8Path.h"
 
 #include <QApplication>
 
-#include <cstddef>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -17,7 +18,6 @@
 namespace {
 
 constexpr const char* kTool = "osk-graphs-render: ";
-constexpr std::size_t kLargePageHeapBytes = std::size_t{64} << 20;
 
 int usageError(const std::string& message) {
     std::cerr << kTool << message << " (see --help)\n";
@@ -33,23 +33,21 @@ void keepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& messa
 
 bool isFile(const std::string& path) {
     std::error_code ec;
-    return std::filesystem::is_regular_file(path, ec);
+    return std::filesystem::is_regular_file(osk::pathFromUtf8(path), ec);
 }
 
 // Why a name given as a file cannot be read as one.
 const char* notAFile(const std::string& path) {
     std::error_code ec;
-    return std::filesystem::exists(path, ec) ? "not a regular file" : "no such file";
+    return std::filesystem::exists(osk::pathFromUtf8(path), ec) ? "not a regular file"
+                                                                : "no such file";
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     using namespace osk::render;
-    // Enough for the pictures and tables of a full log at a report's size; a larger picture
-    // takes ordinary pages beyond it.
-    useLargePageHeap(kLargePageHeapBytes);
-    const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + (argc > 0 ? argc : 0));
+    const std::vector<std::string> args = osk::tools::utf8Arguments(argc, argv);
     const auto parsed = parseRenderOptions(args);
     if (const auto* error = std::get_if<OptionError>(&parsed))
         return usageError(error->message);
@@ -73,8 +71,7 @@ int main(int argc, char** argv) {
     }
     scratch->useForThisProcess();
     // No display is needed, unless the caller asks for a platform of their own.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    osk::useOffscreenPlatform();
 
     qInstallMessageHandler(keepQtQuiet);
     // Qt sees none of the tool's own arguments.
@@ -87,9 +84,11 @@ int main(int argc, char** argv) {
     // built-in ones: no further plugin folder needs to be searched and loaded.
     QCoreApplication::setLibraryPaths({});
 
-    std::filesystem::path languageFolder = QCoreApplication::applicationDirPath().toStdString();
+    std::filesystem::path languageFolder =
+        std::filesystem::path(QCoreApplication::applicationDirPath().toStdU16String());
     if (options.languageFile) {
-        languageFolder = std::filesystem::absolute(*options.languageFile).parent_path();
+        languageFolder =
+            std::filesystem::absolute(osk::pathFromUtf8(*options.languageFile)).parent_path();
     }
     return runRender(options, languageFolder, std::cerr);
 }

@@ -1,4 +1,3 @@
-#include "LargePageHeap.h"
 #include "RenderOptions.h"
 
 #include "LogGenerator.h"
@@ -12,17 +11,19 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <string>
 #include <variant>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace osk::test {
 namespace {
@@ -125,45 +126,6 @@ protected:
     TempDir config;
     TempDir tmp;
 };
-
-#if !defined(__SANITIZE_ADDRESS__)
-// The flags the kernel keeps for the mapping that holds `address` ("hg": large pages advised).
-std::string mappingFlags(const void* address) {
-    const auto at = reinterpret_cast<std::uintptr_t>(address);
-    std::ifstream smaps("/proc/self/smaps");
-    bool inside = false;
-    for (std::string line; std::getline(smaps, line);) {
-        std::istringstream range(line);
-        std::uintptr_t from = 0;
-        std::uintptr_t to = 0;
-        char dash = 0;
-        if (range >> std::hex >> from >> dash >> to && dash == '-')
-            inside = from <= at && at < to;
-        else if (inside && line.rfind("VmFlags:", 0) == 0)
-            return line;
-    }
-    return {};
-}
-#endif
-
-TEST(LargePageHeap, BigBlocksComeFromTheAdvisedHeap) {
-    const std::size_t advised = render::useLargePageHeap(std::size_t{16} << 20);
-#if defined(__SANITIZE_ADDRESS__)
-    // The sanitizer's allocator never grows the heap break: nothing to advise.
-    EXPECT_EQ(advised, 0u);
-#else
-    ASSERT_GE(advised, std::size_t{12} << 20) << "the heap grew by the asked size";
-    const char* const heapEnd = static_cast<const char*>(sbrk(0));
-    EXPECT_NE(mappingFlags(heapEnd - advised / 2).find(" hg"), std::string::npos);
-    // A picture-sized block now comes from the heap, below its end, not from a mapping of its
-    // own far above it.
-    auto* block = static_cast<char*>(std::malloc(std::size_t{6} << 20));
-    ASSERT_NE(block, nullptr);
-    std::memset(block, 0x5a, std::size_t{6} << 20);
-    EXPECT_LT(block, heapEnd);
-    std::free(block);
-#endif
-}
 
 std::set<QString> keysOf(const QJsonObject& o) {
     const QStringList keys = o.keys();
@@ -314,14 +276,18 @@ TEST_F(RenderTool, FailsWithOneLineAndNoPicture) {
         const char* says;
         std::string path = {};
     };
+#ifndef _WIN32
     const std::string fifo = (files.path() / "pipe.csv").string();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+#endif
     const Case cases[] = {
         {"Date,Time\r\n1,2,3,2024-03-01 00:00:00\r\n", {}, 1, "rejected header"},
         {nullptr, {}, 1, "no such file", (files.path() / "missing.csv").string()},
-        // Nothing that is not a plain file is read: a pipe would never end, a device never stop.
+    // Nothing that is not a plain file is read: a pipe would never end, a device never stop.
+#ifndef _WIN32
         {nullptr, {}, 1, "not a regular file", fifo},
         {nullptr, {}, 1, "not a regular file", "/dev/zero"},
+#endif
         {nullptr, {}, 1, "not a regular file", files.path().string()},
         {"", {}, 1, "empty"},
         {"Record\r\n1,a,b,2024-03-01 00:00:00,1\r\n2,a,b,2024-03-01 00:00:10,1\r\n",
