@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
@@ -79,7 +80,7 @@ TEST(QtDialogs, TheOpenDialogOffersFolderFiltersAndTheLastFileAndTellsCancelApar
     whenModal([&](QWidget& w) {
         auto* chooser = qobject_cast<QFileDialog*>(&w);
         ASSERT_NE(chooser, nullptr);
-        EXPECT_EQ(chooser->directory().absolutePath(),
+        EXPECT_EQ(QDir::toNativeSeparators(chooser->directory().absolutePath()),
                   QString::fromStdString(folder.path().string()));
         EXPECT_EQ(chooser->nameFilters(), QStringList({QStringLiteral("All Files (*)"),
                                                        QStringLiteral("CSV Files (*.csv)")}));
@@ -111,7 +112,7 @@ TEST(QtDialogs, TheSaveDialogTellsTheChosenTypeAndAddsItsExtension) {
         auto* chooser = qobject_cast<QFileDialog*>(&w);
         ASSERT_NE(chooser, nullptr);
         EXPECT_EQ(chooser->acceptMode(), QFileDialog::AcceptSave);
-        EXPECT_EQ(chooser->directory().absolutePath(),
+        EXPECT_EQ(QDir::toNativeSeparators(chooser->directory().absolutePath()),
                   QString::fromStdString(folder.path().string()));
         EXPECT_EQ(chooser->selectedNameFilter(), QStringLiteral("PNG (*.png)"));
         chooser->reject();

@@ -3,6 +3,7 @@
 #include "graph/PlotRedraws.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPushButton>
@@ -44,6 +45,11 @@ protected:
         EXPECT_FALSE(c->lblScaleXas[12]->isHidden());
     }
 
+    // The companion's Data folder below folder, joined as on this platform.
+    static std::string inData(const std::string& folder) {
+        return folder + QDir::separator().toLatin1() + "Data";
+    }
+
     static void drop(QWidget* target, QMimeData& data, bool expectAccepted) {
         QDragEnterEvent enter(QPoint(200, 200), Qt::CopyAction, &data, Qt::LeftButton,
                               Qt::NoModifier);
@@ -65,7 +71,7 @@ TEST_F(OpenCommandTest, CancelAtTheFirstOpenThenNoLeavesTheWindowWithoutALog) {
 
     ASSERT_EQ(dialogs.prompts.size(), 2u);
     const OpenFileRequest& chooser = dialogs.prompts[0].request;
-    EXPECT_EQ(chooser.initialFolder, "/srv/remote/Data");
+    EXPECT_EQ(chooser.initialFolder, inData("/srv/remote"));
     EXPECT_EQ(chooser.filter, "All Files (*.*)|*.*|CSV Files (*.csv)|*.csv");
     EXPECT_EQ(chooser.selectedFilter, 2);
     EXPECT_EQ(dialogs.prompts[1].kind, Prompt::Kind::Question);
@@ -86,7 +92,7 @@ TEST_F(OpenCommandTest, CancelThenYesOffersTheChooserAgainInTheSameFolder) {
     ASSERT_EQ(dialogs.prompts.size(), 3u);
     EXPECT_EQ(dialogs.prompts[2].kind, Prompt::Kind::OpenFile);
     // No companion folder is stored: the folder is the data folder's name alone.
-    EXPECT_EQ(dialogs.prompts[0].request.initialFolder, "/Data");
+    EXPECT_EQ(dialogs.prompts[0].request.initialFolder, inData(""));
     EXPECT_EQ(dialogs.prompts[2].request.initialFolder, dialogs.prompts[0].request.initialFolder);
     expectLoaded(500);
 }
