@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QThread>
+#include <gtest/gtest.h>
 
 #include <optional>
 #include <utility>
@@ -14,6 +15,14 @@
 namespace osk::test {
 
 inline constexpr const char* kTestQueue = "OSK_Test_PDF";
+
+// The tests that print to the queue or read PDFs back need the Linux print system and poppler's
+// PDF tools, which a Windows build has neither of.
+#ifdef _WIN32
+#define OSK_NEEDS_LINUX_PRINTING() GTEST_SKIP() << "needs the Linux print system and PDF tools"
+#else
+#define OSK_NEEDS_LINUX_PRINTING() static_cast<void>(0)
+#endif
 
 // Standard output of a tool that ran and succeeded; nullopt otherwise, with why in error.
 inline std::optional<QString> runTool(const QString& program, const QStringList& args,

@@ -13,6 +13,7 @@ namespace {
 using PrintToQueue = PrintWindowFixture;
 
 TEST_F(PrintToQueue, ThreeCopiesAreThreeOnePageLandscapePdfsWithThePageTexts) {
+    OSK_NEEDS_LINUX_PRINTING();
     const PrintQueue queue;
     ASSERT_TRUE(queue.ready()) << queue.problem().toStdString();
     ASSERT_TRUE(printing().printer().selectPrinter(QString::fromLatin1(kTestQueue)));

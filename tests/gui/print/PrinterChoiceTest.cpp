@@ -12,6 +12,9 @@ namespace {
 
 // The program's print prompt sets up the very printer the jobs print on.
 TEST(PrinterChoice, ThePrintPromptGivesTheCopiesOnTheChosenPrinterOrNothingOnCancel) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the print dialog on Windows is the system's own, not a widget to answer";
+#endif
     for (const bool accept : {false, true}) {
         PrinterChoice choice;
         QtDialogs dialogs;

@@ -54,6 +54,7 @@ TEST(PrinterSurface, TheOffsetComesFromTheLandscapePaperWidth) {
 }
 
 TEST(PrinterSurface, AFinishedJobIsOneLandscapePageAndAnAbortedOneNothing) {
+    OSK_NEEDS_LINUX_PRINTING();
     PdfPrinter dropped(QPageSize::A4);
     PrinterSurface first(dropped.printer, dropped.pictures);
     ASSERT_FALSE(first.start().has_value());
