@@ -4,6 +4,7 @@
 
 #include "LogGenerator.h"
 #include "app/MainWindowControls.h"
+#include "app/OffscreenPlatform.h"
 #include "app/ProgramState.h"
 #include "app/QtSettingsStore.h"
 #include "app/Startup.h"
@@ -13,12 +14,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QPushButton>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <exception>
 #include <filesystem>
 #include <fstream>
@@ -128,19 +130,20 @@ struct BenchProgram {
 // Benchmark's own options. run registers the benchmarks and runs them; it gets the folder.
 inline int runWindowBenchmarks(int argc, char** argv, const char* name,
                                const std::function<void(const std::filesystem::path&)>& run) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "osk-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
+    QTemporaryDir made(QDir::tempPath() + QStringLiteral("/osk-bench-XXXXXX"));
+    if (!made.isValid()) {
         std::cerr << name << ": no temporary folder\n";
         return 1;
     }
-    const std::filesystem::path folder(pattern);
-    setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    made.setAutoRemove(false); // removed below, after the program that uses it has gone
+    const std::filesystem::path folder(made.path().toStdU16String());
+    qputenv("XDG_CONFIG_HOME", made.path().toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatform();
     int result = 0;
     {
         QApplication app(argc, argv);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           QString::fromStdString(folder.string()));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, made.path());
         benchmark::Initialize(&argc, argv);
         if (benchmark::ReportUnrecognizedArguments(argc, argv))
             result = 1;

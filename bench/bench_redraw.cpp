@@ -1,6 +1,7 @@
 // Speed of a full redraw: all 19 series of a full-size log over the 192-hour span, onto a
 // 1600 x 900 picture and onto a surface that draws nothing (the drawing code's own share).
 #include "LogGenerator.h"
+#include "app/OffscreenPlatform.h"
 #include "graph/AutoScale.h"
 #include "graph/ImageSurface.h"
 #include "graph/NullSurface.h"
@@ -100,7 +101,8 @@ BENCHMARK(RedrawNull)->Arg(1200)->Arg(150)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     // The picture needs the GUI library's fonts and image formats, not a display.
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    osk::useOffscreenPlatform();
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
