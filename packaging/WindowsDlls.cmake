@@ -1,6 +1,7 @@
 # Run at install time on a cross build for Windows: copies every DLL that the installed program and
 # its plug-ins need, found in the folders OSK_DLL_DIRS (Qt's and the compiler's), beside the
-# program, with the DLLs those need in turn. Set before it: OSK_DLL_DIRS, OSK_OBJDUMP and
+# program, with the DLLs those need in turn, without their debugging sections (the compiler's
+# libstdc++ DLL carries 20 MB of them). Set before it: OSK_DLL_DIRS, OSK_OBJDUMP, OSK_STRIP and
 # OSK_PLUGINS (paths of the installed plug-ins below the install folder).
 #
 # Windows names DLLs without regard to letter case and the PE reader of CMake looks for them in
@@ -38,6 +39,9 @@ foreach(osk_link IN LISTS osk_found)
     get_filename_component(osk_dll "${osk_link}" REALPATH)
     # file(INSTALL) adds DESTDIR itself.
     file(INSTALL "${osk_dll}" DESTINATION "${CMAKE_INSTALL_PREFIX}")
+    get_filename_component(osk_name "${osk_dll}" NAME)
+    execute_process(COMMAND "${OSK_STRIP}" --strip-debug "${osk_folder}/${osk_name}"
+                    COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
 # What none of those folders holds comes with Windows itself.
 list(JOIN osk_system " " osk_system)

@@ -34,10 +34,12 @@ if(CMAKE_CROSSCOMPILING)
         list(APPEND osk_dll_dirs ${osk_runtime_dir})
     endforeach()
     find_program(OSK_OBJDUMP ${OSK_MINGW_PREFIX}-objdump REQUIRED)
+    find_program(OSK_STRIP ${OSK_MINGW_PREFIX}-strip REQUIRED)
 
     install(CODE "
         set(OSK_DLL_DIRS \"${osk_dll_dirs}\")
         set(OSK_OBJDUMP \"${OSK_OBJDUMP}\")
+        set(OSK_STRIP \"${OSK_STRIP}\")
         set(OSK_PLUGINS \"${osk_plugin_files}\")")
     install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/WindowsDlls.cmake)
 else()
