@@ -40,6 +40,10 @@ int roundToPixel(double x) {
     return static_cast<int>(r);
 }
 
+int roundedPixelsForTwips(double twips, double dotsPerInch) {
+    return roundToPixel(twips * dotsPerInch / kTwipsPerInch);
+}
+
 namespace {
 
 bool isIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }

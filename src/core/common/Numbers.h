@@ -20,6 +20,12 @@ std::optional<int16_t> roundToInt16(double x);
 // huge value must still land far outside the surface instead of overflowing.
 int roundToPixel(double x);
 
+// Twips, the unit of the window layout and the printed page: 1440 to the inch.
+inline constexpr double kTwipsPerInch = 1440;
+
+// Twips as whole device pixels at dotsPerInch, rounded as roundToPixel does.
+int roundedPixelsForTwips(double twips, double dotsPerInch);
+
 struct LeadingNumber {
     double value = 0.0;
     bool outOfRange = false; // the number does not fit a 64-bit float

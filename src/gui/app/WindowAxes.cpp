@@ -2,7 +2,7 @@
 
 #include "app/MainWindowControls.h"
 #include "app/ProgramState.h"
-#include "app/WidgetColours.h"
+#include "app/QtAdapter.h"
 #include "common/Numbers.h"
 #include "graph/PictureBox.h"
 #include "view/TimeAxisBuilder.h"
@@ -11,7 +11,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QLocale>
 #include <QScrollBar>
 
 #include <vector>
@@ -19,13 +18,6 @@
 namespace osk {
 
 namespace {
-
-// The separator of the value labels: the user's, where it is a plain character.
-char decimalSeparator() {
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode())
-                                                          : '.';
-}
 
 void setTextColour(QLabel& label, uint32_t rgb) {
     QPalette p = label.palette();

@@ -1,5 +1,6 @@
 #include "export/PainterSurface.h"
 
+#include "app/QtAdapter.h"
 #include "graph/ImageSurface.h"
 
 #include <QFontMetricsF>
@@ -12,13 +13,6 @@
 namespace osk {
 
 namespace {
-
-// As for the window's picture: a point this far off still gives the same visible line.
-constexpr double kCoordinateLimit = 1 << 22;
-
-QColor toQColor(Colour c) {
-    return QColor(redOf(c), greenOf(c), blueOf(c));
-}
 
 } // namespace
 
@@ -37,8 +31,8 @@ PainterSurface::~PainterSurface() {
 }
 
 QPointF PainterSurface::device(double x, double y) const {
-    return area_.topLeft() + QPointF(std::clamp(x, -kCoordinateLimit, kCoordinateLimit),
-                                     std::clamp(y, -kCoordinateLimit, kCoordinateLimit));
+    return area_.topLeft() + QPointF(std::clamp(x, -double(kCoordinateLimit), double(kCoordinateLimit)),
+                                     std::clamp(y, -double(kCoordinateLimit), double(kCoordinateLimit)));
 }
 
 void PainterSurface::clear() {

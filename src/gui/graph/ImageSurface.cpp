@@ -1,5 +1,6 @@
 #include "graph/ImageSurface.h"
 
+#include "app/QtAdapter.h"
 #include "common/Numbers.h"
 
 #include <QFontMetricsF>
@@ -14,18 +15,9 @@ namespace osk {
 
 namespace {
 
-// Coordinates are kept well inside the range the rasteriser works in. A point this far off the
-// surface still draws the same visible pixels: the slope of a line to it changes by far less
-// than a pixel across any real picture.
-constexpr int kCoordinateLimit = 1 << 22;
-
 QPoint clampedPoint(int x, int y) {
     return {std::clamp(x, -kCoordinateLimit, kCoordinateLimit),
             std::clamp(y, -kCoordinateLimit, kCoordinateLimit)};
-}
-
-QColor toQColor(Colour c) {
-    return QColor(redOf(c), greenOf(c), blueOf(c));
 }
 
 } // namespace

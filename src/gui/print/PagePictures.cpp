@@ -11,7 +11,6 @@ namespace osk {
 
 namespace {
 
-constexpr double kTwipsPerInch = 1440;
 constexpr double kInchesPerMetre = 1 / 0.0254;
 
 } // namespace
@@ -32,8 +31,8 @@ QImage pageLogoImage(PagePicture which, double dpi) {
     if (!(left || which == PagePicture::LogoRight) || !(dpi > 0))
         return {};
     const QSizeF twips = pageLogoTwips(which);
-    const int w = roundToPixel(twips.width() * dpi / kTwipsPerInch);
-    const int h = roundToPixel(twips.height() * dpi / kTwipsPerInch);
+    const int w = roundedPixelsForTwips(twips.width(), dpi);
+    const int h = roundedPixelsForTwips(twips.height(), dpi);
     if (w < 1 || h < 1 || w > 10000 || h > 10000)
         return {};
     QImage image(w, h, QImage::Format_RGB32);

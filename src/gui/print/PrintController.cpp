@@ -2,7 +2,7 @@
 
 #include "app/MainWindowControls.h"
 #include "app/ProgramState.h"
-#include "app/WidgetColours.h"
+#include "app/QtAdapter.h"
 #include "app/WindowOperations.h"
 #include "graph/PictureBox.h"
 #include "graph/PlotRedraws.h"

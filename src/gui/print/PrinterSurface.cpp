@@ -1,5 +1,7 @@
 #include "print/PrinterSurface.h"
 
+#include "common/Numbers.h"
+
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -10,7 +12,6 @@ namespace osk {
 
 namespace {
 
-constexpr double kTwipsPerInch = 1440;
 constexpr double kTwipsPerPoint = 20;
 constexpr double kTwipsPerMillimetre = kTwipsPerInch / 25.4;
 

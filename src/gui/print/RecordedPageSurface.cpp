@@ -1,15 +1,13 @@
 #include "print/RecordedPageSurface.h"
 
+#include "app/QtAdapter.h"
+
 #include <QColor>
 #include <QString>
 
 namespace osk {
 
 namespace {
-
-QColor toQColor(Colour c) {
-    return QColor(redOf(c), greenOf(c), blueOf(c));
-}
 
 const char* pictureName(PagePicture which) {
     switch (which) {

@@ -17,7 +17,6 @@ namespace osk {
 
 namespace {
 
-constexpr double kTwipsPerInch = 1440;
 // Room left on the screen for the window's frame and title bar.
 constexpr QSize kFrameAllowance(32, 64);
 
@@ -28,7 +27,7 @@ double screenLogicalDpi() {
 }
 
 int twipsToPixels(double twips, double dpi) {
-    return std::max(1, roundToPixel(twips * dpi / kTwipsPerInch));
+    return std::max(1, roundedPixelsForTwips(twips, dpi));
 }
 
 void makeWhite(QWidget* w) {

@@ -1,6 +1,7 @@
 #include "view/ReadoutController.h"
 
 #include "app/MainWindowControls.h"
+#include "app/QtAdapter.h"
 #include "app/ProgramState.h"
 #include "graph/PictureBox.h"
 #include "graph/PlotRedraws.h"
@@ -8,7 +9,6 @@
 
 #include <QColor>
 #include <QLabel>
-#include <QLocale>
 #include <QPalette>
 #include <QStringList>
 
@@ -23,14 +23,6 @@ constexpr int kReadoutLines = 4;
 constexpr int kReadoutFontPixels = 10;
 constexpr int kReadoutMargin = 1;
 constexpr QRgb kReadoutBack = qRgb(255, 255, 225);
-
-// The system's decimal separator as one byte; '.' where it is not a plain ASCII character.
-char systemDecimalSeparator() {
-    const QString point = QLocale::system().decimalPoint();
-    if (point.size() == 1 && point.at(0).unicode() > 0x20 && point.at(0).unicode() < 0x7F)
-        return static_cast<char>(point.at(0).unicode());
-    return '.';
-}
 
 } // namespace
 
@@ -82,7 +74,7 @@ ReadoutRequest ReadoutController::request(int x, int y) const {
     r.graphOuterWidth = c_.pGraph->width();
     r.graphInnerHeight = c_.pGraph->height() - 2 * PictureBox::kBorder;
     r.popupHeight = c_.ToolTipje->height();
-    r.decimalSeparator = systemDecimalSeparator();
+    r.decimalSeparator = decimalSeparator();
     r.productTextIndex = ProductTextIndex(settings_);
     return r;
 }

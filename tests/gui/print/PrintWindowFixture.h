@@ -5,7 +5,7 @@
 
 #include "gui/logdata/LogWindowFixture.h"
 
-#include "app/WidgetColours.h"
+#include "app/QtAdapter.h"
 #include "print/PrintController.h"
 #include "print/frmPreview.h"
 

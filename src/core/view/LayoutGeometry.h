@@ -5,7 +5,6 @@
 
 namespace osk {
 
-inline constexpr int kTwipsPerInch = 1440;
 // The smallest outer size of the main window, in twips.
 inline constexpr int kMinimumWindowWidthTwips = 10000;
 inline constexpr int kMinimumWindowHeightTwips = 8000;
