@@ -1,6 +1,7 @@
 #include "graph/ExportFiles.h"
 
 #include "common/Text.h"
+#include "logdata/RecordTime.h"
 
 #include <array>
 
@@ -35,10 +36,8 @@ std::string ProposedExportName(const RecordTable& records, int32_t newestShown) 
     if (name.empty())
         name = kNoName;
     if (newestShown > 0 && RecordTable::validRow(newestShown)) {
-        // The date is the record time's first word.
-        const std::string_view time =
-            trimBlanks(records.RecordTime[static_cast<size_t>(newestShown)]);
-        const std::string_view date = time.substr(0, time.find(' '));
+        const std::string_view date =
+            RecordDateWord(records.RecordTime[static_cast<size_t>(newestShown)]);
         if (!date.empty())
             name += ' ' + std::string(date);
     }

@@ -3,6 +3,7 @@
 #include "common/Format.h"
 #include "common/Text.h"
 #include "lang/TextNumbers.h"
+#include "logdata/RecordTime.h"
 
 #include <algorithm>
 #include <limits>
@@ -19,8 +20,6 @@ inline constexpr int kLastSeriesSlot = 37;
 // The alarm and set-point rows of the product are named by the first product's text in every
 // system.
 inline constexpr int kTextProductName = kTextPeroxide;
-
-inline constexpr int kDateLength = 10;
 
 bool near(int32_t point, int cursor) {
     const int64_t p = point;
@@ -41,12 +40,6 @@ int64_t widthOf(std::string_view line) {
 int clampToInt(int64_t v) {
     return static_cast<int>(
         std::clamp<int64_t>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
-}
-
-// The clock part of a record time, from the first space on; the whole text without a space.
-std::string_view timePart(std::string_view recordTime) {
-    const size_t space = recordTime.find(' ');
-    return space == std::string_view::npos ? recordTime : recordTime.substr(space);
 }
 
 } // namespace
@@ -141,9 +134,9 @@ ReadoutResult ShowReadout(const RecordTable& table, const PlotPointTable& points
         nameLine += " : " + texts[*name->stateText];
     const std::string& recordTime = table.RecordTime[static_cast<size_t>(hit->row)];
     const std::string timeLine =
-        texts[kTextReadoutTime] + " = " + std::string(timePart(recordTime));
+        texts[kTextReadoutTime] + " = " + std::string(RecordClockText(recordTime));
     const std::string dateLine =
-        texts[kTextReadoutDate] + " = " + std::string(left(recordTime, kDateLength));
+        texts[kTextReadoutDate] + " = " + std::string(RecordDate(recordTime));
     const std::string valueLine =
         texts[kTextReadoutValue] + " = " +
         formatGeneral(table.RecordValue(hit->row, result.column), request.decimalSeparator);

@@ -34,16 +34,6 @@ int32_t PageOffset(double pageWidth) {
     return roundToInt32(pageWidth - kPageBaseWidth).value_or(0);
 }
 
-std::string PageDate(std::string_view recordTime) {
-    std::string out;
-    out += mid(recordTime, 9, 2);
-    out += '-';
-    out += mid(recordTime, 6, 2);
-    out += '-';
-    out += mid(recordTime, 1, 4);
-    return out;
-}
-
 PageLayout LayOutPage(const PageInputs& in) {
     PageLayout page;
     page.dx = PageOffset(in.pageWidth);

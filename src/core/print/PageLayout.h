@@ -4,6 +4,7 @@
 #pragma once
 
 #include "graph/Colour.h"
+#include "logdata/RecordTime.h"
 #include "print/PageSurface.h"
 #include "view/ViewState.h"
 
@@ -80,9 +81,6 @@ struct PageLayout {
 // The shift of every x position: the paper width minus kPageBaseWidth, rounded (halves to
 // even), on paper wider than that; otherwise, and for a width that is not a usable number, 0.
 int32_t PageOffset(double pageWidth);
-
-// "dd-mm-yyyy" from a record time that starts "yyyy-mm-dd"; a shorter text gives what it has.
-std::string PageDate(std::string_view recordTime);
 
 PageLayout LayOutPage(const PageInputs& in);
 

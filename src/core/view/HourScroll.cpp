@@ -1,6 +1,6 @@
 #include "view/HourScroll.h"
 
-#include "view/RecordClock.h"
+#include "logdata/RecordTime.h"
 
 #include <algorithm>
 #include <optional>

@@ -2,6 +2,7 @@
 
 #include "common/Numbers.h"
 #include "common/Text.h"
+#include "logdata/RecordTime.h"
 #include "view/Span.h"
 #include "view/TimeLabels.h"
 
@@ -12,11 +13,6 @@ namespace {
 constexpr int kTimeLabelWidth = 34;
 constexpr int kDateLabelWidth = 55;
 constexpr int kRecordsPerHour = 360;
-
-// "23-05" from "2006-05-23".
-std::string dayMonth(std::string_view date) {
-    return std::string(mid(date, 9, 2)) + "-" + std::string(mid(date, 6, 2));
-}
 
 TimeAxis computeTimeAxis(const TimeAxisRequest& request, int16_t hourOffsetRecords) {
     TimeAxis axis;
@@ -55,7 +51,7 @@ TimeAxisLayout BuildTimeAxis(ViewState& view, const TimeAxisRequest& request) {
         d.left = spacing * i + 30;
         d.width = kDateLabelWidth;
         if (!view.DateLabelText[n].empty()) {
-            d.caption = dayMonth(view.DateLabelText[n]);
+            d.caption = DayMonth(view.DateLabelText[n]);
             d.visible = true;
             d.colour = kDateLabelRed;
         }

@@ -2,7 +2,7 @@
 
 #include "common/Numbers.h"
 #include "common/Text.h"
-#include "view/RecordClock.h"
+#include "logdata/RecordTime.h"
 
 #include <algorithm>
 
@@ -47,10 +47,6 @@ LabelStep LabelStepFor(std::string_view XasText, std::span<const std::string> it
 int HourMinus(int h, int d) {
     const int r = h - d;
     return r < 0 ? r + 24 : r;
-}
-
-bool HourBefore(std::string_view a, std::string_view b) {
-    return leadingNumber(left(a, 2)).value < leadingNumber(left(b, 2)).value;
 }
 
 int TimeLabelTop(int i, int graphHeight) {

@@ -34,9 +34,6 @@ LabelStep LabelStepFor(std::string_view XasText, std::span<const std::string> it
 // h - d, plus 24 when that is negative.
 int HourMinus(int h, int d);
 
-// True when the number in the first two characters of label text a is less than that of b:
-// between a label and its left neighbour this means the hours ran back through midnight.
-bool HourBefore(std::string_view a, std::string_view b);
 
 // Top of time label i: the labels alternate between two rows under the plot so that
 // neighbours never overlap.

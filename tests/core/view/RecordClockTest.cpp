@@ -1,4 +1,4 @@
-#include "view/RecordClock.h"
+#include "logdata/RecordTime.h"
 
 #include <gtest/gtest.h>
 
