@@ -1,15 +1,15 @@
-// What real-time mode needs from the main window: the menu marks, the caption, the timer, the
-// post-load steps and a file-system query. The window passes the same object to the log reader.
+// What real-time mode needs from the main window beyond what the log reader needs: the menu
+// marks, the post-load steps and a file-system query.
 #pragma once
 
-#include "logdata/ReaderHost.h"
 
 #include <string>
 
 namespace osk {
 
-class RealtimeHost : public ReaderHost {
+class RealtimeHost {
 public:
+    virtual ~RealtimeHost() = default;
     // The check marks of the real-time menu: mnuON carries it when on is true, mnuOFF otherwise.
     virtual void setRealtimeChecks(bool on) = 0;
     // mnuOpenFile; disabled while the mode is on.

@@ -49,7 +49,7 @@ void RealtimeMode::mnuOFFClick() {
 
 void RealtimeMode::DoRealtime() {
     // No refresh may start while a question or the chooser of the set-up is open.
-    host_.stopTimer();
+    reader_.stopTimer();
     Step step = table_.RealtimeOn ? Step::SwitchOff : Step::FindFolder;
     // Every turn that comes back to Locate or Switch on has asked the user something, so the
     // loop ends as soon as the user cancels or says No.
@@ -77,7 +77,7 @@ RealtimeMode::Step RealtimeMode::runStep(Step step) {
         showOff();
         return Step::End;
     case Step::End:
-        host_.startTimer();
+        reader_.startTimer();
         return Step::Done;
     case Step::Done:
         break;
@@ -104,7 +104,7 @@ RealtimeMode::Step RealtimeMode::switchOn() {
     table_.RealtimeOn = true;
     host_.setRealtimeChecks(true);
     host_.setOpenFileEnabled(false);
-    host_.setWindowCaption(onCaption());
+    reader_.setWindowCaption(onCaption());
     const std::string dataDir = settings_.RegRead(settings::kDataDir);
     if (host_.fileExists(CompanionFile(dataDir, kRealtimeFileName)))
         return Step::End;
@@ -152,7 +152,7 @@ void RealtimeMode::showOff() {
     host_.setRealtimeChecks(false);
     host_.setOpenFileEnabled(true);
     // The last graph stays on screen; only the caption says that nothing is followed any more.
-    host_.setWindowCaption(offCaption());
+    reader_.setWindowCaption(offCaption());
 }
 
 void RealtimeMode::Timer1Tick() {
@@ -174,7 +174,7 @@ void RealtimeMode::refresh() {
         options.parse.dropUnterminatedLastLine = true;
         options.newestEnd = true;
         try {
-            FileReader(table_, texts_, dialogs_, settings_, host_, options)
+            FileReader(table_, texts_, dialogs_, settings_, reader_, options)
                 .readFile(CompanionFile(dataDir, kRealtimeFileName));
         } catch (const std::exception&) {
             table_.FileLoaded = false;

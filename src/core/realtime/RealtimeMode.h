@@ -7,6 +7,7 @@
 #include "common/SettingsStore.h"
 #include "lang/Texts.h"
 #include "logdata/RecordTable.h"
+#include "logdata/ReaderHost.h"
 #include "realtime/RealtimeHost.h"
 
 #include <cstdint>
@@ -20,9 +21,9 @@ inline constexpr int16_t kRealtimeFailLimit = 6;
 class RealtimeMode {
 public:
     RealtimeMode(RecordTable& table, const Texts& texts, Dialogs& dialogs, SettingsStore& settings,
-                 const Clock& clock, RealtimeHost& host)
+                 const Clock& clock, ReaderHost& reader, RealtimeHost& host)
         : table_(table), texts_(texts), dialogs_(dialogs), settings_(settings), clock_(clock),
-          host_(host) {}
+          reader_(reader), host_(host) {}
 
     // Toggles the mode: switches it off when on, otherwise finds the companion's data folder
     // (asking the user where needed) and switches it on. Ends with Timer1 running, except when
@@ -61,6 +62,7 @@ private:
     Dialogs& dialogs_;
     SettingsStore& settings_;
     const Clock& clock_;
+    ReaderHost& reader_;
     RealtimeHost& host_;
     int16_t failCount_ = 0;
 };

@@ -48,9 +48,8 @@ frmMain::frmMain(ProgramState& state, ProgramServices& services)
       open_(c_, state, services, *this, plot_, redraws_, time_),
       drop_(*this, *c_.mnuOpenFile, [this](const std::string& path) { open_.openPath(path); }),
       readout_(c_, state, services.settings),
-      realtime_(c_, state, services, *this, redraws_,
-                {[this] { InitAfterLoad(); }, [this] { ShowNewest(); },
-                 [this] { return open_.SelectLogFile(); }}),
+      realtime_(c_, state, services, *this, open_.readerHost(), redraws_,
+                {[this] { InitAfterLoad(); }, [this] { ShowNewest(); }}),
       print_(c_, state, services, *this, redraws_, *this), exports_(c_, state, services, plot_) {
     setWindowTitle(QStringLiteral("OSK Graphs"));
     setWindowIcon(logoIcon());

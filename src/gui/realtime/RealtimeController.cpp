@@ -8,8 +8,6 @@
 #include "graph/PlotRedraws.h"
 
 #include <QAction>
-#include <QLabel>
-#include <QTimer>
 
 #include <filesystem>
 #include <system_error>
@@ -19,10 +17,11 @@ namespace osk {
 
 RealtimeController::RealtimeController(MainWindowControls& controls, ProgramState& state,
                                        ProgramServices& services, WindowOperations& window,
-                                       PlotRedraws& redraws, RealtimeWindowSteps steps)
+                                       ReaderHost& reader, PlotRedraws& redraws,
+                                       RealtimeWindowSteps steps)
     : c_(controls), window_(window), redraws_(redraws), steps_(std::move(steps)),
       mode_(state.records, state.texts, services.dialogs, services.settings, services.clock,
-            *this) {}
+            reader, *this) {}
 
 void RealtimeController::connectCommands(QObject& context) {
     QObject::connect(c_.mnuON, &QAction::triggered, &context,
@@ -53,30 +52,6 @@ void RealtimeController::Timer1_Timer() {
     } busy(refreshing_);
     PlotRedraws::ActionScope action(redraws_);
     mode_.Timer1Tick();
-}
-
-void RealtimeController::setRecordsCaption(const std::string& text) {
-    c_.lblRecords->setText(QString::fromStdString(text));
-}
-
-void RealtimeController::setWindowCaption(const std::string& text) {
-    window_.setCaption(text);
-}
-
-std::string RealtimeController::SelectLogFile() {
-    return steps_.SelectLogFile ? steps_.SelectLogFile() : std::string();
-}
-
-void RealtimeController::stopTimer() {
-    c_.Timer1->stop();
-}
-
-void RealtimeController::startTimer() {
-    c_.Timer1->start();
-}
-
-void RealtimeController::DoRealtime() {
-    mode_.DoRealtime();
 }
 
 void RealtimeController::setRealtimeChecks(bool on) {

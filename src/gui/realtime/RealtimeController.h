@@ -22,14 +22,13 @@ struct ProgramState;
 struct RealtimeWindowSteps {
     std::function<void()> InitAfterLoad;
     std::function<void()> ShowNewest;
-    // The open command's chooser loop, for a reader that asks for another file.
-    std::function<std::string()> SelectLogFile;
 };
 
 class RealtimeController final : public RealtimeHost {
 public:
     RealtimeController(MainWindowControls& controls, ProgramState& state, ProgramServices& services,
-                       WindowOperations& window, PlotRedraws& redraws, RealtimeWindowSteps steps);
+                       WindowOperations& window, ReaderHost& reader, PlotRedraws& redraws,
+                       RealtimeWindowSteps steps);
 
     // Connects mnuON and mnuOFF; context ends the connections with the window.
     void connectCommands(QObject& context);
@@ -42,15 +41,9 @@ public:
 
     RealtimeMode& mode() { return mode_; }
 
-    // ReaderHost
-    void setRecordsCaption(const std::string& text) override;
-    void setWindowCaption(const std::string& text) override;
-    std::string SelectLogFile() override;
-    void stopTimer() override;
-    void startTimer() override;
-    void DoRealtime() override;
+    // Toggles the mode, as the log reader does when the user asks to follow another file.
+    void DoRealtime() { mode_.DoRealtime(); }
 
-    // RealtimeHost
     void setRealtimeChecks(bool on) override;
     void setOpenFileEnabled(bool enabled) override;
     bool fileExists(const std::string& path) override;

@@ -31,7 +31,7 @@ public:
 };
 
 // The main window as real-time mode sees it. Files "exist" on disk or in the list elsewhere.
-class FakeWindow : public RealtimeHost {
+class FakeWindow : public ReaderHost, public RealtimeHost {
 public:
     void setRecordsCaption(const std::string&) override {}
     void setWindowCaption(const std::string& text) override { caption = text; }
@@ -109,7 +109,7 @@ protected:
     test::MemorySettingsStore settings;
     FixedClock clock;
     FakeWindow window;
-    RealtimeMode mode{*table, texts, dialogs, settings, clock, window};
+    RealtimeMode mode{*table, texts, dialogs, settings, clock, window, window};
 };
 
 TEST_F(RealtimeModeTest, OnAsksNothingAndRefreshesOnlyAtSecondsOneAndThirtyOne) {
