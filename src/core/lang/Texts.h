@@ -2,6 +2,8 @@
 // series name and message is looked up here by number.
 #pragma once
 
+#include "lang/TextNumbers.h"
+
 #include <array>
 #include <string>
 
@@ -25,5 +27,28 @@ public:
 private:
     std::array<std::string, kTextSlots> slots_{};
 };
+
+// What the main window's caption says after the program title.
+enum class CaptionState {
+    Plain,        // a log is shown
+    RealTime,     // real-time mode is on
+    NoFileLoaded, // the user gave up choosing a log
+    Choosing,     // a chosen log is about to be read
+};
+
+inline std::string WindowCaption(const Texts& texts, CaptionState state) {
+    const std::string& title = texts[kTextProgramTitle];
+    switch (state) {
+    case CaptionState::RealTime:
+        return title + "  " + texts[kTextRealTime];
+    case CaptionState::NoFileLoaded:
+        return title + "  " + texts[kTextNoFileLoaded];
+    case CaptionState::Choosing:
+        return title + "  -  ";
+    case CaptionState::Plain:
+        break;
+    }
+    return title;
+}
 
 } // namespace osk

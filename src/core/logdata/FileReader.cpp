@@ -63,9 +63,8 @@ FileReader::Step FileReader::readOnce(const std::string& name) {
     table_.LogSource.save(result.hasName ? result.name : texts_[kTextUnknownName],
                           std::string(trimBlanks(name)));
     // While real-time mode is on the caption keeps saying so.
-    host_.setWindowCaption(table_.RealtimeOn
-                               ? texts_[kTextProgramTitle] + "  " + texts_[kTextRealTime]
-                               : texts_[kTextProgramTitle]);
+    host_.setWindowCaption(WindowCaption(
+        texts_, table_.RealtimeOn ? CaptionState::RealTime : CaptionState::Plain));
     if (result.outcome == ParseOutcome::ReadFailure)
         return failed();
     // A file followed at its newest end leaves only its oldest records out, on purpose: no

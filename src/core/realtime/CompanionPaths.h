@@ -7,6 +7,7 @@
 namespace osk {
 
 inline constexpr std::string_view kRealtimeFileName = "Realtime.csv";
+// The companion's executable; the user may choose it in any letter case.
 inline constexpr std::string_view kCompanionExeName = "oskremote.exe";
 
 // name in the data folder, joined with the platform's separator, in UTF-8 like the folder. An

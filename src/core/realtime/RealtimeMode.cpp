@@ -13,8 +13,6 @@ namespace {
 
 inline constexpr const char* kApplicationTitle = ""; // the dialogs show the application title
 
-// The companion's executable, as the user may choose it in any letter case.
-inline constexpr std::string_view kCompanionExe = "OSKRemote.exe";
 inline constexpr const char* kCompanionFilter = "EXE Files (*.exe)|*.exe";
 // The chooser is asked for the second filter although the list has one: the window's chooser
 // falls back to the first.
@@ -28,14 +26,6 @@ inline constexpr int kRefreshSecondA = 1;
 inline constexpr int kRefreshSecondB = 31;
 
 } // namespace
-
-std::string RealtimeMode::onCaption() const {
-    return texts_[kTextProgramTitle] + "  " + texts_[kTextRealTime];
-}
-
-std::string RealtimeMode::offCaption() const {
-    return texts_[kTextProgramTitle] + "  " + texts_[kTextNoFileLoaded];
-}
 
 void RealtimeMode::mnuONClick() {
     table_.RealtimeOn = false;
@@ -104,7 +94,7 @@ RealtimeMode::Step RealtimeMode::switchOn() {
     table_.RealtimeOn = true;
     host_.setRealtimeChecks(true);
     host_.setOpenFileEnabled(false);
-    reader_.setWindowCaption(onCaption());
+    reader_.setWindowCaption(WindowCaption(texts_, CaptionState::RealTime));
     const std::string dataDir = settings_.RegRead(settings::kDataDir);
     if (host_.fileExists(CompanionFile(dataDir, kRealtimeFileName)))
         return Step::End;
@@ -135,10 +125,10 @@ RealtimeMode::Step RealtimeMode::locate() {
         showOff();
         return Step::Done;
     }
-    if (containsIgnoreCase(*chosen, kCompanionExe)) {
+    if (containsIgnoreCase(*chosen, kCompanionExeName)) {
         // The companion keeps its real-time file beside its executable.
         const long folderLength =
-            static_cast<long>(chosen->size()) - static_cast<long>(kCompanionExe.size());
+            static_cast<long>(chosen->size()) - static_cast<long>(kCompanionExeName.size());
         settings_.RegWrite(settings::kRealtime, std::string(left(*chosen, folderLength)) +
                                                     std::string(kRealtimeFileName));
         return Step::SwitchOn;
@@ -152,7 +142,7 @@ void RealtimeMode::showOff() {
     host_.setRealtimeChecks(false);
     host_.setOpenFileEnabled(true);
     // The last graph stays on screen; only the caption says that nothing is followed any more.
-    reader_.setWindowCaption(offCaption());
+    reader_.setWindowCaption(WindowCaption(texts_, CaptionState::NoFileLoaded));
 }
 
 void RealtimeMode::Timer1Tick() {

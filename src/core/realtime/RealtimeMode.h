@@ -42,10 +42,6 @@ public:
     // Refreshes without a usable log since the user was last told; a success does not reset it.
     int16_t RealtimeFailCount() const { return failCount_; }
 
-    // The window caption in either state: the program title and "Real time" or "No file loaded".
-    std::string onCaption() const;
-    std::string offCaption() const;
-
 private:
     enum class Step { FindFolder, SwitchOn, Locate, GiveUp, SwitchOff, End, Done };
 

@@ -103,11 +103,11 @@ std::string OpenCommand::SelectLogFile() {
             state_.openDialogPath.clear();
 
         if (!state_.openDialogPath.empty()) {
-            window_.setCaption(title + "  -  ");
+            window_.setCaption(WindowCaption(t, CaptionState::Choosing));
             return state_.openDialogPath;
         }
         if (!services_.dialogs.askYesNo(t[kTextNoFileSelected], title)) {
-            window_.setCaption(title + "  " + t[kTextNoFileLoaded]);
+            window_.setCaption(WindowCaption(t, CaptionState::NoFileLoaded));
             return {};
         }
     }
