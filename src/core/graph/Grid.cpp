@@ -2,7 +2,7 @@
 
 #include "common/Numbers.h"
 #include "common/Text.h"
-#include "view/Span.h"
+#include "view/TimeLists.h"
 
 #include <cmath>
 #include <limits>
@@ -13,20 +13,6 @@ namespace {
 
 // Far more lines than any surface has pixel columns; bounds the loop for absurd spans.
 constexpr int kMaxVerticalLines = 100000;
-
-double gridMinutes(double g) {
-    if (g == 4)
-        return 240;
-    if (g == 2)
-        return 120;
-    if (g == 1)
-        return 60;
-    if (g == 30)
-        return 30;
-    if (g == 15)
-        return 15;
-    return 0;
-}
 
 void drawVerticalLines(Surface& surface, double n, double majorEvery) {
     if (!(n > 0) || !std::isfinite(n))
@@ -65,7 +51,7 @@ void drawHorizontalLines(Surface& surface, double stepPixels) {
 
 double GridLinesX(std::string_view XasText, std::string_view gridXText, double& GridMajorEvery) {
     const double hours = SpanHours(XasText);
-    const double minutes = gridMinutes(leadingNumber(left(gridXText, 2)).value);
+    const double minutes = GridStepMinutes(gridXText);
     const double n = minutes > 0 ? hours / minutes * 60 : 0;
     GridMajorEvery = n / 12;
     return n;

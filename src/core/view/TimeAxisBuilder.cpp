@@ -3,7 +3,7 @@
 #include "common/Numbers.h"
 #include "common/Text.h"
 #include "logdata/RecordTime.h"
-#include "view/Span.h"
+#include "view/TimeLists.h"
 #include "view/TimeLabels.h"
 
 namespace osk {

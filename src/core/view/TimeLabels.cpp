@@ -10,8 +10,6 @@ namespace osk {
 
 namespace {
 
-constexpr std::array<const char*, kSpanItems> kSpanPrefixes = {"192 ", "96 ", "48 ", "24 ",
-                                                               "12 ",  "6 ",  "3 "};
 constexpr std::array<LabelStep, kSpanItems> kSpanSteps = {
     LabelStep{16, 0}, LabelStep{8, 0},  LabelStep{4, 0}, LabelStep{2, 0},
     LabelStep{1, 0},  LabelStep{0, 30}, LabelStep{0, 15}};
@@ -29,13 +27,6 @@ std::string labelCaption(int h, int m) {
 }
 
 } // namespace
-
-std::array<std::string, kSpanItems> SpanItemTexts(std::string_view hourText) {
-    std::array<std::string, kSpanItems> items;
-    for (size_t i = 0; i < items.size(); ++i)
-        items[i] = std::string(kSpanPrefixes[i]) + std::string(hourText);
-    return items;
-}
 
 LabelStep LabelStepFor(std::string_view XasText, std::span<const std::string> itemTexts) {
     for (size_t i = 0; i < itemTexts.size() && i < kSpanSteps.size(); ++i)

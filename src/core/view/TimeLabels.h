@@ -2,6 +2,7 @@
 // end, and the date labels where the labels run back through midnight.
 #pragma once
 
+#include "view/TimeLists.h"
 #include "view/ViewState.h"
 
 #include <array>
@@ -13,8 +14,6 @@
 
 namespace osk {
 
-inline constexpr int kSpanItems = 7; // the spans 192, 96, 48, 24, 12, 6 and 3 hours
-
 // Distance between neighbouring time labels: whole hours for the long spans, minutes for the
 // 6- and 3-hour spans. Both 0 when the span text is not one of the list's items.
 struct LabelStep {
@@ -23,9 +22,6 @@ struct LabelStep {
 };
 
 using LabelTexts = std::array<std::string, kTimeLabels>;
-
-// The span list's items in their order: "192 ", "96 ", ... "3 ", each followed by hourText.
-std::array<std::string, kSpanItems> SpanItemTexts(std::string_view hourText);
 
 // The label step for the selected span text, found by comparing it whole with the list's item
 // texts (in the order of SpanItemTexts); no match gives step 0.

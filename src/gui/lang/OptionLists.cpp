@@ -1,19 +1,16 @@
 #include "lang/OptionLists.h"
 
 #include "lang/TextNumbers.h"
-#include "view/TimeLabels.h"
+#include "view/TimeLists.h"
 
 namespace osk {
 
-std::array<std::string, 7> spanListItems(const Texts& texts) {
-    // One list of item texts for the list and for the time axis, which compares against them.
+std::array<std::string, kSpanItems> spanListItems(const Texts& texts) {
     return SpanItemTexts(texts[kTextHour]);
 }
 
-std::array<std::string, 5> gridStepListItems(const Texts& texts) {
-    const std::string& hour = texts[kTextHour];
-    const std::string& minutes = texts[kTextMinutes];
-    return {"4 " + hour, "2 " + hour, "1 " + hour, "30 " + minutes, "15 " + minutes};
+std::array<std::string, kGridStepItems> gridStepListItems(const Texts& texts) {
+    return GridStepItemTexts(texts[kTextHour], texts[kTextMinutes]);
 }
 
 std::array<std::string, 3> drawStyleListItems(const Texts& texts) {

@@ -3,16 +3,16 @@
 #pragma once
 
 #include "lang/Texts.h"
+#include "view/TimeLists.h"
 
 #include <array>
 #include <string>
 
 namespace osk {
 
-// "192 ", "96 ", "48 ", "24 ", "12 ", "6 ", "3 " followed by text 15.
-std::array<std::string, 7> spanListItems(const Texts& texts);
-// "4 ", "2 ", "1 " followed by text 15, then "30 ", "15 " followed by text 16.
-std::array<std::string, 5> gridStepListItems(const Texts& texts);
+// The span and grid interval lists in the user's language (the words of texts 15 and 16).
+std::array<std::string, kSpanItems> spanListItems(const Texts& texts);
+std::array<std::string, kGridStepItems> gridStepListItems(const Texts& texts);
 // Texts 41, 42 and 43.
 std::array<std::string, 3> drawStyleListItems(const Texts& texts);
 

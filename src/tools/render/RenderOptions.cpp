@@ -2,6 +2,8 @@
 
 #include "WholeNumber.h"
 
+#include "view/TimeLists.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -9,9 +11,6 @@ namespace osk::render {
 
 namespace {
 
-// The items of the span and grid interval lists, in list order.
-constexpr std::array<std::string_view, 7> kSpans = {"192", "96", "48", "24", "12", "6", "3"};
-constexpr std::array<std::string_view, 5> kGridSteps = {"4h", "2h", "1h", "30m", "15m"};
 constexpr std::array<std::string_view, kGroups> kGroupNames = {"product", "ph", "flow", "cell"};
 constexpr std::array<std::string_view, 3> kSystems = {"Chloor", "Peroxide", "Tarvox"};
 
@@ -20,6 +19,23 @@ constexpr int kScaleMaxTop = 2000;
 constexpr int kScaleMinTop = 1200;
 constexpr int kLargestSide = 8000;
 constexpr int kMostHours = 10000;
+
+// The span list's items as the tool names them: "192" ... "3".
+std::optional<int> spanItem(std::string_view value) {
+    for (size_t i = 0; i < kSpanHourItems.size(); ++i)
+        if (value == std::to_string(kSpanHourItems[i]))
+            return static_cast<int>(i);
+    return std::nullopt;
+}
+
+// The grid interval list's items as the tool names them: "4h" ... "15m".
+std::optional<int> gridStepItem(std::string_view value) {
+    for (size_t i = 0; i < kGridStepList.size(); ++i)
+        if (value ==
+            std::to_string(kGridStepList[i].number) + (kGridStepList[i].inHours ? "h" : "m"))
+            return static_cast<int>(i);
+    return std::nullopt;
+}
 
 template <size_t N>
 std::optional<int> indexOf(const std::array<std::string_view, N>& items, std::string_view value) {
@@ -109,10 +125,10 @@ std::variant<RenderOptions, OptionError> parseRenderOptions(const std::vector<st
         } else if (arg == "--csv") {
             o.csvFile = value;
         } else if (arg == "--span") {
-            if (!(o.spanItem = indexOf(kSpans, value)))
+            if (!(o.spanItem = spanItem(value)))
                 return bad("192, 96, 48, 24, 12, 6 or 3");
         } else if (arg == "--grid-x") {
-            if (!(o.gridXItem = indexOf(kGridSteps, value)))
+            if (!(o.gridXItem = gridStepItem(value)))
                 return bad("4h, 2h, 1h, 30m or 15m");
         } else if (arg == "--groups") {
             const auto groups = groupList(value);
