@@ -2,6 +2,7 @@
 // path ("HKCU\Software\Graphs\System"). The real store lives in the GUI layer.
 #pragma once
 
+#include <map>
 #include <string>
 
 namespace osk {
@@ -15,18 +16,19 @@ public:
     virtual void RegWrite(const std::string& path, const std::string& value) = 0;
 };
 
-// The same two operations in the shape some callers use them: CreateKey writes Value under
-// the path Folder, ReadKey reads the path Value.
-class clsRegister {
+// Settings held in memory only: for a run that must not touch the user's settings (the render
+// tool) and for tests.
+class MemorySettingsStore : public SettingsStore {
 public:
-    explicit clsRegister(SettingsStore& store) : store_(store) {}
-    void CreateKey(const std::string& Folder, const std::string& Value) {
-        store_.RegWrite(Folder, Value);
+    std::string RegRead(const std::string& path) override {
+        const auto it = values.find(path);
+        return it == values.end() ? std::string() : it->second;
     }
-    std::string ReadKey(const std::string& Value) { return store_.RegRead(Value); }
+    void RegWrite(const std::string& path, const std::string& value) override {
+        values[path] = value;
+    }
 
-private:
-    SettingsStore& store_;
+    std::map<std::string, std::string> values;
 };
 
 // Every settings path the program reads or writes, in one place.

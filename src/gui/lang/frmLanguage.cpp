@@ -52,7 +52,7 @@ frmLanguage::frmLanguage(SettingsStore& settings, QWidget* parent)
 
 void frmLanguage::cmdLanguage_Click() {
     if (const auto file = languageFileForChoice(cmbLanguage_->currentText().toStdString()))
-        clsRegister(settings_).CreateKey(settings::kLanguage, *file);
+        settings_.RegWrite(settings::kLanguage, *file);
     accept();
 }
 

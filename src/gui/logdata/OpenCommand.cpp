@@ -82,7 +82,7 @@ std::string OpenCommand::SelectLogFile() {
     const std::string& title = t[kTextProgramTitle];
     for (;;) {
         OpenFileRequest request;
-        request.initialFolder = clsRegister(services_.settings).ReadKey(settings::kDataDir) +
+        request.initialFolder = services_.settings.RegRead(settings::kDataDir) +
                                 QDir::separator().toLatin1() + "Data";
         request.filter = kLogFilters;
         request.selectedFilter = kCsvFilter;

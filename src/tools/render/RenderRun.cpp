@@ -2,7 +2,6 @@
 
 #include "GraphDescription.h"
 #include "RenderDialogs.h"
-#include "RunSettingsStore.h"
 #include "TeeSurface.h"
 
 #include "app/MainWindowControls.h"
@@ -62,7 +61,7 @@ private:
 
     const RenderOptions& o_;
     std::ostream& err_;
-    RunSettingsStore settings_;
+    MemorySettingsStore settings_;
     RenderDialogs dialogs_;
     SystemClock clock_;
     ProgramServices services_;

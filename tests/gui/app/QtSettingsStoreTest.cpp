@@ -73,13 +73,13 @@ TEST_F(QtSettingsStoreTest, TextsComeBackUnchanged) {
 TEST_F(QtSettingsStoreTest, OtherWritersAreSeenAtTheNextRead) {
     QtSettingsStore other;
     EXPECT_EQ(store.RegRead(settings::kDataDir), "");
-    clsRegister(other).CreateKey(settings::kDataDir, "C:\\Remote");
+    other.RegWrite(settings::kDataDir, "C:\\Remote");
     EXPECT_EQ(store.RegRead(settings::kDataDir), "C:\\Remote");
     ASSERT_TRUE(writeFromAnotherProcess(settings::kDataDir, "C:\\Data1"));
     EXPECT_EQ(store.RegRead(settings::kDataDir), "C:\\Data1");
     // Same length, so only the contents tell the two apart.
     ASSERT_TRUE(writeFromAnotherProcess(settings::kDataDir, "C:\\Data2"));
-    EXPECT_EQ(clsRegister(store).ReadKey(settings::kDataDir), "C:\\Data2");
+    EXPECT_EQ(store.RegRead(settings::kDataDir), "C:\\Data2");
 }
 
 // Values in the file all the organisation's applications share, or in the system-wide files,
