@@ -152,9 +152,8 @@ double RightMargin(const PlotInputs& in) {
     return 0;
 }
 
-void ClearPlot(Surface& surface, Surface& legend) {
+void ClearPlot(Surface& surface) {
     surface.clear();
-    legend.clear();
 }
 
 void BindPlot(PlotInputs& in, Surface& surface, int16_t gridStep) {
@@ -176,7 +175,7 @@ void DrawSeries(PlotInputs& in, Surface& surface, int column, Colour colour, int
 }
 
 ScrollerRequest Redraw(PlotInputs& in, Surface& surface, Surface& legend, bool& scrollFlag) {
-    ClearPlot(surface, legend);
+    ClearPlot(surface);
     SetGridStepY(in.view, in.gridYValue);
     DrawGrid(surface, in);
     DrawLegend(legend, in);

@@ -18,8 +18,8 @@ enum class ScrollerRequest { Unchanged, Enable, Disable };
 // ends at the newest record, otherwise none.
 double RightMargin(const PlotInputs& in);
 
-// Erases the plot, then the legend.
-void ClearPlot(Surface& surface, Surface& legend);
+// Erases the plot (DrawLegend erases the legend it draws).
+void ClearPlot(Surface& surface);
 
 // Makes surface the redraw target, sets the horizontal grid for gridStep and draws the grid.
 void BindPlot(PlotInputs& in, Surface& surface, int16_t gridStep);

@@ -18,13 +18,6 @@ public:
     std::string Name() const { return names_.empty() ? std::string() : names_.front(); }
     std::string path() const { return paths_.empty() ? std::string() : paths_.front(); }
     int32_t count() const { return static_cast<int32_t>(names_.size()); }
-    // Removes the pair at the 1-based index; an index outside the list changes nothing.
-    void remove(int32_t index) {
-        if (index < 1 || index > count())
-            return;
-        names_.erase(names_.begin() + (index - 1));
-        paths_.erase(paths_.begin() + (index - 1));
-    }
 
 private:
     std::vector<std::string> names_;

@@ -12,7 +12,6 @@ namespace osk {
 struct TimeAxis {
     double SpanRecords = 0;     // records covered by the plot width
     double PixelsPerRecord = 0; // pixels per 10 seconds
-    double Reserved = 0;
     double LastRecord = 0;      // RecordCount - 1
 };
 

@@ -26,8 +26,6 @@ struct ProgramState {
     RenderState render;
     // Background of the panels, the legend, the preview and the About box.
     Colour WindowBackColor = kWhite;
-    // Guard of the time scroll handler.
-    bool TimeScrollArmed = true;
     // The sub-series panel: which group it shows and whether its boxes hold that group's states.
     int16_t ChoiceGroup = 0;
     bool ChoicesReady = false;

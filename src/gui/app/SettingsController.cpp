@@ -26,8 +26,6 @@ SettingsController::SettingsController(MainWindowControls& controls, ProgramStat
     : c_(controls), state_(state), services_(services), texts_(texts), products_(products) {}
 
 bool SettingsController::RestoreSettings() {
-    state_.TimeScrollArmed = true;
-
     const Colour back = state_.WindowBackColor;
     for (QWidget* w :
          {c_.client, c_.Frame5, static_cast<QWidget*>(c_.Frame1), static_cast<QWidget*>(c_.Frame2),

@@ -39,14 +39,10 @@ bool TimeWindowController::logShown() const {
 }
 
 void TimeWindowController::setScrollerQuietly(int value) {
-    // The guard is down only while the program itself sets the bar, and the change event is
-    // held back meanwhile, so the user's next move is never taken for the program's.
-    state_.TimeScrollArmed = false;
-    {
-        const QSignalBlocker quiet(c_.hscGraphScroller);
-        c_.hscGraphScroller->setValue(value);
-    }
-    state_.TimeScrollArmed = true;
+    // The change event is held back while the program itself sets the bar, so the user's next
+    // move is never taken for the program's.
+    const QSignalBlocker quiet(c_.hscGraphScroller);
+    c_.hscGraphScroller->setValue(value);
 }
 
 void TimeWindowController::Xas_Click() {
@@ -76,10 +72,6 @@ void TimeWindowController::cmbGridX_Click() {
 
 void TimeWindowController::hscGraphScroller_Change() {
     PlotRedraws::ActionScope action(redraws_);
-    if (!state_.TimeScrollArmed) {
-        state_.TimeScrollArmed = true;
-        return;
-    }
     // Without a log there are no record times to move along; the bar may still be enabled
     // from the log shown before.
     if (!state_.records.FileLoaded)
