@@ -1,4 +1,5 @@
 #include "app/SettingsController.h"
+#include "app/Handlers.h"
 
 #include "app/MainWindowControls.h"
 #include "app/ProgramState.h"
@@ -66,11 +67,11 @@ void SettingsController::useDefaultSettings() {
     showColourChecks(true);
 }
 
-void SettingsController::connectCommands(QObject& context) {
-    QObject::connect(c_.mnuColorPrinter, &QAction::triggered, &context,
-                     [this] { choosePrinterColour(true); });
-    QObject::connect(c_.mnuBlackWhite, &QAction::triggered, &context,
-                     [this] { choosePrinterColour(false); });
+void SettingsController::connectCommands(QObject& context, PlotRedraws& redraws) {
+    connectAction(c_.mnuColorPrinter, &QAction::triggered, context, redraws,
+                  [this] { choosePrinterColour(true); });
+    connectAction(c_.mnuBlackWhite, &QAction::triggered, context, redraws,
+                  [this] { choosePrinterColour(false); });
 }
 
 void SettingsController::choosePrinterColour(bool colour) {

@@ -6,6 +6,8 @@ class QObject;
 
 namespace osk {
 
+class PlotRedraws;
+
 class ProductSystemMenu;
 class TextsController;
 struct MainWindowControls;
@@ -28,7 +30,7 @@ public:
     void useDefaultSettings();
 
     // Connects the colour menu; context ends the connections with the window.
-    void connectCommands(QObject& context);
+    void connectCommands(QObject& context, PlotRedraws& redraws);
     // The colour menu command: stores the choice and moves the check mark.
     void choosePrinterColour(bool colour);
 

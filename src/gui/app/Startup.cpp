@@ -1,7 +1,7 @@
 #include "app/Startup.h"
+#include "app/Handlers.h"
 
 #include "app/ProgramState.h"
-#include "graph/PlotRedraws.h"
 #include "logdata/FileNames.h"
 
 #include <QDir>

@@ -1,4 +1,5 @@
 #include "app/frmMain.h"
+#include "app/Handlers.h"
 
 #include "about/Logo.h"
 #include "about/frmAbout.h"
@@ -86,9 +87,9 @@ frmMain::~frmMain() {
 }
 
 void frmMain::connectCommands() {
-    texts_.connectCommands(*this);
-    products_.connectCommands(*this);
-    settings_.connectCommands(*this);
+    texts_.connectCommands(*this, redraws_);
+    products_.connectCommands(*this, redraws_);
+    settings_.connectCommands(*this, redraws_);
     open_.connectCommands(*this);
     time_.connectCommands(*this);
     values_.connectCommands(*this);

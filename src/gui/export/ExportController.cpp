@@ -1,5 +1,6 @@
 #include "export/ExportController.h"
 
+#include "app/Handlers.h"
 #include "app/MainWindowControls.h"
 #include "app/ProgramState.h"
 #include "common/Utf8Path.h"
@@ -32,12 +33,12 @@ ExportController::ExportController(MainWindowControls& controls, ProgramState& s
     : c_(controls), state_(state), services_(services), plot_(plot) {}
 
 void ExportController::connectCommands(QObject& context) {
-    QObject::connect(c_.mnuSavePicture, &QAction::triggered, &context,
-                     [this] { runGuarded([this] { mnuSavePicture_Click(); }); });
-    QObject::connect(c_.mnuCopyPicture, &QAction::triggered, &context,
-                     [this] { runGuarded([this] { mnuCopyPicture_Click(); }); });
-    QObject::connect(c_.mnuExportData, &QAction::triggered, &context,
-                     [this] { runGuarded([this] { mnuExportData_Click(); }); });
+    connectGuarded(c_.mnuSavePicture, &QAction::triggered, context,
+                   [this] { mnuSavePicture_Click(); });
+    connectGuarded(c_.mnuCopyPicture, &QAction::triggered, context,
+                   [this] { mnuCopyPicture_Click(); });
+    connectGuarded(c_.mnuExportData, &QAction::triggered, context,
+                   [this] { mnuExportData_Click(); });
 }
 
 std::string ExportController::saveFolder() const {

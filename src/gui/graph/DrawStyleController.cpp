@@ -1,5 +1,6 @@
 #include "graph/DrawStyleController.h"
 
+#include "app/Handlers.h"
 #include "app/MainWindowControls.h"
 #include "app/ProgramState.h"
 #include "app/WindowOperations.h"
@@ -14,12 +15,11 @@ DrawStyleController::DrawStyleController(MainWindowControls& controls, ProgramSt
     : c_(controls), state_(state), window_(window), redraws_(redraws) {}
 
 void DrawStyleController::connectCommands(QObject& context) {
-    QObject::connect(c_.cboDrawStyle, &QComboBox::currentIndexChanged, &context,
-                     [this] { runGuarded([this] { cboDrawStyle_Click(); }); });
+    connectAction(c_.cboDrawStyle, &QComboBox::currentIndexChanged, context, redraws_,
+                  [this] { cboDrawStyle_Click(); });
 }
 
 void DrawStyleController::cboDrawStyle_Click() {
-    PlotRedraws::ActionScope action(redraws_);
     const int index = c_.cboDrawStyle->currentIndex();
     // The list is empty for a moment while its texts are renewed.
     if (state_.records.RecordCount < 1 || !state_.records.FileLoaded || index < 0)

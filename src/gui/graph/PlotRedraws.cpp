@@ -1,6 +1,6 @@
 #include "graph/PlotRedraws.h"
 
-#include <QtGlobal>
+#include "app/Handlers.h"
 
 #include <utility>
 
@@ -35,10 +35,6 @@ void PlotRedraws::drawPending() noexcept {
         if (redraw_ && redraw_(scrollFlag))
             ++count_;
     });
-}
-
-void reportHandlerFailure(const char* what) noexcept {
-    qCritical("osk-graphs: an action was abandoned: %s", what);
 }
 
 } // namespace osk

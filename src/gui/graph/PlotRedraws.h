@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <exception>
 #include <functional>
 
 namespace osk {
@@ -44,19 +43,5 @@ private:
     bool pendingScrollFlag_ = false;
     int64_t count_ = 0;
 };
-
-// Runs a handler body so that nothing thrown inside it leaves the event handler: the action is
-// abandoned and the failure reported on the diagnostic output.
-void reportHandlerFailure(const char* what) noexcept;
-
-template <typename F> void runGuarded(F&& body) noexcept {
-    try {
-        body();
-    } catch (const std::exception& e) {
-        reportHandlerFailure(e.what());
-    } catch (...) {
-        reportHandlerFailure("unknown failure");
-    }
-}
 
 } // namespace osk

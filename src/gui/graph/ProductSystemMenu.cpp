@@ -1,4 +1,5 @@
 #include "graph/ProductSystemMenu.h"
+#include "app/Handlers.h"
 
 #include "app/MainWindowControls.h"
 #include "app/WindowOperations.h"
@@ -22,11 +23,12 @@ ProductSystemMenu::ProductSystemMenu(MainWindowControls& controls, SettingsStore
                                      LanguageHost& texts, WindowOperations& window)
     : c_(controls), settings_(settings), texts_(texts), window_(window) {}
 
-void ProductSystemMenu::connectCommands(QObject& context) {
-    QObject::connect(c_.mnuFreeChlorine, &QAction::triggered, &context,
-                     [this] { choose(kChlorine); });
-    QObject::connect(c_.mnuPeroxide, &QAction::triggered, &context, [this] { choose(kPeroxide); });
-    QObject::connect(c_.mnuTarvox, &QAction::triggered, &context, [this] { choose(kTarvox); });
+void ProductSystemMenu::connectCommands(QObject& context, PlotRedraws& redraws) {
+    connectAction(c_.mnuFreeChlorine, &QAction::triggered, context, redraws,
+                  [this] { choose(kChlorine); });
+    connectAction(c_.mnuPeroxide, &QAction::triggered, context, redraws,
+                  [this] { choose(kPeroxide); });
+    connectAction(c_.mnuTarvox, &QAction::triggered, context, redraws, [this] { choose(kTarvox); });
 }
 
 void ProductSystemMenu::showChecks(std::string_view system) {

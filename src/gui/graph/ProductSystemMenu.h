@@ -8,6 +8,8 @@ class QObject;
 
 namespace osk {
 
+class PlotRedraws;
+
 class LanguageHost;
 class SettingsStore;
 class WindowOperations;
@@ -19,7 +21,7 @@ public:
                       WindowOperations& window);
 
     // Connects the three menu entries; context ends the connections with the window.
-    void connectCommands(QObject& context);
+    void connectCommands(QObject& context, PlotRedraws& redraws);
 
     // Checks the entry whose stored value equals system exactly; none for any other text.
     void showChecks(std::string_view system);

@@ -1,5 +1,6 @@
 #include "graph/SeriesSelectionController.h"
 
+#include "app/Handlers.h"
 #include "app/MainWindowControls.h"
 #include "app/ProgramState.h"
 #include "graph/AutoScale.h"
@@ -68,20 +69,19 @@ SeriesSelectionController::SeriesSelectionController(MainWindowControls& control
 
 void SeriesSelectionController::connectCommands(QObject& context) {
     for (int g = 0; g < static_cast<int>(c_.chkItem.size()); ++g) {
-        QObject::connect(c_.chkItem[static_cast<size_t>(g)], &QCheckBox::stateChanged, &context,
-                         [this, g] { runGuarded([&] { chkItem_Click(g); }); });
-        QObject::connect(c_.cmdItem[static_cast<size_t>(g)], &QPushButton::clicked, &context,
-                         [this, g] { runGuarded([&] { cmdItem_Click(g); }); });
+        connectAction(c_.chkItem[static_cast<size_t>(g)], &QCheckBox::stateChanged, context,
+                      redraws_, [this, g] { chkItem_Click(g); });
+        connectAction(c_.cmdItem[static_cast<size_t>(g)], &QPushButton::clicked, context, redraws_,
+                      [this, g] { cmdItem_Click(g); });
     }
     for (int k = 1; k <= kPanelBoxes; ++k)
-        QObject::connect(c_.chkItems2[static_cast<size_t>(k)], &QCheckBox::stateChanged, &context,
-                         [this, k] { runGuarded([&] { chkItems2_Click(k); }); });
-    QObject::connect(c_.Command4, &QPushButton::clicked, &context,
-                     [this] { runGuarded([this] { Command4_Click(); }); });
+        connectAction(c_.chkItems2[static_cast<size_t>(k)], &QCheckBox::stateChanged, context,
+                      redraws_, [this, k] { chkItems2_Click(k); });
+    connectAction(c_.Command4, &QPushButton::clicked, context, redraws_,
+                  [this] { Command4_Click(); });
 }
 
 void SeriesSelectionController::chkItem_Click(int g) {
-    PlotRedraws::ActionScope action(redraws_);
     state_.render.SeriesOn.set(g, 0, checkState(c_.chkItem[static_cast<size_t>(g)]));
     AutoScale();
     redraws_.request();
@@ -106,7 +106,6 @@ void SeriesSelectionController::AutoScale() {
 }
 
 void SeriesSelectionController::cmdItem_Click(int g) {
-    PlotRedraws::ActionScope action(redraws_);
     ConfigureChoices(g);
     ShowChoices(g);
 }
@@ -145,7 +144,6 @@ void SeriesSelectionController::ShowChoices(int g) {
 }
 
 void SeriesSelectionController::chkItems2_Click(int k) {
-    PlotRedraws::ActionScope action(redraws_);
     if (!state_.ChoicesReady)
         return;
     state_.render.SeriesOn.set(state_.ChoiceGroup, k,
@@ -154,7 +152,6 @@ void SeriesSelectionController::chkItems2_Click(int k) {
 }
 
 void SeriesSelectionController::Command4_Click() {
-    PlotRedraws::ActionScope action(redraws_);
     c_.fraChoses->hide();
 }
 

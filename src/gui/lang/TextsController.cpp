@@ -1,4 +1,5 @@
 #include "lang/TextsController.h"
+#include "app/Handlers.h"
 
 #include "about/frmAbout.h"
 #include "app/MainWindowControls.h"
@@ -134,11 +135,11 @@ void TextsController::rebuildOptionLists() {
     SetDrawStyle(state_.render, kDrawStyleLine);
 }
 
-void TextsController::connectCommands(QObject& context) {
-    QObject::connect(c_.mnuEng, &QAction::triggered, &context,
-                     [this] { chooseLanguage(kEnglishFile, *c_.mnuEng, *c_.mnuNed); });
-    QObject::connect(c_.mnuNed, &QAction::triggered, &context,
-                     [this] { chooseLanguage(kDutchFile, *c_.mnuNed, *c_.mnuEng); });
+void TextsController::connectCommands(QObject& context, PlotRedraws& redraws) {
+    connectAction(c_.mnuEng, &QAction::triggered, context, redraws,
+                  [this] { chooseLanguage(kEnglishFile, *c_.mnuEng, *c_.mnuNed); });
+    connectAction(c_.mnuNed, &QAction::triggered, context, redraws,
+                  [this] { chooseLanguage(kDutchFile, *c_.mnuNed, *c_.mnuEng); });
 }
 
 void TextsController::chooseLanguage(std::string_view fileName, QAction& chosen, QAction& other) {

@@ -11,6 +11,8 @@ class QObject;
 
 namespace osk {
 
+class PlotRedraws;
+
 class WindowOperations;
 class frmAbout;
 struct MainWindowControls;
@@ -27,7 +29,7 @@ public:
     void ApplyTexts(frmAbout& about);
 
     // Connects mnuEng and mnuNed; context ends the connections with the window.
-    void connectCommands(QObject& context);
+    void connectCommands(QObject& context, PlotRedraws& redraws);
 
     // The language menu command for fileName ("english.lng" or "nederlands.lng").
     void chooseLanguage(std::string_view fileName, QAction& chosen, QAction& other);

@@ -1,6 +1,6 @@
 #include "logdata/LogDropTarget.h"
+#include "app/Handlers.h"
 
-#include "graph/PlotRedraws.h"
 #include "logdata/FileNames.h"
 
 #include <QAction>

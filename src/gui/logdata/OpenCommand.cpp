@@ -1,5 +1,6 @@
 #include "logdata/OpenCommand.h"
 
+#include "app/Handlers.h"
 #include "app/MainWindowControls.h"
 #include "app/ProgramState.h"
 #include "app/WindowOperations.h"
@@ -43,11 +44,12 @@ OpenCommand::OpenCommand(MainWindowControls& controls, ProgramState& state,
       redraws_(redraws), time_(time), host_(controls, window, [this] { return chooseForRead(); }) {}
 
 void OpenCommand::connectCommands(QObject& context) {
-    QObject::connect(c_.mnuOpenFile, &QAction::triggered, &context,
-                     [this] { runGuarded([this] { mnuOpenFile_Click(); }); });
+    connectAction(c_.mnuOpenFile, &QAction::triggered, context, redraws_,
+                  [this] { mnuOpenFile_Click(); });
 }
 
 void OpenCommand::openPath(const std::string& path) {
+    const PlotRedraws::ActionScope action(redraws_);
     givenAnswer_ = path;
     mnuOpenFile_Click();
     givenAnswer_.reset();
@@ -60,7 +62,6 @@ std::string OpenCommand::chooseForRead() {
 }
 
 void OpenCommand::mnuOpenFile_Click() {
-    PlotRedraws::ActionScope action(redraws_);
     FileReader reader(state_.records, state_.texts, services_.dialogs, services_.settings, host_);
     reader.readFile(chooseForRead());
     if (!state_.records.FileLoaded) {
@@ -82,8 +83,8 @@ std::string OpenCommand::SelectLogFile() {
     const std::string& title = t[kTextProgramTitle];
     for (;;) {
         OpenFileRequest request;
-        request.initialFolder = services_.settings.RegRead(settings::kDataDir) +
-                                QDir::separator().toLatin1() + "Data";
+        request.initialFolder =
+            services_.settings.RegRead(settings::kDataDir) + QDir::separator().toLatin1() + "Data";
         request.filter = kLogFilters;
         request.selectedFilter = kCsvFilter;
         request.rememberedPath = state_.openDialogPath;

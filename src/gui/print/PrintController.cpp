@@ -1,5 +1,6 @@
 #include "print/PrintController.h"
 
+#include "app/Handlers.h"
 #include "app/MainWindowControls.h"
 #include "app/ProgramState.h"
 #include "app/QtAdapter.h"
@@ -42,10 +43,9 @@ PrintController::PrintController(MainWindowControls& controls, ProgramState& sta
 PrintController::~PrintController() = default;
 
 void PrintController::connectCommands(QObject& context) {
-    QObject::connect(c_.mnuAfdrukken, &QAction::triggered, &context,
-                     [this] { runGuarded([this] { mnuAfdrukken_Click(); }); });
-    QObject::connect(c_.mnuAfdrukVoorbeeld, &QAction::triggered, &context,
-                     [this] { runGuarded([this] { mnuAfdrukVoorbeeld_Click(); }); });
+    connectGuarded(c_.mnuAfdrukken, &QAction::triggered, context, [this] { mnuAfdrukken_Click(); });
+    connectGuarded(c_.mnuAfdrukVoorbeeld, &QAction::triggered, context,
+                   [this] { mnuAfdrukVoorbeeld_Click(); });
 }
 
 void PrintController::mnuAfdrukken_Click() {

@@ -2,6 +2,7 @@
 
 #include "common/FileOpen.h"
 
+#include "app/Handlers.h"
 #include "app/MainWindowControls.h"
 #include "app/ProgramState.h"
 #include "app/WindowOperations.h"
@@ -20,24 +21,13 @@ RealtimeController::RealtimeController(MainWindowControls& controls, ProgramStat
                                        ReaderHost& reader, PlotRedraws& redraws,
                                        RealtimeWindowSteps steps)
     : c_(controls), window_(window), redraws_(redraws), steps_(std::move(steps)),
-      mode_(state.records, state.texts, services.dialogs, services.settings, services.clock,
-            reader, *this) {}
+      mode_(state.records, state.texts, services.dialogs, services.settings, services.clock, reader,
+            *this) {}
 
 void RealtimeController::connectCommands(QObject& context) {
-    QObject::connect(c_.mnuON, &QAction::triggered, &context,
-                     [this] { runGuarded([this] { mnuON_Click(); }); });
-    QObject::connect(c_.mnuOFF, &QAction::triggered, &context,
-                     [this] { runGuarded([this] { mnuOFF_Click(); }); });
-}
-
-void RealtimeController::mnuON_Click() {
-    PlotRedraws::ActionScope action(redraws_);
-    mode_.mnuONClick();
-}
-
-void RealtimeController::mnuOFF_Click() {
-    PlotRedraws::ActionScope action(redraws_);
-    mode_.mnuOFFClick();
+    connectAction(c_.mnuON, &QAction::triggered, context, redraws_, [this] { mode_.mnuONClick(); });
+    connectAction(c_.mnuOFF, &QAction::triggered, context, redraws_,
+                  [this] { mode_.mnuOFFClick(); });
 }
 
 void RealtimeController::Timer1_Timer() {

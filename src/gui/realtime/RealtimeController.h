@@ -33,8 +33,6 @@ public:
     // Connects mnuON and mnuOFF; context ends the connections with the window.
     void connectCommands(QObject& context);
 
-    void mnuON_Click();
-    void mnuOFF_Click();
     // Timer1: at seconds 1 and 31 of the clock, while the mode is on, the real-time file is read
     // again and the graph redrawn at its newest end, in one redraw.
     void Timer1_Timer();

@@ -1,8 +1,9 @@
 #include "view/ReadoutController.h"
 
+#include "app/Handlers.h"
 #include "app/MainWindowControls.h"
-#include "app/QtAdapter.h"
 #include "app/ProgramState.h"
+#include "app/QtAdapter.h"
 #include "graph/PictureBox.h"
 #include "graph/PlotRedraws.h"
 #include "graph/ProductSystem.h"
@@ -61,10 +62,9 @@ void ReadoutController::install() {
 }
 
 void ReadoutController::connectCommands(QObject& context) {
-    QObject::connect(c_.pGraph, &PictureBox::mousePressed, &context,
-                     [this](int, int x, int y) { runGuarded([&] { pGraph_MouseDown(x, y); }); });
-    QObject::connect(c_.pGraph, &PictureBox::mouseReleased, &context,
-                     [this](int, int, int) { runGuarded([&] { pGraph_MouseUp(); }); });
+    connectGuarded(c_.pGraph, &PictureBox::mousePressed, context,
+                   [this](int, int x, int y) { pGraph_MouseDown(x, y); });
+    connectGuarded(c_.pGraph, &PictureBox::mouseReleased, context, [this] { pGraph_MouseUp(); });
 }
 
 ReadoutRequest ReadoutController::request(int x, int y) const {

@@ -1,5 +1,6 @@
 #include "view/TimeWindowController.h"
 
+#include "app/Handlers.h"
 #include "app/MainWindowControls.h"
 #include "app/ProgramState.h"
 #include "app/WindowOperations.h"
@@ -26,12 +27,12 @@ void TimeWindowController::install() {
 }
 
 void TimeWindowController::connectCommands(QObject& context) {
-    QObject::connect(c_.Xas, &QComboBox::currentIndexChanged, &context,
-                     [this] { runGuarded([this] { Xas_Click(); }); });
-    QObject::connect(c_.cmbGridX, &QComboBox::currentIndexChanged, &context,
-                     [this] { runGuarded([this] { cmbGridX_Click(); }); });
-    QObject::connect(c_.hscGraphScroller, &QScrollBar::valueChanged, &context,
-                     [this] { runGuarded([this] { hscGraphScroller_Change(); }); });
+    connectAction(c_.Xas, &QComboBox::currentIndexChanged, context, redraws_,
+                  [this] { Xas_Click(); });
+    connectAction(c_.cmbGridX, &QComboBox::currentIndexChanged, context, redraws_,
+                  [this] { cmbGridX_Click(); });
+    connectAction(c_.hscGraphScroller, &QScrollBar::valueChanged, context, redraws_,
+                  [this] { hscGraphScroller_Change(); });
 }
 
 bool TimeWindowController::logShown() const {
@@ -46,7 +47,6 @@ void TimeWindowController::setScrollerQuietly(int value) {
 }
 
 void TimeWindowController::Xas_Click() {
-    PlotRedraws::ActionScope action(redraws_);
     if (!logShown())
         return;
     int16_t& owner = state_.view.ScaleChangeOwner;
@@ -62,7 +62,6 @@ void TimeWindowController::Xas_Click() {
 }
 
 void TimeWindowController::cmbGridX_Click() {
-    PlotRedraws::ActionScope action(redraws_);
     if (!logShown())
         return;
     window_.BuildTimeAxis(window_.plotOuterWidth());
@@ -71,7 +70,6 @@ void TimeWindowController::cmbGridX_Click() {
 }
 
 void TimeWindowController::hscGraphScroller_Change() {
-    PlotRedraws::ActionScope action(redraws_);
     // Without a log there are no record times to move along; the bar may still be enabled
     // from the log shown before.
     if (!state_.records.FileLoaded)

@@ -1,5 +1,6 @@
 #include "view/ValueScaleController.h"
 
+#include "app/Handlers.h"
 #include "app/MainWindowControls.h"
 #include "app/ProgramState.h"
 #include "app/WindowOperations.h"
@@ -43,16 +44,16 @@ void ValueScaleController::install() {
 }
 
 void ValueScaleController::connectCommands(QObject& context) {
-    QObject::connect(c_.vscScaleMax, &QScrollBar::valueChanged, &context,
-                     [this] { runGuarded([this] { vscScaleMax_Change(); }); });
-    QObject::connect(c_.vscScaleMin, &QScrollBar::valueChanged, &context,
-                     [this] { runGuarded([this] { vscScaleMin_Change(); }); });
-    QObject::connect(c_.vscGraphScroller, &QScrollBar::valueChanged, &context,
-                     [this] { runGuarded([this] { vscGraphScroller_Change(); }); });
-    QObject::connect(c_.hsGridY, &QScrollBar::valueChanged, &context,
-                     [this] { runGuarded([this] { hsGridY_Change(); }); });
-    QObject::connect(c_.hsGridY, &QScrollBar::sliderMoved, &context,
-                     [this](int position) { runGuarded([&] { hsGridY_Scroll(position); }); });
+    connectAction(c_.vscScaleMax, &QScrollBar::valueChanged, context, redraws_,
+                  [this] { vscScaleMax_Change(); });
+    connectAction(c_.vscScaleMin, &QScrollBar::valueChanged, context, redraws_,
+                  [this] { vscScaleMin_Change(); });
+    connectAction(c_.vscGraphScroller, &QScrollBar::valueChanged, context, redraws_,
+                  [this] { vscGraphScroller_Change(); });
+    connectAction(c_.hsGridY, &QScrollBar::valueChanged, context, redraws_,
+                  [this] { hsGridY_Change(); });
+    connectAction(c_.hsGridY, &QScrollBar::sliderMoved, context, redraws_,
+                  [this](int position) { hsGridY_Scroll(position); });
 }
 
 void ValueScaleController::buildLabels() {
@@ -60,7 +61,6 @@ void ValueScaleController::buildLabels() {
 }
 
 void ValueScaleController::vscScaleMax_Change() {
-    PlotRedraws::ActionScope action(redraws_);
     int16_t& owner = state_.view.ScaleChangeOwner;
     ClaimScaleChange(owner, kOwnerScaleMax);
     const int repaired = RepairedUpperBound(c_.vscScaleMax->value());
@@ -75,7 +75,6 @@ void ValueScaleController::vscScaleMax_Change() {
 }
 
 void ValueScaleController::vscScaleMin_Change() {
-    PlotRedraws::ActionScope action(redraws_);
     int16_t& owner = state_.view.ScaleChangeOwner;
     ClaimScaleChange(owner, kOwnerScaleMin);
     const int repaired = RepairedLowerBound(c_.vscScaleMin->value(), c_.vscScaleMax->value());
@@ -103,7 +102,6 @@ bool ValueScaleController::ValueScrollAllowed() {
 }
 
 void ValueScaleController::vscGraphScroller_Change() {
-    PlotRedraws::ActionScope action(redraws_);
     int16_t& owner = state_.view.ScaleChangeOwner;
     ClaimScaleChange(owner, kOwnerValueScroller);
     if (ValueScrollAllowed()) {
@@ -123,7 +121,6 @@ void ValueScaleController::vscGraphScroller_Change() {
 }
 
 void ValueScaleController::hsGridY_Change() {
-    PlotRedraws::ActionScope action(redraws_);
     const int value = c_.hsGridY->value();
     SetGridStepY(state_.view, gridStepValue(value));
     c_.lblYValue->setNum(value);
