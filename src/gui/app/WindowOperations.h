@@ -31,4 +31,27 @@ public:
     virtual int plotInnerHeight() const = 0;
 };
 
+// The heights the window's value labels are spread over. Each command keeps the one it has
+// always used, so the labels of one scale can sit a few pixels apart after different commands.
+enum class ValueLabelHeight {
+    PlotInner,         // inside the plot's border: the span, the grid interval, the layout
+    PlotInnerLessFive, // 5 pixels less: a log just read
+    PlotOuterLessFive, // the plot's outer height less 5: the value scale's bars
+    PlotOuter,         // the plot's outer height: the screen after a page was printed
+};
+
+inline int valueLabelHeight(const WindowOperations& window, ValueLabelHeight rule) {
+    switch (rule) {
+    case ValueLabelHeight::PlotInnerLessFive:
+        return window.plotInnerHeight() - 5;
+    case ValueLabelHeight::PlotOuterLessFive:
+        return window.plotOuterHeight() - 5;
+    case ValueLabelHeight::PlotOuter:
+        return window.plotOuterHeight();
+    case ValueLabelHeight::PlotInner:
+        break;
+    }
+    return window.plotInnerHeight();
+}
+
 } // namespace osk

@@ -71,7 +71,7 @@ void OpenCommand::mnuOpenFile_Click() {
     InitAfterLoad();
     window_.EnableDataControls(true);
     time_.ShowNewest();
-    window_.BuildValueLabels(window_.plotInnerHeight() - 5);
+    window_.BuildValueLabels(valueLabelHeight(window_, ValueLabelHeight::PlotInnerLessFive));
     window_.BuildTimeAxis(window_.plotOuterWidth());
     redraws_.request();
     // Switches the product group on, unless it is on already.
@@ -122,7 +122,7 @@ void OpenCommand::InitAfterLoad() {
     c_.pGraph->refresh();
     c_.hsGridY->setMaximum(window_.plotOuterHeight());
     c_.lblYValue->setNum(c_.hsGridY->value());
-    window_.BuildValueLabels(window_.plotInnerHeight() - 5);
+    window_.BuildValueLabels(valueLabelHeight(window_, ValueLabelHeight::PlotInnerLessFive));
     window_.BuildTimeAxis(window_.plotOuterWidth());
     ComputeRecordSteps(state_.records, state_.render.RecordStep);
 }

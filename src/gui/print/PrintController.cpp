@@ -126,7 +126,7 @@ PageLabels PrintController::labels() const {
 
 void PrintController::rebuildScreen() {
     window_.BuildTimeAxis(window_.plotOuterWidth());
-    window_.BuildValueLabels(window_.plotOuterHeight());
+    window_.BuildValueLabels(valueLabelHeight(window_, ValueLabelHeight::PlotOuter));
     // The window's redraws wait for a loaded log. A failed real-time refresh leaves the last
     // graph on screen with none: the page was drawn from it, so the screen plot, its legend and
     // its points must be drawn from it again, once the command has ended.

@@ -86,7 +86,7 @@ void LayoutController::Form_Resize() {
     if (!state_.records.FileLoaded)
         return;
     operations_.BuildTimeAxis(operations_.plotOuterWidth());
-    operations_.BuildValueLabels(operations_.plotInnerHeight());
+    operations_.BuildValueLabels(valueLabelHeight(operations_, ValueLabelHeight::PlotInner));
     operations_.requestRedraw();
 }
 

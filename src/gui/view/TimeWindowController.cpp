@@ -54,7 +54,7 @@ void TimeWindowController::Xas_Click() {
     setScrollerQuietly(state_.records.RecordCount);
     state_.records.ViewEndRecord = state_.records.RecordCount;
     window_.BuildTimeAxis(window_.plotOuterWidth());
-    window_.BuildValueLabels(window_.plotInnerHeight());
+    window_.BuildValueLabels(valueLabelHeight(window_, ValueLabelHeight::PlotInner));
     if (owner == kOwnerSpan) {
         redraws_.request();
         owner = kOwnerNone;
@@ -65,7 +65,7 @@ void TimeWindowController::cmbGridX_Click() {
     if (!logShown())
         return;
     window_.BuildTimeAxis(window_.plotOuterWidth());
-    window_.BuildValueLabels(window_.plotInnerHeight());
+    window_.BuildValueLabels(valueLabelHeight(window_, ValueLabelHeight::PlotInner));
     redraws_.request();
 }
 

@@ -57,7 +57,7 @@ void ValueScaleController::connectCommands(QObject& context) {
 }
 
 void ValueScaleController::buildLabels() {
-    window_.BuildValueLabels(window_.plotOuterHeight() - 5);
+    window_.BuildValueLabels(valueLabelHeight(window_, ValueLabelHeight::PlotOuterLessFive));
 }
 
 void ValueScaleController::vscScaleMax_Change() {
