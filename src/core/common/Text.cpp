@@ -31,6 +31,29 @@ std::string_view mid(std::string_view s, long start) {
     return s.substr(static_cast<size_t>(start - 1));
 }
 
+size_t utf8CharCount(std::string_view utf8) {
+    size_t count = 0;
+    for (const char c : utf8)
+        count += isUtf8Continuation(static_cast<unsigned char>(c)) ? 0 : 1;
+    return count;
+}
+
+std::string_view leftChars(std::string_view utf8, size_t n) {
+    size_t i = 0;
+    for (size_t count = 0; i < utf8.size() && count < n; ++count)
+        for (++i; i < utf8.size() && isUtf8Continuation(static_cast<unsigned char>(utf8[i]));)
+            ++i;
+    return utf8.substr(0, i);
+}
+
+std::string_view rightChars(std::string_view utf8, size_t n) {
+    size_t i = utf8.size();
+    for (size_t count = 0; i > 0 && count < n; ++count)
+        for (--i; i > 0 && isUtf8Continuation(static_cast<unsigned char>(utf8[i]));)
+            --i;
+    return utf8.substr(i);
+}
+
 std::string_view trimBlanks(std::string_view s) {
     const size_t b = s.find_first_not_of(' ');
     if (b == std::string_view::npos)
@@ -40,7 +63,9 @@ std::string_view trimBlanks(std::string_view s) {
 }
 
 namespace {
-char upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 } // namespace
 
 std::string toUpperAscii(std::string_view s) {
@@ -50,8 +75,8 @@ std::string toUpperAscii(std::string_view s) {
 }
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return upper(x) == upper(y); });
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return upper(x) == upper(y); });
 }
 
 bool containsIgnoreCase(std::string_view haystack, std::string_view needle) {

@@ -18,6 +18,16 @@ std::string_view mid(std::string_view s, long start, long length);
 // From the 1-based position start to the end.
 std::string_view mid(std::string_view s, long start);
 
+// UTF-8: whether a byte continues a character rather than starting one.
+inline bool isUtf8Continuation(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
+// The number of characters of UTF-8 text (bytes that start a character).
+size_t utf8CharCount(std::string_view utf8);
+// The first / last n characters of UTF-8 text (all of them when it is shorter).
+std::string_view leftChars(std::string_view utf8, size_t n);
+std::string_view rightChars(std::string_view utf8, size_t n);
+
 // Blanks removed at both ends (only blanks: tabs and other characters stay).
 std::string_view trimBlanks(std::string_view s);
 

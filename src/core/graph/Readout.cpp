@@ -28,13 +28,8 @@ bool near(int32_t point, int cursor) {
 }
 
 // Characters, not bytes: a translated name may hold letters outside ASCII.
-int64_t characterCount(std::string_view s) {
-    return std::count_if(s.begin(), s.end(),
-                         [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
-}
-
 int64_t widthOf(std::string_view line) {
-    return kReadoutPixelsPerChar * characterCount(line);
+    return kReadoutPixelsPerChar * static_cast<int64_t>(utf8CharCount(line));
 }
 
 int clampToInt(int64_t v) {

@@ -1,8 +1,8 @@
 #include "lang/LanguageFile.h"
 
+#include "common/Lines.h"
 #include "common/Numbers.h"
 #include "lang/TextEncoding.h"
-#include "lang/TextLines.h"
 
 namespace osk {
 

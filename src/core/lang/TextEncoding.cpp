@@ -1,5 +1,7 @@
 #include "lang/TextEncoding.h"
 
+#include "common/Text.h"
+
 #include <array>
 #include <cstdint>
 
@@ -26,10 +28,6 @@ void appendUtf8(std::string& out, char32_t cp) {
         out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
         out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
     }
-}
-
-bool isContinuation(unsigned char c) {
-    return (c & 0xC0) == 0x80;
 }
 
 } // namespace
@@ -71,7 +69,7 @@ bool isValidUtf8(std::string_view bytes) {
         if (second < low || second > high)
             return false;
         for (size_t k = 2; k < length; ++k)
-            if (!isContinuation(static_cast<unsigned char>(bytes[i + k])))
+            if (!isUtf8Continuation(static_cast<unsigned char>(bytes[i + k])))
                 return false;
         i += length;
     }

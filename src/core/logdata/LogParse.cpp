@@ -1,5 +1,6 @@
 #include "logdata/LogParse.h"
 
+#include "common/Lines.h"
 #include "common/Numbers.h"
 #include "common/Text.h"
 #include "lang/TextEncoding.h"
@@ -20,71 +21,6 @@ inline constexpr size_t kHeaderWordWindow = 10;
 inline constexpr size_t kHeaderNameWindow = 40;
 inline constexpr std::string_view kHeaderWord = "Record";
 inline constexpr std::string_view kNameMarker = "$%^";
-
-// The first n characters of UTF-8 text.
-std::string_view leftChars(std::string_view utf8, size_t n) {
-    size_t i = 0;
-    for (size_t count = 0; i < utf8.size() && count < n; ++count)
-        for (++i; i < utf8.size() && (static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80;)
-            ++i;
-    return utf8.substr(0, i);
-}
-
-// The last n characters of UTF-8 text.
-std::string_view rightChars(std::string_view utf8, size_t n) {
-    size_t i = utf8.size();
-    for (size_t count = 0; i > 0 && count < n; ++count)
-        for (--i; i > 0 && (static_cast<unsigned char>(utf8[i]) & 0xC0) == 0x80;)
-            --i;
-    return utf8.substr(i);
-}
-
-// Position of the first c in text[from..), or text.size() when there is none.
-size_t findFrom(std::string_view text, size_t from, char c) {
-    if (from >= text.size())
-        return text.size();
-    const void* hit = std::memchr(text.data() + from, c, text.size() - from);
-    return hit == nullptr ? text.size()
-                          : static_cast<size_t>(static_cast<const char*>(hit) - text.data());
-}
-
-// Cuts a text into lines at CR LF, LF or CR. A line end at the very end does not start another
-// line. The next CR and the next LF are remembered, so a file with only one kind of line end is
-// not searched to its end for the other kind on every line.
-class LineCutter {
-public:
-    explicit LineCutter(std::string_view text)
-        : text_(text), nextLf_(findFrom(text, 0, '\n')), nextCr_(findFrom(text, 0, '\r')) {}
-
-    // The next line; false when the text is used up. terminated tells whether a line end
-    // followed it.
-    bool next(std::string_view& line, bool& terminated) {
-        if (pos_ >= text_.size())
-            return false;
-        if (nextLf_ < pos_)
-            nextLf_ = findFrom(text_, pos_, '\n');
-        if (nextCr_ < pos_)
-            nextCr_ = findFrom(text_, pos_, '\r');
-        const size_t end = std::min(nextLf_, nextCr_);
-        line = text_.substr(pos_, end - pos_);
-        terminated = end < text_.size();
-        pos_ = terminated ? end + 1 : end;
-        if (terminated && text_[end] == '\r' && pos_ < text_.size() && text_[pos_] == '\n')
-            ++pos_;
-        ++lines_;
-        return true;
-    }
-
-    // 1-based number of the line returned last.
-    int64_t lineNumber() const { return lines_; }
-
-private:
-    std::string_view text_;
-    size_t pos_ = 0;
-    size_t nextLf_;
-    size_t nextCr_;
-    int64_t lines_ = 0;
-};
 
 // The next comma in [p, end), or end. Fields are a few characters long, so the comma usually lies
 // in the first eight bytes: one word test finds it there, where a call would cost more.
