@@ -2,10 +2,12 @@
 
 #include "common/Format.h"
 #include "common/Text.h"
+#include "graph/SeriesCatalogue.h"
 #include "lang/TextNumbers.h"
 #include "logdata/RecordTime.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <string_view>
 
@@ -58,46 +60,25 @@ std::optional<PlotHit> FindPlotPoint(const PlotPointTable& points, int32_t viewE
 }
 
 std::optional<ReadoutName> ReadoutNameForColumn(int column, int16_t productTextIndex) {
-    switch (column) {
-    case 6:
-        return ReadoutName{kTextProductName, kTextHighAlarm};
-    case 7:
-        return ReadoutName{kTextProductName, kTextLowAlarm};
-    case 8:
-        return ReadoutName{kTextProductName, kTextSetpoint};
-    case 10:
-        return ReadoutName{productTextIndex, std::nullopt};
-    case 11:
-        return ReadoutName{kTextPh, kTextHighAlarm};
-    case 12:
-        return ReadoutName{kTextPh, kTextLowAlarm};
-    case 13:
-        return ReadoutName{kTextPh, kTextSetpoint};
-    case 15:
-        return ReadoutName{kTextPh, std::nullopt};
-    case 16:
-        return ReadoutName{kTextFlow, kTextLowAlarm};
-    case 17:
-        return ReadoutName{kTextFlow, kTextDosingStop};
-    case 18:
-        return ReadoutName{kTextFlow, std::nullopt};
-    case 19:
-        return ReadoutName{kTextFlow, kTextCirculation};
-    case 20:
-        return ReadoutName{kTextProductName, kTextPump};
-    case 21:
-        return ReadoutName{kTextPh, kTextPump};
-    case 22:
-        return ReadoutName{kTextCell, kTextActive};
-    case 23:
-        return ReadoutName{kTextCell, kTextNull};
-    case 24:
-        return ReadoutName{kTextCell, kTextRinse};
-    case 25:
-        return ReadoutName{kTextCell, kTextEmpty};
-    default:
-        return std::nullopt;
-    }
+    // Every sub-series of the product is named by the first product's text, whatever the
+    // system; only the product's own line takes the system's name.
+    const auto named = [&](int group, int item, int16_t state) -> std::optional<ReadoutName> {
+        if (state == kReadoutNone)
+            return std::nullopt;
+        static constexpr std::array<int16_t, kSeriesGroupsUsed> kGroupNames = {
+            kTextProductName, kTextPh, kTextFlow, kTextCell};
+        const int16_t name =
+            group == 0 && item == 0 ? productTextIndex : kGroupNames[static_cast<size_t>(group)];
+        return ReadoutName{name,
+                           state == kReadoutNoState ? std::nullopt : std::optional<int16_t>(state)};
+    };
+    for (const SeriesEntry& entry : kSeriesCatalogue)
+        if (entry.draws() && entry.column == column)
+            return named(entry.group, entry.item, entry.readoutState);
+    for (const PointOnlyColumn& c : kPointOnlyColumns)
+        if (c.column == column)
+            return named(c.group, -1, c.readoutState);
+    return std::nullopt;
 }
 
 ReadoutResult ShowReadout(const RecordTable& table, const PlotPointTable& points,

@@ -7,27 +7,29 @@ namespace osk {
 
 namespace {
 
-struct ColumnSlot {
-    int column;
-    int slot;
-};
-
-// Slot 31 is never used; columns 19 and 26 have slots though no series draws them.
-constexpr std::array<ColumnSlot, 19> kColumnSlots = {{
-    {10, 1},  {15, 3},  {18, 5},  {22, 7},  {7, 9},   {6, 11},  {8, 13},
-    {20, 15}, {12, 17}, {11, 19}, {13, 21}, {21, 23}, {16, 25}, {17, 27},
-    {19, 29}, {23, 33}, {24, 35}, {25, 37}, {26, 39},
-}};
-
 constexpr int kSharedSlot = 41;
 
 } // namespace
 
 int SlotForColumn(int column) {
-    for (const auto& cs : kColumnSlots)
-        if (cs.column == column)
-            return cs.slot;
+    for (const SeriesEntry& entry : kSeriesCatalogue)
+        if (entry.draws() && entry.column == column)
+            return entry.slot;
+    for (const PointOnlyColumn& c : kPointOnlyColumns)
+        if (c.column == column)
+            return c.slot;
     return kSharedSlot;
+}
+
+const SeriesEntry* FindSeries(int group, int item) {
+    for (const SeriesEntry& entry : kSeriesCatalogue)
+        if (entry.group == group && entry.item == item)
+            return &entry;
+    return nullptr;
+}
+
+std::string SeriesItemCaption(const SeriesEntry& entry, const Texts& texts) {
+    return entry.captionText >= 0 ? texts[entry.captionText] : entry.captionLiteral;
 }
 
 bool SeriesSelected(const SeriesEntry& entry, const SeriesSelection& seriesOn, bool printing) {
@@ -55,7 +57,7 @@ std::string GroupCaption(int group, const Texts& texts, int16_t productTextIndex
 
 std::string LegendText(const SeriesEntry& entry, const Texts& texts, int16_t productTextIndex) {
     if (entry.item != 0)
-        return entry.captionText >= 0 ? texts[entry.captionText] : entry.captionLiteral;
+        return SeriesItemCaption(entry, texts);
     switch (entry.group) {
     case 0:
         return texts[productTextIndex] + ProductUnitText(productTextIndex);

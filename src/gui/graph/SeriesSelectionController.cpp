@@ -6,6 +6,7 @@
 #include "graph/AutoScale.h"
 #include "graph/PlotRedraws.h"
 #include "graph/ProductSystem.h"
+#include "graph/SeriesCatalogue.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -25,40 +26,6 @@ constexpr int kLoadedBoxes = 4;
 int16_t checkState(const QCheckBox* box) {
     return box->isChecked() ? 1 : 0;
 }
-
-// One box of the panel: a text number, or a fixed caption when the number is negative; an
-// empty caption for a hidden box.
-struct BoxChoice {
-    int text;
-    const char* literal;
-    bool shown;
-};
-
-// The panel's boxes 1..6 for groups 0 and 1 (same sub-series), 2 (flow) and 3 (cell).
-constexpr std::array<BoxChoice, kPanelBoxes> kAlarmBoxes = {{
-    {19, "", true},
-    {18, "", true},
-    {20, "", true},
-    {21, "", true},
-    {-1, "TBC", false},
-    {-1, "GBC", false},
-}};
-constexpr std::array<BoxChoice, kPanelBoxes> kFlowBoxes = {{
-    {24, "", true},
-    {18, "", true},
-    {-1, "", false},
-    {-1, "", false},
-    {-1, "TBC", false},
-    {-1, "GBC", false},
-}};
-constexpr std::array<BoxChoice, kPanelBoxes> kCellBoxes = {{
-    {29, "", true},
-    {206, "", true},
-    {207, "", true},
-    {205, "", true},
-    {-1, "TBC", true},
-    {-1, "GBC", true},
-}};
 
 } // namespace
 
@@ -117,18 +84,13 @@ void SeriesSelectionController::setBox(int k, const std::string& caption, bool s
 }
 
 void SeriesSelectionController::ConfigureChoices(int g) {
-    const std::array<BoxChoice, kPanelBoxes>* boxes = nullptr;
-    if (g == 0 || g == 1)
-        boxes = &kAlarmBoxes;
-    else if (g == 2)
-        boxes = &kFlowBoxes;
-    else if (g == 3)
-        boxes = &kCellBoxes;
-    if (boxes == nullptr)
+    if (g < 0 || g >= kSeriesGroupsUsed)
         return;
+    // Box k is the group's sub-series k; a group with fewer sub-series hides the rest.
     for (int k = 1; k <= kPanelBoxes; ++k) {
-        const BoxChoice& b = (*boxes)[static_cast<size_t>(k - 1)];
-        setBox(k, b.text >= 0 ? state_.texts[b.text] : std::string(b.literal), b.shown);
+        const SeriesEntry* entry = FindSeries(g, k);
+        setBox(k, entry ? SeriesItemCaption(*entry, state_.texts) : std::string(),
+               entry != nullptr);
     }
 }
 

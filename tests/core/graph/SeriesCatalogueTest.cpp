@@ -59,7 +59,6 @@ TEST(SeriesCatalogue, EveryEntryInDrawingOrderAsDocumented) {
         SCOPED_TRACE("entry " + std::to_string(i));
         EXPECT_EQ(e.group, x.group);
         EXPECT_EQ(e.item, x.item);
-        EXPECT_EQ(e.seriesOnIndex, x.index);
         EXPECT_EQ(seriesOnIndex(e.group, e.item), x.index);
         EXPECT_EQ(e.captionText, x.text);
         EXPECT_STREQ(e.captionLiteral, x.literal);
