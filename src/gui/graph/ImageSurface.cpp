@@ -124,8 +124,10 @@ void ImageSurface::printText(const std::string& text) {
     const QPointF baseline(currentX_ / unitsPerPixel_,
                            currentY_ / unitsPerPixel_ + metrics.ascent());
     QString shown = QString::fromStdString(text);
-    if (elide_)
-        shown = metrics.elidedText(shown, Qt::ElideRight, image_.width() - baseline.x());
+    if (shownWidth_) {
+        const int right = std::min(image_.width(), shownWidth_());
+        shown = metrics.elidedText(shown, Qt::ElideRight, right - baseline.x());
+    }
     p.drawText(baseline, shown);
 }
 

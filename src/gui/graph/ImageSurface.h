@@ -12,6 +12,7 @@
 #include <QPoint>
 #include <QRect>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,9 +39,12 @@ public:
     // The font of later texts.
     void setFont(const QFont& font) { font_ = font; }
     const QFont& font() const { return font_; }
-    // When on, a text too long for the rest of the picture's width ends in "…" instead of
-    // being cut off at the edge.
-    void setElideAtRightEdge(bool on) { elide_ = on; }
+    // When set, a text too long for the rest of the shown width ends in "…" instead of being
+    // cut off at the edge. shownWidth tells, at each text, how many pixels of the picture's
+    // width are on view (the picture's own width at the most).
+    void setElideAtRightEdge(std::function<int()> shownWidth) {
+        shownWidth_ = std::move(shownWidth);
+    }
 
     void clear() override;
     float scaleWidth() const override;
@@ -84,7 +88,7 @@ private:
     double currentX_ = 0;
     double currentY_ = 0;
     bool visible_ = true;
-    bool elide_ = false;
+    std::function<int()> shownWidth_;
 
     // Lines drawn with the current pen and not yet painted.
     PolylineBatch batch_;

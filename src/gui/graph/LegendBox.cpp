@@ -6,6 +6,7 @@
 #include <QHelpEvent>
 #include <QToolTip>
 
+#include <algorithm>
 #include <utility>
 
 namespace osk {
@@ -31,7 +32,19 @@ QFont legendFont(QFont font) {
 
 LegendBox::LegendBox(QWidget* parent) : PictureBox(parent, kLegendUnitsPerPixel) {
     surface().setFont(legendFont(font()));
-    surface().setElideAtRightEdge(true);
+    surface().setElideAtRightEdge([this] { return shownPictureWidth(); });
+}
+
+int LegendBox::shownPictureWidth() const {
+    // The box may reach past the edge of the window (or of a frame it sits in): only the part
+    // inside every ancestor is on view.
+    int right = width() - kBorder;
+    for (const QWidget* w = parentWidget(); w != nullptr; w = w->parentWidget()) {
+        right = std::min(right, mapFrom(w, QPoint(w->width(), 0)).x());
+        if (w->isWindow())
+            break;
+    }
+    return right - kBorder;
 }
 
 void LegendBox::setEntryTexts(std::function<std::vector<std::string>()> texts) {

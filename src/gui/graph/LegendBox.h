@@ -27,6 +27,9 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // Pixels of the picture's width inside the window.
+    int shownPictureWidth() const;
+
     std::function<std::vector<std::string>()> texts_;
 };
 

@@ -85,22 +85,39 @@ TEST_F(LegendBoxTest, TheToolTipCarriesTheFullTextOfTheEntryUnderTheMouse) {
     EXPECT_EQ(toolTipAtLine(13), QStringLiteral("Low alarm"));
 }
 
-// Whether a text drawn from the left edge leaves ink in the picture's last pixel column.
-bool inkAtRightEdge(bool elide) {
-    ImageSurface surface(60, 20);
-    surface.setElideAtRightEdge(elide);
+// A long text printed from the left edge: the first picture column from which on nothing is
+// drawn, for a surface that elides at the shown width, or does not elide.
+int inkEnd(ImageSurface& surface) {
     surface.setForeColor(kBlack);
     surface.printText("MMMMMMMMMMMMMMMMMMMMMMMM");
     const QImage& image = surface.image();
-    for (int y = 0; y < image.height(); ++y)
-        if ((image.pixel(image.width() - 1, y) & 0xFFFFFFu) != 0xFFFFFFu)
-            return true;
-    return false;
+    for (int x = image.width(); x > 0; --x)
+        if (inkIn(image, x - 1, 0, image.height() - 1) && !inkIn(image, x, 0, image.height() - 1))
+            return x;
+    return 0;
 }
 
-TEST(ImageSurfaceText, ALongTextEndsInAnEllipsisInsteadOfBeingCut) {
-    EXPECT_TRUE(inkAtRightEdge(false));
-    EXPECT_FALSE(inkAtRightEdge(true));
+TEST(ImageSurfaceText, ALongTextEndsInAnEllipsisWithinTheShownWidth) {
+    ImageSurface cut(60, 20);
+    EXPECT_EQ(inkEnd(cut), 60);
+    ImageSurface whole(60, 20);
+    whole.setElideAtRightEdge([] { return 1000; });
+    EXPECT_LT(inkEnd(whole), 60);
+    ImageSurface part(60, 20);
+    part.setElideAtRightEdge([] { return 50; });
+    EXPECT_LE(inkEnd(part), 50);
+    EXPECT_GT(inkEnd(part), 40);
+}
+
+// The legend box reaches past the window's right edge at the window's first size: its texts end
+// in "…" where the window ends, not where the box does.
+TEST_F(LegendBoxTest, TextsEndInAnEllipsisAtTheWindowsEdge) {
+    const int shown =
+        legend->mapFrom(window.get(), QPoint(window->width(), 0)).x() - PictureBox::kBorder;
+    const QImage& image = legend->surface().image();
+    ASSERT_LT(shown, image.width()) << "the box ends inside the window";
+    EXPECT_TRUE(inkIn(image, shown - 8, 0, image.height() - 1)) << "no text is elided";
+    EXPECT_FALSE(inkIn(image, shown, 0, image.height() - 1));
 }
 
 } // namespace
