@@ -44,7 +44,13 @@ private:
 class PlotPointTable {
 public:
     // Rows 0..lastRow (at most 0..20001), all zero. A negative lastRow leaves no rows.
-    void reset(int32_t lastRow);
+    void reset(int32_t lastRow) {
+        // One row past the last record at most: the plot never reaches further.
+        const int32_t last = lastRow > kRecordRows ? kRecordRows : lastRow;
+        rows_ = last < 0 ? 0 : last + 1;
+        // assign keeps the allocation from the previous redraw.
+        cells_.assign(static_cast<size_t>(rows_) * kPlotSlots, 0);
+    }
     int32_t rows() const { return rows_; }
     // 0 outside the table.
     int32_t at(int32_t row, int slot) const {

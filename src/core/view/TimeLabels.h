@@ -14,6 +14,11 @@
 
 namespace osk {
 
+// What the window tells the user when a record's time cannot be read while the time labels
+// are built. The builders return the fault; the window shows these texts.
+inline constexpr const char* kTimeFaultMessage = "There is a record with a non valid time value.";
+inline constexpr const char* kTimeFaultTitle = "Time fault";
+
 // Distance between neighbouring time labels: whole hours for the long spans, minutes for the
 // 6- and 3-hour spans. Both 0 when the span text is not one of the list's items.
 struct LabelStep {
@@ -29,7 +34,6 @@ LabelStep LabelStepFor(std::string_view XasText, std::span<const std::string> it
 
 // h - d, plus 24 when that is negative.
 int HourMinus(int h, int d);
-
 
 // Top of time label i: the labels alternate between two rows under the plot so that
 // neighbours never overlap.

@@ -9,6 +9,10 @@ namespace osk {
 inline constexpr const char* kProgramTitle = "OSK Graphs";
 
 // "major.minor.revision" of this build, each number without leading zeros.
-std::string programVersionText();
+// The numbers come from the project version in CMake.
+inline std::string programVersionText() {
+    return std::to_string(OSK_VERSION_MAJOR) + "." + std::to_string(OSK_VERSION_MINOR) + "." +
+           std::to_string(OSK_VERSION_REVISION);
+}
 
 } // namespace osk

@@ -6,7 +6,7 @@
 #include "common/Numbers.h"
 #include "graph/PictureBox.h"
 #include "view/TimeAxisBuilder.h"
-#include "view/TimeFault.h"
+#include "view/TimeLabels.h"
 #include "view/ValueScale.h"
 
 #include <QComboBox>

@@ -5,7 +5,7 @@
 
 #include "print/PrintController.h"
 #include "print/frmPreview.h"
-#include "view/TimeFault.h"
+#include "view/TimeLabels.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>
