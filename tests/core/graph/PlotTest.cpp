@@ -36,6 +36,8 @@ protected:
     test::PlotFixture f;
 };
 
+// The product (column 10, slot 1) at 1 pixel a unit on a 100-pixel plot; pH is drawn ten times
+// its size.
 TEST(PlotValues, ValueToPixelRow) {
     const struct {
         int group, column, slot;
@@ -45,12 +47,10 @@ TEST(PlotValues, ValueToPixelRow) {
         // clang-format off
         {0, 10, 1, 50, 50}, {0, 10, 1, 100, 0},
         {0, 10, 1, 0, 102},   // the minimum lies just below the visible area
-        {0, 10, 1, 0.4, 102}, // rounds onto the bottom edge
-        {0, 10, 1, -30, 102}, // below the minimum
+        {0, 10, 1, 0.4, 102}, {0, 10, 1, -30, 102}, {0, 10, 1, -1e308, 102},
         {0, 10, 1, 150, -50}, // above the maximum: not limited
         {0, 10, 1, 49.5, 50}, // halves to the even neighbour
-        {0, 10, 1, 1e308, INT_MIN}, {0, 10, 1, INFINITY, INT_MIN}, {0, 10, 1, -1e308, 102},
-        {1, 15, 3, 7.2, 100 - 72}, // pH is drawn ten times its size
+        {0, 10, 1, INFINITY, INT_MIN}, {1, 15, 3, 7.2, 100 - 72},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -121,15 +121,12 @@ TEST_F(Plot, EachRecordSitsAtItsOwnTime) {
 
 TEST_F(Plot, ScrollerRequestOfTheLastSeriesWins) {
     EXPECT_EQ(redraw(true), ScrollerRequest::Unchanged); // nothing drawn
-
     productOn();
     bool flag = false;
     f.in.scrollerMax = 60; // more than the records: the flag goes up
     EXPECT_EQ(Redraw(f.in, f.plot, f.legend, flag), ScrollerRequest::Disable);
     EXPECT_TRUE(flag);
-
     f.render.SeriesOn.set(1, 0, 1);
-    f.records->RecordValue(1, 15) = 0;
     f.view.TimeAxis.PixelsPerRecord = 10; // both series now run off the left edge
     EXPECT_EQ(redraw(true), ScrollerRequest::Enable);
 }
