@@ -27,27 +27,17 @@ struct Prompt {
 class ScriptedDialogs : public Dialogs {
 public:
     // Queue answers in the order the prompts will come.
-    void answerYes() { answers_.push_back(Answer{Prompt::Kind::Question, true, {}, {}, 1}); }
-    void answerNo() { answers_.push_back(Answer{Prompt::Kind::Question, false, {}, {}, 1}); }
-    void chooseFile(std::string path) {
-        answers_.push_back(Answer{Prompt::Kind::OpenFile, false, std::move(path), {}, 1});
-    }
-    void cancelFile() {
-        answers_.push_back(Answer{Prompt::Kind::OpenFile, false, std::nullopt, {}, 1});
-    }
+    void answerYes() { queue(Prompt::Kind::Question, true); }
+    void answerNo() { queue(Prompt::Kind::Question, false); }
+    void chooseFile(std::string path) { queue(Prompt::Kind::OpenFile, false, std::move(path)); }
+    void cancelFile() { queue(Prompt::Kind::OpenFile, false); }
     // The Save dialog answered with path and the 1-based file type filter.
     void saveFile(std::string path, int filter = 1) {
-        answers_.push_back(Answer{Prompt::Kind::SaveFile, false, std::move(path), {}, filter});
+        queue(Prompt::Kind::SaveFile, false, std::move(path), {}, filter);
     }
-    void cancelSave() {
-        answers_.push_back(Answer{Prompt::Kind::SaveFile, false, std::nullopt, {}, 1});
-    }
-    void printCopies(int copies) {
-        answers_.push_back(Answer{Prompt::Kind::Print, false, {}, copies, 1});
-    }
-    void cancelPrint() {
-        answers_.push_back(Answer{Prompt::Kind::Print, false, {}, std::nullopt, 1});
-    }
+    void cancelSave() { queue(Prompt::Kind::SaveFile, false); }
+    void printCopies(int copies) { queue(Prompt::Kind::Print, false, {}, copies); }
+    void cancelPrint() { queue(Prompt::Kind::Print, false); }
 
     void message(const std::string& text, MessageIcon icon, const std::string& title) override {
         prompts.push_back(Prompt{Prompt::Kind::Message, text, title, icon, {}, {}});
@@ -107,6 +97,10 @@ private:
         std::optional<int> copies;
         int filter = 1;
     };
+    void queue(Prompt::Kind kind, bool yes, std::optional<std::string> path = {},
+               std::optional<int> copies = {}, int filter = 1) {
+        answers_.push_back(Answer{kind, yes, std::move(path), copies, filter});
+    }
     std::optional<Answer> take(Prompt::Kind kind, const std::string& what) {
         if (answers_.empty() && improvise)
             improvise(prompts.back());
