@@ -193,69 +193,50 @@ TEST_F(RealtimeModeTest, AFailingSetUpLeavesTheModeOff) {
     expectOff();
 }
 
-// Ways a refresh fails; the sixth failure in a row ends the mode.
-struct FailureCase {
-    const char* name;
-    const char* dataDir; // nullptr: the test folder
-    const char* content; // nullptr: no real-time file
-    bool yes;            // answer to the question after the sixth failure
-};
-
-class RefreshFailures : public RealtimeModeTest,
-                        public ::testing::WithParamInterface<FailureCase> {};
-
-TEST_P(RefreshFailures, SixthTellsTheUserAndEndsTheMode) {
-    const FailureCase& c = GetParam();
-    switchOn();
-    settings.values[settings::kRealtime] = "/before/Realtime.csv";
-    removeRealtime();
-    if (c.content)
-        writeRealtime(c.content);
-    if (c.dataDir)
-        settings.values[settings::kDataDir] = c.dataDir;
-    for (int i = 1; i <= 5; ++i)
-        tickAt(i % 2 ? 1 : 31);
-    EXPECT_EQ(mode.RealtimeFailCount(), 5);
-    EXPECT_TRUE(dialogs.prompts.empty());
-    c.yes ? dialogs.answerYes() : dialogs.answerNo();
-    tickAt(1);
-    EXPECT_EQ(shown(), "T46 NotOpened");
-    EXPECT_EQ(dialogs.prompts[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(realtimeValue(), c.yes ? "" : "/before/Realtime.csv");
-    expectOff();
-    EXPECT_EQ(mode.RealtimeFailCount(), 0);
-    EXPECT_EQ(window.steps, Strings{"Disable"});
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Causes, RefreshFailures,
-    ::testing::Values(FailureCase{"FileGone", nullptr, nullptr, true},
-                      FailureCase{"DataDirMinusOne", "-1", nullptr, true},
-                      FailureCase{"LineWithTooManyFields", nullptr,
-                                  "Record\r\n1,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,\r\n2\r\n3\r\n",
-                                  true}),
-    [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
-
-// A refresh that reads the log does not forgive the failures before it: the sixth failure since
-// the user was last told ends the mode, however many successes came between.
-TEST_F(RealtimeModeTest, SuccessesBetweenFailuresDoNotResetTheFailureCount) {
-    switchOn();
-    for (int i = 1; i < kRealtimeFailLimit; ++i) {
-        removeRealtime();
-        tickAt(1);
-        writeRealtime(test::logText(3 + i));
-        tickAt(31);
-        EXPECT_EQ(table->RecordCount, 3 + i);
-        EXPECT_EQ(mode.RealtimeFailCount(), i);
+// Ways a refresh fails, each between successful refreshes: the sixth failure since the user was
+// last told ends the mode, as a success does not reset the count.
+TEST_F(RealtimeModeTest, SixthFailedRefreshEndsTheModeWhateverSucceededBetween) {
+    const std::string folder = dir.path().string();
+    const struct {
+        const char* dataDir; // nullptr: the test folder
+        const char* content; // nullptr: no real-time file
+        bool yes;            // answer to the question after the sixth failure
+    } causes[] = {{nullptr, nullptr, true},
+                  {"-1", nullptr, false},
+                  {nullptr, "Record\r\n1,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,\r\n2\r\n3\r\n", true}};
+    for (const auto& c : causes) {
+        SCOPED_TRACE(testing::Message()
+                     << (c.dataDir ? c.dataDir : "folder") << (c.content ? ", bad file" : ""));
+        const auto fail = [&] {
+            settings.values[settings::kDataDir] = c.dataDir ? c.dataDir : folder;
+            removeRealtime();
+            if (c.content)
+                writeRealtime(c.content);
+            tickAt(1);
+        };
+        dialogs.prompts.clear();
+        settings.values[settings::kDataDir] = folder;
+        switchOn();
+        settings.values[settings::kRealtime] = "/before/Realtime.csv";
+        for (int i = 1; i < kRealtimeFailLimit; ++i) {
+            fail();
+            settings.values[settings::kDataDir] = folder;
+            writeRealtime(test::logText(3 + i));
+            tickAt(31);
+            EXPECT_EQ(table->RecordCount, 3 + i);
+            EXPECT_EQ(mode.RealtimeFailCount(), i);
+        }
+        EXPECT_TRUE(dialogs.prompts.empty());
+        EXPECT_TRUE(mode.RealtimeOn());
+        c.yes ? dialogs.answerYes() : dialogs.answerNo();
+        fail();
+        EXPECT_EQ(shown(), "T46 NotOpened");
+        EXPECT_EQ(dialogs.prompts[0].icon, MessageIcon::Critical);
+        EXPECT_EQ(realtimeValue(), c.yes ? "" : "/before/Realtime.csv");
+        expectOff();
+        EXPECT_EQ(mode.RealtimeFailCount(), 0);
+        EXPECT_EQ(window.steps.back(), "Disable");
     }
-    EXPECT_TRUE(dialogs.prompts.empty());
-    EXPECT_TRUE(mode.RealtimeOn());
-    dialogs.answerNo();
-    removeRealtime();
-    tickAt(1);
-    EXPECT_EQ(shown(), "T46 NotOpened");
-    expectOff();
-    EXPECT_EQ(mode.RealtimeFailCount(), 0);
 }
 
 TEST(CompanionPaths, JoinsWithThePlatformSeparatorKeepingUtf8) {
