@@ -9,12 +9,16 @@ using Args = std::vector<std::string>;
 
 TEST(CommandLine, AcceptedArgumentsGiveTheLogFile) {
     const std::pair<Args, std::optional<std::string>> cases[] = {
-        {{}, std::nullopt}, {{"--"}, std::nullopt}, {{"log.csv"}, "log.csv"},
+        {{}, std::nullopt},
+        {{"--"}, std::nullopt},
+        {{"log.csv"}, "log.csv"},
         {{"/data/Daglog 2024.csv"}, "/data/Daglog 2024.csv"},
         {{"C:\\Data\\log.csv"}, "C:\\Data\\log.csv"},
         {{"Metingen-\xC3\xA9t\xC3\xA9.csv"}, "Metingen-\xC3\xA9t\xC3\xA9.csv"},
         // After "--" a name may start with "-", and "--" itself is a name.
-        {{"--", "-log.csv"}, "-log.csv"}, {{"--", "--"}, "--"}, {{"log.csv", "--"}, "log.csv"}};
+        {{"--", "-log.csv"}, "-log.csv"},
+        {{"--", "--"}, "--"},
+        {{"log.csv", "--"}, "log.csv"}};
     for (const auto& [args, logFile] : cases) {
         const CommandLine line = parseCommandLine(args);
         EXPECT_EQ(line.error, "") << testing::PrintToString(args);

@@ -73,8 +73,13 @@ TEST(SeriesCatalogue, LegendTextsOfHeadingsAndSubSeries) {
         int16_t product;
         const char* text;
     } cases[] = {
-        {0, 74, "Free Chlorine mg/L (/100)"}, {0, 17, "Peroxide ppm"}, {0, 0, " ppm"},
-        {5, 74, "PH (/10)"}, {10, 74, "Flow m3/h"}, {13, 74, "Cell"}, {14, 74, "Rinse"},
+        {0, 74, "Free Chlorine mg/L (/100)"},
+        {0, 17, "Peroxide ppm"},
+        {0, 0, " ppm"},
+        {5, 74, "PH (/10)"},
+        {10, 74, "Flow m3/h"},
+        {13, 74, "Cell"},
+        {14, 74, "Rinse"},
         {19, 74, "GBC"},
     };
     for (const auto& c : cases)

@@ -8,10 +8,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <tuple>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #ifndef _WIN32
 #include <sys/stat.h>

@@ -220,9 +220,14 @@ TEST_F(FileReaderTest, RealtimeCounterFollowsTheRecordCount) {
         std::string content;
         int16_t same, last;
     } reads[] = {
-        {test::logText(5), 0, 5}, {test::logText(5), 1, 5}, {test::logText(6), 0, 6},
-        {test::logText(6), 1, 6}, {test::logText(5) + test::logRecord(7), 0, 6},
-        {test::logText(5) + test::logRecord(7), 1, 6}, {test::logText(2), 1, 6}, {"", 1, 6},
+        {test::logText(5), 0, 5},
+        {test::logText(5), 1, 5},
+        {test::logText(6), 0, 6},
+        {test::logText(6), 1, 6},
+        {test::logText(5) + test::logRecord(7), 0, 6},
+        {test::logText(5) + test::logRecord(7), 1, 6},
+        {test::logText(2), 1, 6},
+        {"", 1, 6},
     };
     for (const auto& r : reads) {
         host.calls.clear();

@@ -13,9 +13,15 @@ namespace {
 
 TEST(PageLayout, OffsetIsTheWholeExcessOverTheBaseWidth) {
     const double base = kPageBaseWidth;
-    const std::pair<double, int32_t> cases[] = {
-        {base + 1578, 1578}, {base + 1577.8, 1578}, {base + 1, 1}, {base + 0.5, 0}, {base + 1.5, 2},
-        {base, 0}, {-300, 0}, {1e300, 0}, {std::numeric_limits<double>::quiet_NaN(), 0}};
+    const std::pair<double, int32_t> cases[] = {{base + 1578, 1578},
+                                                {base + 1577.8, 1578},
+                                                {base + 1, 1},
+                                                {base + 0.5, 0},
+                                                {base + 1.5, 2},
+                                                {base, 0},
+                                                {-300, 0},
+                                                {1e300, 0},
+                                                {std::numeric_limits<double>::quiet_NaN(), 0}};
     for (const auto& [width, dx] : cases)
         EXPECT_EQ(PageOffset(width), dx) << width;
 }
