@@ -64,13 +64,22 @@ TEST(PlotValues, ValueToPixelRow) {
     }
 }
 
+// The redraw clears both pictures, repairs an unset window end, and leaves the rest of the hour
+// right of the newest point only at the newest end.
 TEST_F(Plot, NewestPointLeavesTheRestOfTheHourOnlyAtTheNewestEnd) {
     productOn();
+    f.records->ViewEndRecord = 0;
     EXPECT_DOUBLE_EQ(RightMargin(f.in), 20);
+    redraw();
+    EXPECT_EQ(f.records->ViewEndRecord, 49);
+    EXPECT_EQ(f.plot.calls().front().op, SurfaceCall::Op::Clear);
+    EXPECT_EQ(f.legend.calls().front().op, SurfaceCall::Op::Clear);
+    EXPECT_EQ(f.view.GridStepPixelsY, 20);
+    EXPECT_EQ(f.render.PlotPoints.at(49, 0), 180);
+    f.records->ViewEndRecord = 50;
     redraw();
     EXPECT_EQ(f.render.PlotPoints.at(50, 0), 180);
     EXPECT_EQ(f.render.PlotPoints.at(49, 0), 178);
-
     f.in.scrollerValue = 40; // scrolled back
     EXPECT_DOUBLE_EQ(RightMargin(f.in), 0);
     redraw();
@@ -94,15 +103,23 @@ TEST_F(Plot, SeriesStartsWithATickAndEndsAtRecordOne) {
     EXPECT_EQ(f.render.PlotPoints.rows(), 52);
 }
 
+// 10 pixels a record and a 100-pixel right margin: records 50 down to 40 lie inside the plot,
+// record 39 is drawn past its left edge, and the redraw says which records it drew.
 TEST_F(Plot, FirstPointPastTheLeftEdgeIsDrawnThenTheSeriesStops) {
     productOn();
-    f.view.TimeAxis.PixelsPerRecord = 10; // newest at 100, ten pixels per record
+    f.view.TimeAxis.PixelsPerRecord = 10;
     EXPECT_EQ(redraw(), ScrollerRequest::Enable);
     EXPECT_EQ(f.render.PlotPoints.at(40, 0), 0);
     EXPECT_EQ(f.render.PlotPoints.at(39, 0), -10);
     EXPECT_EQ(f.render.PlotPoints.at(39, kProductSlot), 50);
     EXPECT_EQ(f.render.PlotPoints.at(38, kProductSlot), 0);
     EXPECT_EQ(linesIn(f.plot, kProduct).back().x2, -10);
+    EXPECT_EQ(std::tuple(f.render.DrawnNewest, f.render.DrawnOldest), std::tuple(50, 39));
+    // Scrolled back there is no right margin: record 45 sits at the right edge, 20 records fit.
+    f.records->ViewEndRecord = 45;
+    f.in.scrollerValue = 45;
+    redraw();
+    EXPECT_EQ(std::tuple(f.render.DrawnNewest, f.render.DrawnOldest), std::tuple(45, 24));
 }
 
 TEST_F(Plot, EachRecordSitsAtItsOwnTime) {
@@ -154,17 +171,6 @@ TEST_F(Plot, PrintingLeavesOutTheCellGroupAndDrawsThin) {
     for (int slot : {7, 33, 35, 37, 41})
         EXPECT_EQ(f.render.PlotPoints.at(10, slot), 0) << slot;
     EXPECT_EQ(linesIn(f.plot, kProduct).front().width, 1);
-}
-
-TEST_F(Plot, RedrawClearsFirstAndRepairsAnUnsetWindow) {
-    productOn();
-    f.records->ViewEndRecord = 0;
-    redraw();
-    EXPECT_EQ(f.records->ViewEndRecord, 49);
-    EXPECT_EQ(f.plot.calls().front().op, SurfaceCall::Op::Clear);
-    EXPECT_EQ(f.legend.calls().front().op, SurfaceCall::Op::Clear);
-    EXPECT_EQ(f.view.GridStepPixelsY, 20);
-    EXPECT_EQ(f.render.PlotPoints.at(49, 0), 180);
 }
 
 struct StyleCase {
