@@ -11,10 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#ifndef _WIN32
-#include <sys/stat.h>
-#endif
-
 #include <map>
 #include <memory>
 #include <string>
@@ -38,13 +34,6 @@ protected:
     std::string file(const std::string& name, const std::string& bytes) {
         return dir.write(name, bytes).string();
     }
-#ifndef _WIN32
-    std::string fifo() {
-        const std::string name = (dir.path() / "pipe").string();
-        ::mkfifo(name.c_str(), 0600);
-        return name;
-    }
-#endif
 
     test::TempDir dir;
     std::unique_ptr<RecordTable> table = std::make_unique<RecordTable>();
@@ -132,10 +121,6 @@ TEST_F(FileReaderTest, UnreadableFileLeadsToAnotherChoice) {
          {good},
          true,
          1},
-#ifndef _WIN32
-        {"a named pipe without a writer, then good", fifo(), {good}, true, 1},
-        {"an endless device, then gives up", "/dev/zero", {""}, false, 1},
-#endif
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
