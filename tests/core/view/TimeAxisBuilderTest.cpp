@@ -49,6 +49,7 @@ TEST_F(TimeAxisTest, LabelsDatesAndScaleForEachSpan) {
     const TimeLog full = endingAt102340();
     const TimeLog at094950 = TimeLog().run("2006-05-23 06:00:00", 2000); // record 1380 is 9:49:50
     const TimeLog acrossMidnight = TimeLog().run("2006-05-22 22:00:00", 963);
+    const TimeLog beforeMidnight = TimeLog().run("2006-05-22 21:00:00", 900);
     const struct {
         const TimeLog& log;
         int32_t viewEnd;
@@ -81,6 +82,10 @@ TEST_F(TimeAxisTest, LabelsDatesAndScaleForEachSpan) {
                  {at094950, 1381, "6 Hour",
                   "4:00 4:30 5:00 5:30 6:00 6:30 7:00 7:30 8:00 8:30 9:00 9:30 10:00", 66, 2094,
                   "12:23-05"},
+                 // The hour after 23 is 0.
+                 {beforeMidnight, 900, "3 Hour",
+                  "21:00 21:15 21:30 21:45 22:00 22:15 22:30 22:45 23:00 23:15 23:30 23:45 0:00",
+                  186, 894, "12:22-05"},
                  {acrossMidnight, 963, "3 Hour",
                   "22:00 22:15 22:30 22:45 23:00 23:15 23:30 23:45 0:00 0:15 0:30 0:45 1:00", 120,
                   960, "7:22-05 12:23-05"}};
