@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <map>
 #include <set>
 #include <string>
@@ -79,22 +78,6 @@ TEST(ShippedLanguageFile, EnglishRepeatsTheBuiltinTexts) {
         EXPECT_EQ(texts.count(b.number) ? texts.at(b.number) : "<none>", b.text) << b.number;
     for (const BuiltinText& f : FallbackTexts())
         EXPECT_EQ(texts.count(f.number) ? texts.at(f.number) : "<none>", f.text) << f.number;
-}
-
-// The File menu's entries and the top menus each keep access keys of their own.
-TEST_P(ShippedLanguageFile, MenuAccessKeysDoNotClash) {
-    const auto texts = readShipped(GetParam());
-    const auto key = [&](int n) {
-        const std::string& t = texts.at(n);
-        const size_t at = t.find('&');
-        return at + 1 < t.size() ? static_cast<char>(std::tolower(t[at + 1])) : '\0';
-    };
-    for (const std::vector<int>& menu :
-         {std::vector<int>{10, 100, 102, 11, 12, 13}, std::vector<int>{9, 103, 50, 14}}) {
-        std::set<char> keys;
-        for (const int n : menu)
-            EXPECT_TRUE(keys.insert(key(n)).second) << GetParam() << " text " << n;
-    }
 }
 
 } // namespace
