@@ -41,6 +41,7 @@ TEST(LogParse, HeaderWordAndNameMarker) {
         {"word at the start", "Record,Date\n", ParseOutcome::Ok, false, ""},
         {"word ending at character 10", "0123Record\n", ParseOutcome::Ok, false, ""},
         {"word ending at character 11", "01234Record\n", ParseOutcome::BadHeader, false, ""},
+        {"lower case", "record,Date\n", ParseOutcome::BadHeader, false, ""},
         {"no line end at all", "Record", ParseOutcome::Ok, false, ""},
         {"byte order mark first", "\xEF\xBB\xBFRecord\n", ParseOutcome::Ok, false, ""},
         {"name trimmed", "Record,x $%^   Pool 3  \n", ParseOutcome::Ok, true, "Pool 3"},
@@ -121,6 +122,7 @@ TEST(LogParse, FieldsOfARecordLine) {
     } cases[] = {
         {"empty line", "", "old", {}},
         {"time only", "1,2,3,2024-03-01 10:00:00", "2024-03-01 10:00:00", {}},
+        {"time trimmed", "1,2,3,  2024-03-01 10:00:00  ", "2024-03-01 10:00:00", {}},
         {"empty time", "1,2,3,", "", {}},
         {"short line keeps later columns", "1,2,3,t,5,6", "t", {{5, 5}, {6, 6}}},
         {"thirty fields", thirty, "t", all},
