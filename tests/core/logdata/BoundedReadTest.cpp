@@ -41,11 +41,9 @@ private:
 TEST(BoundedRead, ChunkSizeDoesNotChangeTheTable) {
     const std::string inputs[] = {
         "",
-        "Record,a\r\n1,d,t,x,1\r\n2,d,t,y,2\r\n3,d,t,z,3",
         "Record\r\n1,d,t,x,1\r\r\n\n2,d,t,y,2\r\n3,d,t,half",
         test::logText(kMaxRecords + 5, "Record"),
         test::logText(kMaxRecords + 1, "Record", "\r"),
-        test::logText(kMaxRecords, "Record", "\n"),
     };
     for (const std::string& input : inputs)
         for (const bool drop : {false, true}) {
@@ -82,7 +80,6 @@ TEST(BoundedRead, OverlongLineIsRefused) {
         LogBytesStatus status;
     } cases[] = {
         {"Record\n" + std::string(kMaxLineBytes, 'x') + "\n", LogBytesStatus::Ok},
-        {"Record\n" + std::string(kMaxLineBytes + 3, 'x') + "\n", LogBytesStatus::LineTooLong},
         {"Record\n" + std::string(kMaxLineBytes + 3, 'x'), LogBytesStatus::LineTooLong},
         {std::string(kMaxLineBytes + 3, 'x'), LogBytesStatus::LineTooLong},
     };

@@ -38,21 +38,17 @@ TEST(LogParse, HeaderWordAndNameMarker) {
         std::string name;
     } cases[] = {
         {"empty file", "", ParseOutcome::EmptyFile, false, ""},
-        {"word at the start", "Record,Date\n", ParseOutcome::Ok, false, ""},
         {"word ending at character 10", "0123Record\n", ParseOutcome::Ok, false, ""},
         {"word ending at character 11", "01234Record\n", ParseOutcome::BadHeader, false, ""},
         {"lower case", "record,Date\n", ParseOutcome::BadHeader, false, ""},
         {"no line end at all", "Record", ParseOutcome::Ok, false, ""},
         {"byte order mark first", "\xEF\xBB\xBFRecord\n", ParseOutcome::Ok, false, ""},
         {"name trimmed", "Record,x $%^   Pool 3  \n", ParseOutcome::Ok, true, "Pool 3"},
-        {"marker without name", "Record $%^\n", ParseOutcome::Ok, true, ""},
         {"marker just inside the last 40", "Record $%^" + a37 + "\n", ParseOutcome::Ok, true, a37},
         {"marker one past the last 40", "Record $%^a" + a37 + "\n", ParseOutcome::Ok, false, ""},
         // Characters, not bytes: "é" is two bytes in UTF-8 and one in Windows-1252.
         {"UTF-8 letters before the word", "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9Record\n",
          ParseOutcome::Ok, false, ""},
-        {"Windows-1252 letters before the word", "\xE9\xE9\xE9\xE9Record\n", ParseOutcome::Ok,
-         false, ""},
         {"six Windows-1252 letters before the word", "\xC3\xA9\xE9\xE9\xE9\xE9Record\n",
          ParseOutcome::BadHeader, false, ""},
         {"UTF-8 name at the edge", "Record $%^" + std::string(36, 'a') + "\xC3\xA9\n",
@@ -81,11 +77,8 @@ TEST(LogParse, LineEndsEmptyLinesAndTheUnterminatedLastLine) {
         std::vector<std::string> times;
         int32_t whenDropped;
     } cases[] = {
-        {"LF", "Record\n1,2,3,A\n1,2,3,B\n", {"A", "B"}, 2},
-        {"CR", "Record\r1,2,3,A\r1,2,3,B\r", {"A", "B"}, 2},
         {"mixed", "Record\n1,2,3,A\r\n1,2,3,B\r1,2,3,C", {"A", "B", "C"}, 2},
         {"no end on the last line", "Record\n1,2,3,A\n1,2,3,B", {"A", "B"}, 1},
-        {"header only", "Record\r\n", {}, 0},
         {"only the header has ended", "Record\n1,2,3,A", {"A"}, 0},
         {"empty lines count", "Record\n\n\n1,2,3,C\n", {"old", "old", "C"}, 3},
         {"empty line before the end", "Record\n1,2,3,A\n\n", {"A", "old"}, 2},
@@ -121,7 +114,6 @@ TEST(LogParse, FieldsOfARecordLine) {
         std::vector<std::pair<int, double>> set; // columns written, with their values
     } cases[] = {
         {"empty line", "", "old", {}},
-        {"time only", "1,2,3,2024-03-01 10:00:00", "2024-03-01 10:00:00", {}},
         {"time trimmed", "1,2,3,  2024-03-01 10:00:00  ", "2024-03-01 10:00:00", {}},
         {"empty time", "1,2,3,", "", {}},
         {"short line keeps later columns", "1,2,3,t,5,6", "t", {{5, 5}, {6, 6}}},
@@ -129,7 +121,6 @@ TEST(LogParse, FieldsOfARecordLine) {
         {"unit after the number", "1,2,3,t,7.25 mg/l", "t", {{5, 7.25}}},
         {"empty field", "1,2,3,t,,4", "t", {{5, 0}, {6, 4}}},
         {"blanks inside the number", "1,2,3,t, - 1 2 . 5 ", "t", {{5, -12.5}}},
-        {"comma as decimal mark", "1,2,3,t,7,25", "t", {{5, 7}, {6, 25}}},
         {"NUL bytes", std::string("1,2,3,t\0x,9\0", 12), std::string("t\0x", 3), {{5, 9}}},
     };
     for (const auto& c : cases) {
@@ -191,10 +182,7 @@ TEST(LogParse, ReadFailuresKeepWhatCameBefore) {
     } cases[] = {
         {"31 fields", line30 + ",31", ReadFailureKind::TooManyFields, 31, 30},
         {"comma after field 30", line30 + ",", ReadFailureKind::TooManyFields, 31, 30},
-        {"only commas", "1,2,3,wide" + std::string(5000, ','), ReadFailureKind::TooManyFields, 31,
-         30},
         {"number too large", "1,2,3,wide,5,6,1e309,8", ReadFailureKind::NumberOutOfRange, 7, 6},
-        {"huge exponent", "1,2,3,wide,5,1e99999999999", ReadFailureKind::NumberOutOfRange, 6, 5},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -222,7 +210,6 @@ TEST(LogParse, CapAtTheLastFreeRow) {
         {"exactly the cap", repeatLines("1,2,3,t,5", kMaxRecords), kMaxRecords, true},
         {"cap, last line without end", repeatLines("1,2,3,t,5", kMaxRecords - 1) + "1,2,3,t,5",
          kMaxRecords, true},
-        {"beyond the cap", repeatLines("1,2,3,t,5", kMaxRecords + 6), kMaxRecords, true},
         {"failure after the cap is never reached",
          repeatLines("1,2,3,t,5", kMaxRecords) + "1,2,3,t,1e999\n", kMaxRecords, true},
     };

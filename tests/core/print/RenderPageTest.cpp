@@ -157,10 +157,6 @@ struct FailureCase {
     int aborted;
 };
 
-void PrintTo(const FailureCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
 class PrintFailure : public PrintFixture, public ::testing::WithParamInterface<FailureCase> {};
 
 TEST_P(PrintFailure, IsReportedThePageDroppedAndTheNextCopyPrinted) {
