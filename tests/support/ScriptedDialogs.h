@@ -40,34 +40,23 @@ public:
     void cancelPrint() { queue(Prompt::Kind::Print, false); }
 
     void message(const std::string& text, MessageIcon icon, const std::string& title) override {
-        prompts.push_back(Prompt{Prompt::Kind::Message, text, title, icon, {}, {}});
-        if (whileOpen)
-            whileOpen();
+        show({Prompt::Kind::Message, text, title, icon, {}, {}});
     }
     bool askYesNo(const std::string& text, const std::string& title) override {
-        prompts.push_back(Prompt{Prompt::Kind::Question, text, title, MessageIcon::None, {}, {}});
-        if (whileOpen)
-            whileOpen();
+        show({Prompt::Kind::Question, text, title, {}, {}, {}});
         const auto a = take(Prompt::Kind::Question, text);
         return a && a->yes;
     }
     std::optional<std::string> chooseOpenFile(const OpenFileRequest& request) override {
-        prompts.push_back(
-            Prompt{Prompt::Kind::OpenFile, request.title, {}, MessageIcon::None, request, {}});
-        const auto a = take(Prompt::Kind::OpenFile, "Open dialog");
+        const auto a = take({Prompt::Kind::OpenFile, request.title, {}, {}, request, {}});
         return a ? a->path : std::nullopt;
     }
     std::optional<SaveFileChoice> chooseSaveFile(const SaveFileRequest& request) override {
-        prompts.push_back(
-            Prompt{Prompt::Kind::SaveFile, request.title, {}, MessageIcon::None, {}, request});
-        const auto a = take(Prompt::Kind::SaveFile, "Save dialog");
-        if (!a || !a->path)
-            return std::nullopt;
-        return SaveFileChoice{*a->path, a->filter};
+        const auto a = take({Prompt::Kind::SaveFile, request.title, {}, {}, {}, request});
+        return a && a->path ? std::optional(SaveFileChoice{*a->path, a->filter}) : std::nullopt;
     }
     std::optional<int> choosePrint() override {
-        prompts.push_back(Prompt{Prompt::Kind::Print, {}, {}, MessageIcon::None, {}, {}});
-        const auto a = take(Prompt::Kind::Print, "Print dialog");
+        const auto a = take({Prompt::Kind::Print, {}, {}, {}, {}, {}});
         return a ? a->copies : std::nullopt;
     }
 
@@ -100,6 +89,17 @@ private:
     void queue(Prompt::Kind kind, bool yes, std::optional<std::string> path = {},
                std::optional<int> copies = {}, int filter = 1) {
         answers_.push_back(Answer{kind, yes, std::move(path), copies, filter});
+    }
+    // A message box or question stays open while whileOpen runs.
+    void show(Prompt p) {
+        prompts.push_back(std::move(p));
+        if (whileOpen)
+            whileOpen();
+    }
+    // Records a dialog's prompt and takes its answer.
+    std::optional<Answer> take(Prompt p) {
+        prompts.push_back(std::move(p));
+        return take(prompts.back().kind, "dialog " + prompts.back().text);
     }
     std::optional<Answer> take(Prompt::Kind kind, const std::string& what) {
         if (answers_.empty() && improvise)

@@ -9,7 +9,6 @@
 #include <array>
 #include <climits>
 #include <cmath>
-#include <ostream>
 #include <tuple>
 
 namespace osk {
@@ -173,45 +172,37 @@ TEST_F(Plot, PrintingLeavesOutTheCellGroupAndDrawsThin) {
     EXPECT_EQ(linesIn(f.plot, kProduct).front().width, 1);
 }
 
-struct StyleCase {
-    int16_t style;
-    const char* name;
-    // What is drawn for record 49, whose point is at (178, 60): a line from the newer point,
-    // three rows of three dots with nothing connecting, or a bar down to the bottom edge.
-    std::vector<std::array<double, 4>> at49;
-};
-
-class DrawStyles : public Plot, public ::testing::WithParamInterface<StyleCase> {};
-
-TEST_P(DrawStyles, SameTickAndPointsInEveryStyle) {
-    productOn();
-    f.fillColumn(10, 30);
-    f.records->RecordValue(49, 10) = 40;
-    f.render.DrawStyle = GetParam().style;
-    redraw();
-    EXPECT_EQ(f.render.PlotPoints.at(49, 0), 178);
-    EXPECT_EQ(f.render.PlotPoints.at(49, kProductSlot), 60);
-    const auto lines = linesIn(f.plot, kProduct);
-    ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(std::tie(lines[0].y1, lines[0].y2), std::tuple(65, 75)); // tick at the newest point
-    std::vector<std::array<double, 4>> at49;
-    for (const auto& l : lines)
-        if ((l.x1 == 177 && l.x2 == 180) || (l.x1 == 178 && l.x2 == 178) ||
-            (l.x1 == 180 && l.x2 == 178)) {
-            at49.push_back({l.x1, l.y1, l.x2, l.y2});
-            EXPECT_TRUE(GetParam().style != kDrawStyleDots || l.width == 1) << "dots are thin";
-        }
-    EXPECT_EQ(at49, GetParam().at49);
+// What each style draws for record 49, whose point is at (178, 60): a line from the newer
+// point, three rows of three thin dots with nothing connecting, or a bar down to the bottom edge.
+TEST(PlotStyles, SameTickAndPointsInEveryStyle) {
+    const std::pair<int16_t, std::vector<std::array<double, 4>>> styles[] = {
+        {kDrawStyleLine, {{180, 70, 178, 60}}},
+        {kDrawStyleDots, {{177, 59, 180, 59}, {177, 60, 180, 60}, {177, 61, 180, 61}}},
+        {kDrawStyleBars, {{178, 60, 178, 100}}}};
+    for (const auto& [style, expected] : styles) {
+        test::PlotFixture f;
+        bool scrollFlag = false;
+        f.render.SeriesOn.set(0, 0, 1);
+        f.fillColumn(10, 30);
+        f.records->RecordValue(49, 10) = 40;
+        f.render.DrawStyle = style;
+        Redraw(f.in, f.plot, f.legend, scrollFlag);
+        EXPECT_EQ(
+            std::tuple(f.render.PlotPoints.at(49, 0), f.render.PlotPoints.at(49, kProductSlot)),
+            std::tuple(178, 60));
+        const auto lines = linesIn(f.plot, kProduct);
+        ASSERT_GE(lines.size(), 2u);
+        EXPECT_EQ(std::tie(lines[0].y1, lines[0].y2), std::tuple(65, 75)); // tick at the newest
+        std::vector<std::array<double, 4>> at49;
+        for (const auto& l : lines)
+            if ((l.x1 == 177 && l.x2 == 180) || (l.x1 == 178 && l.x2 == 178) ||
+                (l.x1 == 180 && l.x2 == 178)) {
+                at49.push_back({l.x1, l.y1, l.x2, l.y2});
+                EXPECT_TRUE(style != kDrawStyleDots || l.width == 1);
+            }
+        EXPECT_EQ(at49, expected) << style;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Styles, DrawStyles,
-    ::testing::Values(StyleCase{kDrawStyleLine, "Line", {{180, 70, 178, 60}}},
-                      StyleCase{kDrawStyleDots,
-                                "Dots",
-                                {{177, 59, 180, 59}, {177, 60, 180, 60}, {177, 61, 180, 61}}},
-                      StyleCase{kDrawStyleBars, "Bars", {{178, 60, 178, 100}}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace osk

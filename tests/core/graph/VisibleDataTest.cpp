@@ -59,7 +59,6 @@ TEST_F(VisibleDataTest, HeadsTheDrawnSeriesWithTheirLegendTextsInLegendOrder) {
         std::string header;
     } cases[] = {
         {{}, "Time"},
-        {{{1, 0}}, "Time,PH (/10)"},
         // A sub-series draws only under its group's box.
         {{{1, 1}}, "Time"},
         {{{1, 0}, {1, 1}, {0, 0}}, "Time,Free Chlorine mg/L (/100),PH (/10),High alarm"},

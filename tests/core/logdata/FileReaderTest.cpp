@@ -134,25 +134,6 @@ TEST_F(FileReaderTest, UnreadableFileLeadsToAnotherChoice) {
     }
 }
 
-// In real-time mode the caption says so, and a file that cannot be used fails without a word.
-TEST_F(FileReaderTest, RealtimeModeCaptionAndQuietFailures) {
-    const std::string log = file("log.csv", test::logText(5));
-    for (const bool on : {false, true}) {
-        table->RealtimeOn = on;
-        read(log);
-        EXPECT_EQ(host.caption, texts[kTextProgramTitle] + (on ? "  " + texts[kTextRealTime] : ""));
-    }
-    for (const std::string& path :
-         {file("wide.csv", test::logText(3) + "1,2,3,t" + std::string(40, ',') + "\r\n"),
-          (dir.path() / "missing.csv").string()}) {
-        table->FileLoaded = true;
-        read(path);
-        EXPECT_FALSE(table->FileLoaded) << path;
-        EXPECT_TRUE(dialogs.prompts.empty()) << path;
-        EXPECT_EQ(host.records, "Records: 0") << path;
-    }
-}
-
 class RealtimeQuestion : public FileReaderTest, public ::testing::WithParamInterface<bool> {};
 
 // The 31st read with the same record count asks whether to choose another file; either answer
