@@ -38,7 +38,8 @@ TEST(SettingsLocation, UnservedPathsHaveNoLocationOnEitherPlatform) {
     for (const char* path : {"", "HKCU\\Software\\Graphs", "HKLM\\Software\\Graphs\\Color",
                              "HKCUX\\Software\\Graphs\\Color", "HKCU\\Software\\Graphs\\Color\\",
                              "HKCU\\Software\\Graphs\\\\Color", "HKCU\\Soft/ware\\Graphs\\Color",
-                             "HKCU\\Software\\..\\Color", "HKCU/Software/Graphs/Color"}) {
+                             "HKCU\\Software\\..\\Color", "HKCU/Software/Graphs/Color",
+                             "HKCU\\.\\Graphs\\Color", "Software\\Graphs\\Color\\x"}) {
         EXPECT_EQ(locateSetting(path, SettingsPlatform::Registry), std::nullopt) << path;
         EXPECT_EQ(locateSetting(path, SettingsPlatform::Files), std::nullopt) << path;
     }

@@ -63,13 +63,15 @@ TEST(ProductSystem, ReadsTheStoreAtEveryCall) {
     }
 }
 
-// The product's name and unit follow the installation's product; the legend and CSV tests
-// cover the other ways a legend text is made.
-TEST(SeriesCatalogue, LegendTextOfTheProduct) {
+// The product's name and unit follow the installation's product; the flow heading carries its
+// unit and the cell heading stands alone. The legend and CSV tests show the other headings.
+TEST(SeriesCatalogue, LegendTextsOfHeadings) {
     Texts texts;
     storeBuiltinTexts(texts);
     EXPECT_EQ(LegendText(kSeriesCatalogue.at(0), texts, 17), "Peroxide ppm");
     EXPECT_EQ(LegendText(kSeriesCatalogue.at(0), texts, 0), " ppm");
+    EXPECT_EQ(LegendText(kSeriesCatalogue.at(10), texts, 74), "Flow m3/h");
+    EXPECT_EQ(LegendText(kSeriesCatalogue.at(13), texts, 74), "Cell");
     EXPECT_EQ(GroupCaption(0, texts, 17), "Peroxide");
     EXPECT_EQ(GroupCaption(4, texts, 17), "");
 }

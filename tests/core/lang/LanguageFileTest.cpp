@@ -9,6 +9,8 @@
 namespace osk {
 namespace {
 
+using namespace std::string_literals;
+
 // The reading as one text: "number|text" per entry, then "!line" where a failure stopped it
 // ("!3" a line without a bar, "!3 too large" a number beyond 16 bits); "-" before it all when
 // the file has no "[begin]".
@@ -29,6 +31,8 @@ TEST(ParseLanguageFile, Lines) {
         std::string read;
     } cases[] = {
         {"empty file", "", "-"},
+        {"byte order mark", "\xEF\xBB\xBF[begin]\n1|a", "1|a\n"},
+        {"NUL kept", "[begin]\n1|a\0b"s, "1|a\0b\n"s},
         {"begin exact", "; header\n[Begin]\n [begin]\n[begin] \n9|x\n[begin]\n1|a", "1|a\n"},
         {"text verbatim", "[begin]\n12|a|b\n7|\n3| x \n4||", "12|a|b\n7|\n3| x \n4||\n"},
         {"lenient numbers", "[begin]\n 1 2 |a\n2.5|b\n3.5|c\n-0.4|d\nabc|e\n|f\n1e2|g\n7x9|h",
@@ -36,11 +40,14 @@ TEST(ParseLanguageFile, Lines) {
         {"16-bit limits", "[begin]\n-32768.5|a\n32767|b\n32767.5|c",
          "-32768|a\n32767|b\n!4 too large"},
         {"beyond 16 bits", "[begin]\n1|a\n40000|b\n2|c", "1|a\n!3 too large"},
+        {"beyond double", "[begin]\n1e400|a", "!2 too large"},
         {"eind skipped", "[begin]\n1|a\n[eind]\n2|b\n[eind]", "1|a\n2|b\n"},
         {"eind exact", "[begin]\n1|a\n[Eind]\n2|b", "1|a\n!3"},
         {"empty line", "[begin]\n1|a\n\n2|b", "1|a\n!3"},
+        {"empty header line", "\n\n[begin]\n1|a", "1|a\n"},
         {"second begin", "[begin]\n1|a\n[begin]\n2|b", "1|a\n!3"},
         {"no bar", "[begin]\n1|a\nno bar\n2|b", "1|a\n!3"},
+        {"final line end", "[begin]\r\n1|a\r\n", "1|a\n"},
         {"mixed ends", "h\r\n[begin]\n1|a\r2|b\r\n3|c", "1|a\n2|b\n3|c\n"},
         {"CR CR", "[begin]\r\r1|a", "!2"},
         {"LF CR", "[begin]\n1|a\n\r2|b", "1|a\n!3"},

@@ -25,9 +25,11 @@ void expectMoves(const TimeLog& log, std::initializer_list<ScrollCase> cases) {
 TEST(HourScroll, MovesToTheNeighbouringHourBoundary) {
     expectMoves(TimeLog().run("2006-05-23 12:00:00", 901),
                 {{"back from inside hour 14", 800, 799, 720},
+                 {"back from the last record of hour 13", 720, 719, 360},
                  {"back by a page still moves one hour", 800, 100, 720},
                  {"back within the oldest hour stays", 360, 359, 360},
                  {"forward from the last record of hour 12", 360, 361, 361},
+                 {"forward by a drag still moves one hour", 361, 900, 721},
                  {"forward within the last hour goes to the last record", 800, 801, 901},
                  {"forward at the last record stays", 901, 902, 901},
                  {"an unchanged value stays", 500, 500, 500}});
