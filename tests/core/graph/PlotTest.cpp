@@ -9,7 +9,6 @@
 #include <array>
 #include <climits>
 #include <cmath>
-#include <ostream>
 #include <tuple>
 
 namespace osk {
@@ -36,6 +35,8 @@ protected:
     test::PlotFixture f;
 };
 
+// The product (column 10, slot 1) at 1 pixel a unit on a 100-pixel plot; pH is drawn ten times
+// its size.
 TEST(PlotValues, ValueToPixelRow) {
     const struct {
         int group, column, slot;
@@ -45,12 +46,10 @@ TEST(PlotValues, ValueToPixelRow) {
         // clang-format off
         {0, 10, 1, 50, 50}, {0, 10, 1, 100, 0},
         {0, 10, 1, 0, 102},   // the minimum lies just below the visible area
-        {0, 10, 1, 0.4, 102}, // rounds onto the bottom edge
-        {0, 10, 1, -30, 102}, // below the minimum
+        {0, 10, 1, 0.4, 102}, {0, 10, 1, -1e308, 102},
         {0, 10, 1, 150, -50}, // above the maximum: not limited
         {0, 10, 1, 49.5, 50}, // halves to the even neighbour
-        {0, 10, 1, 1e308, INT_MIN}, {0, 10, 1, INFINITY, INT_MIN}, {0, 10, 1, -1e308, 102},
-        {1, 15, 3, 7.2, 100 - 72}, // pH is drawn ten times its size
+        {0, 10, 1, INFINITY, INT_MIN}, {1, 15, 3, 7.2, 100 - 72},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -64,13 +63,22 @@ TEST(PlotValues, ValueToPixelRow) {
     }
 }
 
+// The redraw clears both pictures, repairs an unset window end, and leaves the rest of the hour
+// right of the newest point only at the newest end.
 TEST_F(Plot, NewestPointLeavesTheRestOfTheHourOnlyAtTheNewestEnd) {
     productOn();
+    f.records->ViewEndRecord = 0;
     EXPECT_DOUBLE_EQ(RightMargin(f.in), 20);
+    redraw();
+    EXPECT_EQ(f.records->ViewEndRecord, 49);
+    EXPECT_EQ(f.plot.calls().front().op, SurfaceCall::Op::Clear);
+    EXPECT_EQ(f.legend.calls().front().op, SurfaceCall::Op::Clear);
+    EXPECT_EQ(f.view.GridStepPixelsY, 20);
+    EXPECT_EQ(f.render.PlotPoints.at(49, 0), 180);
+    f.records->ViewEndRecord = 50;
     redraw();
     EXPECT_EQ(f.render.PlotPoints.at(50, 0), 180);
     EXPECT_EQ(f.render.PlotPoints.at(49, 0), 178);
-
     f.in.scrollerValue = 40; // scrolled back
     EXPECT_DOUBLE_EQ(RightMargin(f.in), 0);
     redraw();
@@ -94,15 +102,23 @@ TEST_F(Plot, SeriesStartsWithATickAndEndsAtRecordOne) {
     EXPECT_EQ(f.render.PlotPoints.rows(), 52);
 }
 
+// 10 pixels a record and a 100-pixel right margin: records 50 down to 40 lie inside the plot,
+// record 39 is drawn past its left edge, and the redraw says which records it drew.
 TEST_F(Plot, FirstPointPastTheLeftEdgeIsDrawnThenTheSeriesStops) {
     productOn();
-    f.view.TimeAxis.PixelsPerRecord = 10; // newest at 100, ten pixels per record
+    f.view.TimeAxis.PixelsPerRecord = 10;
     EXPECT_EQ(redraw(), ScrollerRequest::Enable);
     EXPECT_EQ(f.render.PlotPoints.at(40, 0), 0);
     EXPECT_EQ(f.render.PlotPoints.at(39, 0), -10);
     EXPECT_EQ(f.render.PlotPoints.at(39, kProductSlot), 50);
     EXPECT_EQ(f.render.PlotPoints.at(38, kProductSlot), 0);
     EXPECT_EQ(linesIn(f.plot, kProduct).back().x2, -10);
+    EXPECT_EQ(std::tuple(f.render.DrawnNewest, f.render.DrawnOldest), std::tuple(50, 39));
+    // Scrolled back there is no right margin: record 45 sits at the right edge, 20 records fit.
+    f.records->ViewEndRecord = 45;
+    f.in.scrollerValue = 45;
+    redraw();
+    EXPECT_EQ(std::tuple(f.render.DrawnNewest, f.render.DrawnOldest), std::tuple(45, 24));
 }
 
 TEST_F(Plot, EachRecordSitsAtItsOwnTime) {
@@ -121,15 +137,12 @@ TEST_F(Plot, EachRecordSitsAtItsOwnTime) {
 
 TEST_F(Plot, ScrollerRequestOfTheLastSeriesWins) {
     EXPECT_EQ(redraw(true), ScrollerRequest::Unchanged); // nothing drawn
-
     productOn();
     bool flag = false;
     f.in.scrollerMax = 60; // more than the records: the flag goes up
     EXPECT_EQ(Redraw(f.in, f.plot, f.legend, flag), ScrollerRequest::Disable);
     EXPECT_TRUE(flag);
-
     f.render.SeriesOn.set(1, 0, 1);
-    f.records->RecordValue(1, 15) = 0;
     f.view.TimeAxis.PixelsPerRecord = 10; // both series now run off the left edge
     EXPECT_EQ(redraw(true), ScrollerRequest::Enable);
 }
@@ -159,60 +172,37 @@ TEST_F(Plot, PrintingLeavesOutTheCellGroupAndDrawsThin) {
     EXPECT_EQ(linesIn(f.plot, kProduct).front().width, 1);
 }
 
-TEST_F(Plot, RedrawClearsFirstAndRepairsAnUnsetWindow) {
-    productOn();
-    f.records->ViewEndRecord = 0;
-    redraw();
-    EXPECT_EQ(f.records->ViewEndRecord, 49);
-    EXPECT_EQ(f.plot.calls().front().op, SurfaceCall::Op::Clear);
-    EXPECT_EQ(f.legend.calls().front().op, SurfaceCall::Op::Clear);
-    EXPECT_EQ(f.view.GridStepPixelsY, 20);
-    EXPECT_EQ(f.render.PlotPoints.at(49, 0), 180);
+// What each style draws for record 49, whose point is at (178, 60): a line from the newer
+// point, three rows of three thin dots with nothing connecting, or a bar down to the bottom edge.
+TEST(PlotStyles, SameTickAndPointsInEveryStyle) {
+    const std::pair<int16_t, std::vector<std::array<double, 4>>> styles[] = {
+        {kDrawStyleLine, {{180, 70, 178, 60}}},
+        {kDrawStyleDots, {{177, 59, 180, 59}, {177, 60, 180, 60}, {177, 61, 180, 61}}},
+        {kDrawStyleBars, {{178, 60, 178, 100}}}};
+    for (const auto& [style, expected] : styles) {
+        test::PlotFixture f;
+        bool scrollFlag = false;
+        f.render.SeriesOn.set(0, 0, 1);
+        f.fillColumn(10, 30);
+        f.records->RecordValue(49, 10) = 40;
+        f.render.DrawStyle = style;
+        Redraw(f.in, f.plot, f.legend, scrollFlag);
+        EXPECT_EQ(
+            std::tuple(f.render.PlotPoints.at(49, 0), f.render.PlotPoints.at(49, kProductSlot)),
+            std::tuple(178, 60));
+        const auto lines = linesIn(f.plot, kProduct);
+        ASSERT_GE(lines.size(), 2u);
+        EXPECT_EQ(std::tie(lines[0].y1, lines[0].y2), std::tuple(65, 75)); // tick at the newest
+        std::vector<std::array<double, 4>> at49;
+        for (const auto& l : lines)
+            if ((l.x1 == 177 && l.x2 == 180) || (l.x1 == 178 && l.x2 == 178) ||
+                (l.x1 == 180 && l.x2 == 178)) {
+                at49.push_back({l.x1, l.y1, l.x2, l.y2});
+                EXPECT_TRUE(style != kDrawStyleDots || l.width == 1);
+            }
+        EXPECT_EQ(at49, expected) << style;
+    }
 }
-
-struct StyleCase {
-    int16_t style;
-    const char* name;
-    // What is drawn for record 49, whose point is at (178, 60): a line from the newer point,
-    // three rows of three dots with nothing connecting, or a bar down to the bottom edge.
-    std::vector<std::array<double, 4>> at49;
-};
-
-void PrintTo(const StyleCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class DrawStyles : public Plot, public ::testing::WithParamInterface<StyleCase> {};
-
-TEST_P(DrawStyles, SameTickAndPointsInEveryStyle) {
-    productOn();
-    f.fillColumn(10, 30);
-    f.records->RecordValue(49, 10) = 40;
-    f.render.DrawStyle = GetParam().style;
-    redraw();
-    EXPECT_EQ(f.render.PlotPoints.at(49, 0), 178);
-    EXPECT_EQ(f.render.PlotPoints.at(49, kProductSlot), 60);
-    const auto lines = linesIn(f.plot, kProduct);
-    ASSERT_GE(lines.size(), 2u);
-    EXPECT_EQ(std::tie(lines[0].y1, lines[0].y2), std::tuple(65, 75)); // tick at the newest point
-    std::vector<std::array<double, 4>> at49;
-    for (const auto& l : lines)
-        if ((l.x1 == 177 && l.x2 == 180) || (l.x1 == 178 && l.x2 == 178) ||
-            (l.x1 == 180 && l.x2 == 178)) {
-            at49.push_back({l.x1, l.y1, l.x2, l.y2});
-            EXPECT_TRUE(GetParam().style != kDrawStyleDots || l.width == 1) << "dots are thin";
-        }
-    EXPECT_EQ(at49, GetParam().at49);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Styles, DrawStyles,
-    ::testing::Values(StyleCase{kDrawStyleLine, "Line", {{180, 70, 178, 60}}},
-                      StyleCase{kDrawStyleDots,
-                                "Dots",
-                                {{177, 59, 180, 59}, {177, 60, 180, 60}, {177, 61, 180, 61}}},
-                      StyleCase{kDrawStyleBars, "Bars", {{178, 60, 178, 100}}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace osk

@@ -2,6 +2,7 @@
 
 #include "logdata/LogParse.h"
 #include "logdata/RecordTable.h"
+#include "support/LogText.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -10,12 +11,10 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #ifndef _WIN32
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
 #endif
 
 namespace osk {
@@ -38,56 +37,35 @@ private:
     size_t pos_ = 0;
 };
 
-std::string records(int count, const std::string& end) {
-    std::string s;
-    for (int r = 1; r <= count; ++r)
-        s += std::to_string(r) + ",d,t,2024-03-01 10:" + std::to_string(r % 60) + ",1.5" + end;
-    return s;
-}
-
 // Every chunk size gives the bytes, and so the table, of reading the content whole.
 TEST(BoundedRead, ChunkSizeDoesNotChangeTheTable) {
     const std::string inputs[] = {
         "",
-        "Record\r\n",
-        "Record,a\r\n1,d,t,x,1\r\n2,d,t,y,2\r\n3,d,t,z,3",
-        "Record\n1,d,t,x,1\n\n\n2,d,t,y,2\n",
-        "Record\r1,d,t,x,1\r\r2,d,t,y,2\r",
         "Record\r\n1,d,t,x,1\r\r\n\n2,d,t,y,2\r\n3,d,t,half",
-        "Record\r\n" + records(kMaxRecords + 5, "\r\n"),
-        "Record\r" + records(kMaxRecords + 1, "\r"),
-        "Record\n" + records(kMaxRecords, "\n"),
+        test::logText(kMaxRecords + 5, "Record"),
+        test::logText(kMaxRecords + 1, "Record", "\r"),
     };
-    const auto table = std::make_unique<RecordTable>();
-    const auto clear = [&] {
-        std::fill(table->RecordTime.begin(), table->RecordTime.end(), std::string());
-        std::fill(table->values.begin(), table->values.end(), 0.0);
-    };
-    for (const std::string& input : inputs) {
+    for (const std::string& input : inputs)
         for (const bool drop : {false, true}) {
-            clear();
-            const ParseResult whole = parseLog(input, *table, ParseOptions{drop});
-            const std::vector<std::string> times = table->RecordTime;
-            const std::vector<double> values = table->values;
-            for (const size_t chunk : {1, 2, 7, 64, 4096, 1 << 20}) {
+            const auto whole = std::make_unique<RecordTable>();
+            const ParseResult want = parseLog(input, *whole, ParseOptions{drop});
+            for (const size_t chunk : {1, 7, 4096, 1 << 20}) {
                 SCOPED_TRACE(input.substr(0, 30) + " chunk " + std::to_string(chunk));
                 MemorySource source(input);
                 const LogBytes bytes = readLogBytes(source, chunk);
                 ASSERT_EQ(bytes.status, LogBytesStatus::Ok);
-                clear();
+                const auto table = std::make_unique<RecordTable>();
                 const ParseResult r = parseLog(bytes.bytes, *table, ParseOptions{drop});
-                EXPECT_EQ(r.outcome, whole.outcome);
-                EXPECT_EQ(r.recordCount, whole.recordCount);
-                EXPECT_EQ(r.tooBig, whole.tooBig);
-                EXPECT_TRUE(table->RecordTime == times);
-                EXPECT_TRUE(table->values == values);
+                EXPECT_EQ(std::tuple(r.outcome, r.recordCount, r.tooBig),
+                          std::tuple(want.outcome, want.recordCount, want.tooBig));
+                EXPECT_TRUE(table->RecordTime == whole->RecordTime);
+                EXPECT_TRUE(table->values == whole->values);
             }
         }
-    }
 }
 
 TEST(BoundedRead, StopsAtTheLastLineTheTableHolds) {
-    const std::string kept = "Record\r\n" + records(kMaxRecords, "\r\n");
+    const std::string kept = test::logText(kMaxRecords, "Record");
     // Anything after the last usable line would fail the parse if it were read.
     MemorySource source(kept + std::string(8 << 20, ','));
     const LogBytes bytes = readLogBytes(source, 4096);
@@ -102,7 +80,6 @@ TEST(BoundedRead, OverlongLineIsRefused) {
         LogBytesStatus status;
     } cases[] = {
         {"Record\n" + std::string(kMaxLineBytes, 'x') + "\n", LogBytesStatus::Ok},
-        {"Record\n" + std::string(kMaxLineBytes + 3, 'x') + "\n", LogBytesStatus::LineTooLong},
         {"Record\n" + std::string(kMaxLineBytes + 3, 'x'), LogBytesStatus::LineTooLong},
         {std::string(kMaxLineBytes + 3, 'x'), LogBytesStatus::LineTooLong},
     };

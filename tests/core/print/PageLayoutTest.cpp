@@ -12,16 +12,16 @@ namespace osk {
 namespace {
 
 TEST(PageLayout, OffsetIsTheWholeExcessOverTheBaseWidth) {
-    // clang-format off
-    const struct {
-        double pageWidth;
-        int32_t dx;
-    } cases[] = {
-        {16838, 1578}, {16837.8, 1578}, {15840, 580}, {15261, 1}, {15260.5, 0}, {15261.5, 2},
-        {15260, 0}, {12000, 0}, {-300, 0}, {1e300, 0}, {std::numeric_limits<double>::quiet_NaN(), 0}};
-    // clang-format on
-    for (const auto& c : cases)
-        EXPECT_EQ(PageOffset(c.pageWidth), c.dx) << c.pageWidth;
+    const double base = kPageBaseWidth;
+    const std::pair<double, int32_t> cases[] = {{base + 1577.8, 1578},
+                                                {base + 0.5, 0},
+                                                {base + 1.5, 2},
+                                                {base, 0},
+                                                {-300, 0},
+                                                {1e300, 0},
+                                                {std::numeric_limits<double>::quiet_NaN(), 0}};
+    for (const auto& [width, dx] : cases)
+        EXPECT_EQ(PageOffset(width), dx) << width;
 }
 
 TEST(PageLayout, DateIsDayMonthYearFromFixedPlaces) {
@@ -30,45 +30,11 @@ TEST(PageLayout, DateIsDayMonthYearFromFixedPlaces) {
     EXPECT_EQ(PageDate(""), "--");
 }
 
-struct Expected {
-    const char* what;
-    double x, y, x2, y2; // x and x2 before the shift; x2, y2: line end or picture size
-    const char* font;
-    int nth = 0;
-};
-
-// Everything on the page, in the order it is drawn, where it sits on paper 15260 twips wide.
-const Expected kPage[] = {
-    {"picture 0", 600, 1700, 12700, 9000, ""}, // the plot, stretched
-    {"picture 1", 13500, 1700, 0, 0, ""},      // the legend at its own size
-    {"picture 2", 0, 250, 0, 0, ""},
-    {"picture 3", 11500, 400, 0, 0, ""},
-    {"Product", 6000, 500, 0, 0, "Verdana 10.0"},
-    {": OSK-GRAPHS", 7200, 500, 0, 0, "Verdana 10.0"},
-    {"Date", 6000, 750, 0, 0, "Verdana 10.0"},
-    {": 06-03-2024", 7200, 750, 0, 0, "Verdana 10.0"},
-    {"line 15", 0, 1300, 14800, 1300, ""},
-    {"line 3", 600, 1700, 600, 10450, ""},
-    {"line 3", 600, 10450, 13360, 10450, "", 1},
-    {"/data/log.csv", 0, 11100, 0, 0, "MS Sans Serif 8.25"},
-    {"v0", 0, 1700, 0, 0, "MS Sans Serif 8.25"},
-    {"v10", 0, 10250, 0, 0, "MS Sans Serif 8.25"},
-    {"t0", 600, 10600, 0, 0, "MS Sans Serif 8.25"},
-    {"t12", 13380, 10600, 0, 0, "MS Sans Serif 8.25"},
-    {"d1", 1665, 10750, 0, 0, "MS Sans Serif 8.25"},
-    {"(Time)", 14000, 10600, 0, 0, "MS Sans Serif 8.25"},
-    {"(Value)", 100, 1450, 0, 0, "MS Sans Serif 8.25"},
-    {"Legend", 13800, 1400, 0, 0, "MS Sans Serif 8.25"},
-    {"line 1", 13500, 1600, 14600, 1600, ""},
-    {"c0", 1200, 300, 0, 0, "MS Sans Serif 8.25"},
-    {"c3", 1200, 1050, 0, 0, "MS Sans Serif 8.25"},
-};
-
-class PageLayoutShift : public ::testing::TestWithParam<double> {};
-
-TEST_P(PageLayoutShift, EverythingSitsAtItsPlaceWithXShiftedByDx) {
+// Every text of the page named after itself ("v0" the first value label), drawn on paper of
+// the given width.
+test::FakePage drawPage(double pageWidth) {
     PageInputs in;
-    in.pageWidth = GetParam();
+    in.pageWidth = pageWidth;
     in.product = "Product";
     in.date = "Date";
     in.timeCaption = "(Time)";
@@ -84,29 +50,59 @@ TEST_P(PageLayoutShift, EverythingSitsAtItsPlaceWithXShiftedByDx) {
     }
     for (size_t i = 0; i < kContactLineCount; ++i)
         in.contactLines[i] = "c" + std::to_string(i);
-
     const PageLayout layout = LayOutPage(in);
-    const double dx = in.pageWidth > 15260 ? in.pageWidth - 15260 : 0;
-    EXPECT_EQ(layout.dx, dx);
     test::FakePage page;
     DrawPageItems(page, layout.header);
-    ASSERT_EQ(page.items.size(), 9u); // four pictures, four texts, the rule
+    EXPECT_EQ(page.items.size(), 9u); // four pictures, four texts, the rule
     DrawPageItems(page, layout.body);
-    ASSERT_EQ(page.items.size(), 9u + 3 + 1 + 11 + 13 + 13 + 3 + 4);
+    return page;
+}
 
-    for (const Expected& e : kPage) {
-        const test::Placed* p = page.find(e.what, e.nth);
-        ASSERT_NE(p, nullptr) << e.what;
-        const bool isLine = std::string(e.what).starts_with("line");
-        EXPECT_EQ(p->x, dx + e.x) << e.what;
-        EXPECT_EQ(p->y, e.y) << e.what;
-        EXPECT_EQ(p->x2, isLine ? dx + e.x2 : e.x2) << e.what;
-        EXPECT_EQ(p->y2, e.y2) << e.what;
-        EXPECT_EQ(p->font, e.font) << e.what;
+TEST(PageLayout, WiderPaperShiftsEveryXByTheOffset) {
+    const test::FakePage base = drawPage(kPageBaseWidth), narrow = drawPage(11906),
+                         wide = drawPage(kPageBaseWidth + 1578);
+    ASSERT_EQ(base.items.size(), 9u + 3 + 1 + 11 + 13 + 13 + 3 + 4);
+    for (const test::FakePage* other : {&narrow, &wide}) {
+        const double dx = other == &wide ? 1578 : 0;
+        ASSERT_EQ(other->items.size(), base.items.size());
+        for (size_t i = 0; i < base.items.size(); ++i) {
+            const test::Placed &a = base.items[i], &b = other->items[i];
+            SCOPED_TRACE(a.what);
+            EXPECT_EQ(b.what, a.what);
+            EXPECT_EQ(std::tie(b.x, b.y, b.y2, b.font), std::tuple(a.x + dx, a.y, a.y2, a.font));
+            EXPECT_EQ(b.x2, a.what.starts_with("line") ? a.x2 + dx : a.x2);
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Widths, PageLayoutShift, ::testing::Values(16838.0, 15260.0, 11906.0));
+// The pictures are placed by the page design; the lines and labels are checked against them.
+TEST(PageLayout, PiecesSitAroundThePlot) {
+    const test::FakePage page = drawPage(kPageBaseWidth);
+    const auto at = [&](const std::string& what, int nth = 0) {
+        const test::Placed* p = page.find(what, nth);
+        return p ? *p : (ADD_FAILURE() << what, test::Placed{});
+    };
+    const test::Placed plot = at("picture 0"), legend = at("picture 1"), rule = at("line 15");
+    EXPECT_EQ(std::tie(plot.x, plot.y, plot.x2, plot.y2), std::tuple(600, 1700, 12700, 9000));
+    EXPECT_EQ(std::tie(legend.x, legend.y), std::tuple(13500, plot.y));
+    EXPECT_EQ(std::tuple(at("picture 2").x, at("picture 2").y), std::tuple(0, 250));
+    EXPECT_EQ(std::tuple(at("picture 3").x, at("picture 3").y), std::tuple(11500, 400));
+    EXPECT_LT(at("c3").y, rule.y);
+    EXPECT_LT(at(": 06-03-2024").y, rule.y);
+    EXPECT_TRUE(at("Date").font.starts_with(kPageHeaderFont.name));
+    EXPECT_TRUE(at("(Time)").font.starts_with(kPageBodyFont.name));
+    // The axes start at the plot's top-left corner and meet at its bottom, with the value
+    // labels down from its top and the time labels along its bottom.
+    const test::Placed valueAxis = at("line 3"), timeAxis = at("line 3", 1);
+    EXPECT_EQ(std::tie(valueAxis.x, valueAxis.y, valueAxis.x2), std::tie(plot.x, plot.y, plot.x));
+    EXPECT_EQ(std::tie(timeAxis.x, timeAxis.y), std::tie(plot.x, valueAxis.y2));
+    EXPECT_EQ(at("v0").y, plot.y);
+    EXPECT_EQ(at("t0").x, plot.x);
+    EXPECT_EQ(at("d12").x, at("t12").x);
+    EXPECT_GT(at("d0").y, at("t0").y);
+    EXPECT_GT(at("t0").y, timeAxis.y);
+    EXPECT_EQ(at("line 1").x, legend.x);
+}
 
 } // namespace
 } // namespace osk

@@ -2,6 +2,8 @@
 
 #include "graph/RecordingSurface.h"
 #include "lang/BuiltinTexts.h"
+#include "lang/TextNumbers.h"
+#include "print/PageLayout.h"
 #include "support/ScriptedDialogs.h"
 
 #include "PageFakes.h"
@@ -100,22 +102,19 @@ TEST_F(PrintFixture, ThreeCopiesAreThreeCompleteJobsEachDrawnForPaper) {
     for (const auto& job : output.jobs) {
         EXPECT_EQ(job->finished, 1);
         const test::FakePage& page = job->sheet;
-        ASSERT_NE(page.find(": 06-03-2024"), nullptr);
-        EXPECT_EQ(page.find(": 06-03-2024")->x, 1578 + 7200);
-        for (const char* t :
-             {"Product", ": OSK-GRAPHS", "Date", "(Time)", "(Measering value)", "Legend",
-              "/srv/remote/Data/pool1.csv", "Placeholder Dosing Supplies", "Fax +00 000 000 001"})
+        // Shifted for the job's paper (the left logo marks the shift), with the window's texts.
+        ASSERT_NE(page.find("picture 2"), nullptr);
+        EXPECT_EQ(page.find("picture 2")->x, 16838 - kPageBaseWidth);
+        for (const std::string& t : {texts[kTextProduct], texts[kTextPageTime], texts[kTextLegend],
+                                     std::string(": 06-03-2024"), records->LogSource.path()})
             EXPECT_NE(page.find(t), nullptr) << t;
     }
     // Every copy is drawn as for paper, the later ones too.
     ASSERT_EQ(host.redraws.size(), 3u);
     for (const auto& r : host.redraws)
         EXPECT_TRUE(r.printing && r.legendBack == kWhite);
-    const std::vector<Colour> paperThenScreen = {kWhite, screenLegend};
-    EXPECT_EQ(legendWhen.size(), 6u);
-    for (size_t i = 0; i + 1 < legendWhen.size(); i += 2)
-        EXPECT_EQ(std::vector<Colour>(legendWhen.begin() + i, legendWhen.begin() + i + 2),
-                  paperThenScreen);
+    EXPECT_EQ(legendWhen, (std::vector<Colour>{kWhite, screenLegend, kWhite, screenLegend, kWhite,
+                                               screenLegend}));
     expectRestored(3);
     EXPECT_TRUE(dialogs.messages().empty());
 }
@@ -141,7 +140,7 @@ TEST_P(CellNotice, OnlyWhenTheCellGroupIsTickedAndPrintingGoesOn) {
     ASSERT_EQ(dialogs.messages().size(), GetParam() ? 2u : 0u);
     for (const auto& p : dialogs.prompts)
         if (p.kind == test::Prompt::Kind::Message) {
-            EXPECT_EQ(p.text, "Photocell values will not be printed!");
+            EXPECT_EQ(p.text, texts[kTextCellsNotPrinted]);
             EXPECT_EQ(p.icon, MessageIcon::Information);
             EXPECT_EQ(p.title, "OSK-Graphs");
         }
@@ -157,10 +156,6 @@ struct FailureCase {
     const char* message;
     int aborted;
 };
-
-void PrintTo(const FailureCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class PrintFailure : public PrintFixture, public ::testing::WithParamInterface<FailureCase> {};
 

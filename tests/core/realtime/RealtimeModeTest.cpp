@@ -1,9 +1,11 @@
 #include "realtime/RealtimeMode.h"
 
 #include "lang/BuiltinTexts.h"
+#include "lang/TextNumbers.h"
 #include "realtime/CompanionPaths.h"
 #include "support/LogText.h"
 #include "support/MemorySettingsStore.h"
+#include "support/RecordingHost.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
@@ -11,10 +13,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <memory>
-#include <ostream>
-#include <set>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -30,49 +30,16 @@ public:
     int second = 0;
 };
 
-// The main window as real-time mode sees it. Files "exist" on disk or in the list elsewhere.
-class FakeWindow : public ReaderHost, public RealtimeHost {
-public:
-    void setRecordsCaption(const std::string&) override {}
-    void setWindowCaption(const std::string& text) override { caption = text; }
-    std::string SelectLogFile() override {
-        ADD_FAILURE() << "the open command's chooser";
-        return {};
-    }
-    void stopTimer() override { timerRunning = false; }
-    void startTimer() override { timerRunning = true; }
-    void DoRealtime() override { mode->DoRealtime(); }
-    void setRealtimeChecks(bool on) override { checksOn = on; }
-    void setOpenFileEnabled(bool enabled) override { openFileEnabled = enabled; }
-    bool fileExists(const std::string& path) override {
-        if (throwOnQuery)
-            throw std::runtime_error("query failed");
-        std::error_code ec;
-        return elsewhere.count(path) > 0 || std::filesystem::is_regular_file(path, ec);
-    }
-    void InitAfterLoad() override { calls.push_back("InitAfterLoad"); }
-    void EnableDataControls(bool on) override { calls.push_back(on ? "Enable" : "Disable"); }
-    void ShowNewest() override { calls.push_back("ShowNewest"); }
-    void redrawAfterRefresh() override { calls.push_back("Redraw"); }
-
-    RealtimeMode* mode = nullptr;
-    Strings calls;
-    std::set<std::string> elsewhere;
-    std::string caption;
-    bool timerRunning = true, checksOn = false, openFileEnabled = true, throwOnQuery = false;
-};
-
 class RealtimeModeTest : public ::testing::Test {
 protected:
     RealtimeModeTest() {
         storeBuiltinTexts(texts);
-        window.mode = &mode;
+        window.onDoRealtime = [this] { mode.DoRealtime(); };
         settings.values[settings::kDataDir] = dir.path().string();
     }
     ~RealtimeModeTest() override { EXPECT_TRUE(dialogs.allAnswersUsed()); }
 
     void writeRealtime(const std::string& bytes) { dir.write("Realtime.csv", bytes); }
-    void removeRealtime() { std::filesystem::remove(dir.path() / "Realtime.csv"); }
     void tickAt(int second) {
         clock.second = second;
         mode.Timer1Tick();
@@ -81,17 +48,30 @@ protected:
         writeRealtime(test::logText(3));
         mode.mnuONClick();
         ASSERT_TRUE(mode.RealtimeOn());
-        window.calls.clear();
+        window.steps.clear();
     }
     std::string realtimeValue() {
         const auto it = settings.values.find(settings::kRealtime);
         return it == settings.values.end() ? "<unset>" : it->second;
     }
-    // The prompts shown so far, by text; "<open>" for the Open dialog.
-    Strings prompts() const {
-        Strings out;
-        for (const Prompt& p : dialogs.prompts)
-            out.push_back(p.kind == Prompt::Kind::OpenFile ? "<open>" : p.text);
+    // The prompts shown so far: "open" for the Open dialog, the others by short name.
+    std::string shown() const {
+        const std::string warning = " " + texts[kTextWarning];
+        const std::map<std::string, std::string> names = {
+            {texts[kTextSelectCompanion], "T63"},
+            {texts[kTextCompanionNotFound], "T65"},
+            {texts[kTextCommunicationError], "T46"},
+            {texts[kTextRealtimeNotFound] + " " + texts[kTextSelectAnotherLocation] + warning,
+             "NotFound"},
+            {texts[kTextNoCompanionSelected] + warning, "NoneChosen"},
+            {texts[kTextRealtimeNotOpened] + warning, "NotOpened"}};
+        std::string out;
+        for (const Prompt& p : dialogs.prompts) {
+            const auto it = names.find(p.text);
+            out += (out.empty() ? "" : " ") + (p.kind == Prompt::Kind::OpenFile ? "open"
+                                               : it != names.end()              ? it->second
+                                                                                : p.text);
+        }
         return out;
     }
     void expectOff() {
@@ -108,12 +88,13 @@ protected:
     test::ScriptedDialogs dialogs;
     test::MemorySettingsStore settings;
     FixedClock clock;
-    FakeWindow window;
+    test::RecordingHost window;
     RealtimeMode mode{*table, texts, dialogs, settings, clock, window, window};
 };
 
+// The companion may be writing its last line: a refresh leaves it for the next one.
 TEST_F(RealtimeModeTest, OnAsksNothingAndRefreshesOnlyAtSecondsOneAndThirtyOne) {
-    writeRealtime(test::logText(3));
+    writeRealtime(test::logText(3) + "4,d,t,2024-03-01 10:00:14");
     tickAt(1); // off: nothing
     mode.mnuONClick();
     EXPECT_TRUE(dialogs.prompts.empty());
@@ -122,32 +103,15 @@ TEST_F(RealtimeModeTest, OnAsksNothingAndRefreshesOnlyAtSecondsOneAndThirtyOne) 
     EXPECT_EQ(realtimeValue(), "<unset>");
     Strings refreshedAt;
     for (int second = 0; second < 60; ++second) {
-        const size_t before = window.calls.size();
+        const size_t before = window.steps.size();
         tickAt(second);
-        if (window.calls.size() > before)
+        if (window.steps.size() > before)
             refreshedAt.push_back(std::to_string(second));
     }
     EXPECT_EQ(refreshedAt, (Strings{"1", "31"}));
     EXPECT_EQ(table->RecordCount, 3);
-    EXPECT_EQ(Strings(window.calls.begin(), window.calls.begin() + 4),
+    EXPECT_EQ(Strings(window.steps.begin(), window.steps.begin() + 4),
               (Strings{"InitAfterLoad", "Enable", "ShowNewest", "Redraw"}));
-}
-
-// The set-up's prompts by short name: the Open dialog, texts 63 and 65, and the two questions.
-std::string promptName(const Prompt& p) {
-    const std::pair<const char*, const char*> names[] = {
-        {"Please select the OSKRemote exe file", "T63"},
-        {"OSKRemote.exe not found!", "T65"},
-        {"Realtime file not found. Select another location? (warning! if no file is selected "
-         "realtime will not work)",
-         "NotFound"},
-        {"No file selected, Select file? (warning! if no file is selected realtime will not work) "
-         "(warning! if no file is selected realtime will not work)",
-         "NoneChosen"}};
-    for (const auto& [text, name] : names)
-        if (p.text == text)
-            return name;
-    return p.kind == Prompt::Kind::OpenFile ? "open" : p.text;
 }
 
 // Each case switches on with a data folder value and answers the prompts in turn ("|" between
@@ -161,10 +125,6 @@ struct SetUpCase {
     std::string realtime; // the Realtime value afterwards
     bool on, timerRunning;
 };
-
-void PrintTo(const SetUpCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class SetUp : public RealtimeModeTest, public ::testing::WithParamInterface<SetUpCase> {};
 
@@ -186,17 +146,16 @@ TEST_P(SetUp, EndsByTheUsersAnswers) {
         from = to + 1;
     }
     mode.mnuONClick();
-    std::string shown;
     for (const Prompt& p : dialogs.prompts) {
-        shown += (shown.empty() ? "" : " ") + promptName(p);
         if (p.kind == Prompt::Kind::OpenFile) {
             EXPECT_EQ(p.request.initialFolder, settings.values[settings::kDataDir]);
             EXPECT_EQ(p.request.filter, "EXE Files (*.exe)|*.exe");
             EXPECT_EQ(p.request.selectedFilter, 2);
         }
-        EXPECT_EQ(p.title, promptName(p) == "NoneChosen" ? "OSK-Graphs" : "") << p.text;
+        const bool titled = p.text.starts_with(texts[kTextNoCompanionSelected]);
+        EXPECT_EQ(p.title, titled ? "OSK-Graphs" : "") << p.text;
     }
-    EXPECT_EQ(shown, c.prompts);
+    EXPECT_EQ(shown(), c.prompts);
     EXPECT_EQ(realtimeValue(), c.realtime);
     EXPECT_EQ(mode.RealtimeOn(), c.on);
     EXPECT_EQ(window.checksOn, c.on);
@@ -206,7 +165,6 @@ TEST_P(SetUp, EndsByTheUsersAnswers) {
 INSTANTIATE_TEST_SUITE_P(
     RealtimeMode, SetUp,
     ::testing::Values(
-        SetUpCase{"MinusOneCancel", "-1", "cancel", "T63 open", "<unset>", false, true},
         // Chosen in other letter case; the folder is still "-1", so the file is not found.
         SetUpCase{"CompanionChosen", "-1", "C:\\Program Files\\Remote\\oskREMOTE.EXE|no",
                   "T63 open NotFound", "C:\\Program Files\\Remote\\Realtime.csv", false, true},
@@ -216,14 +174,11 @@ INSTANTIATE_TEST_SUITE_P(
                   "T63 open NoneChosen T63 open", "<unset>", false, true},
         // Declining leaves the timer stopped.
         SetUpCase{"NothingChosenNo", "-1", "-|no", "T63 open NoneChosen", "<unset>", false, false},
-        SetUpCase{"NoFolderNothingAtRoot", "", "cancel", "T63 open", "<unset>", false, true},
         SetUpCase{"NoFolderFileAtRoot", "<root>", "", "",
                   "C:\\Program Files\\OSKRemote\\Realtime.csv", true, true},
         // The companion is at the root but its real-time file is not: switched on, then asked.
         SetUpCase{"NoFolderCompanionAtRootNo", "<root exe>", "no", "NotFound",
                   "C:\\Program Files\\OSKRemote\\Realtime.csv", false, true},
-        SetUpCase{"NoFolderCompanionAtRootYes", "<root exe>", "yes|cancel", "NotFound T63 open", "",
-                  false, true},
         SetUpCase{"FolderWithoutFileYes", "/nonexistent-folder", "yes|cancel", "NotFound T63 open",
                   "", false, true}),
     [](const ::testing::TestParamInfo<SetUpCase>& info) { return info.param.name; });
@@ -234,62 +189,58 @@ TEST_F(RealtimeModeTest, AFailingSetUpLeavesTheModeOff) {
     expectOff();
 }
 
-// Ways a refresh fails; the sixth failure in a row ends the mode.
-struct FailureCase {
-    const char* name;
-    const char* dataDir; // nullptr: the test folder
-    const char* content; // nullptr: no real-time file
-    bool yes;            // answer to the question after the sixth failure
-};
-
-void PrintTo(const FailureCase& c, std::ostream* os) {
-    *os << c.name;
+// Ways a refresh fails, each between successful refreshes: the sixth failure since the user was
+// last told ends the mode, as a success does not reset the count.
+TEST_F(RealtimeModeTest, SixthFailedRefreshEndsTheModeWhateverSucceededBetween) {
+    const std::string folder = dir.path().string();
+    const struct {
+        const char* dataDir; // nullptr: the test folder
+        const char* content; // nullptr: no real-time file
+        bool yes;            // answer to the question after the sixth failure
+    } causes[] = {{nullptr, nullptr, true},
+                  {"-1", nullptr, false},
+                  {nullptr, "Record\r\n1,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,\r\n2\r\n3\r\n", true}};
+    for (const auto& c : causes) {
+        SCOPED_TRACE(testing::Message()
+                     << (c.dataDir ? c.dataDir : "folder") << (c.content ? ", bad file" : ""));
+        const auto fail = [&] {
+            settings.values[settings::kDataDir] = c.dataDir ? c.dataDir : folder;
+            std::filesystem::remove(dir.path() / "Realtime.csv");
+            if (c.content)
+                writeRealtime(c.content);
+            tickAt(1);
+        };
+        dialogs.prompts.clear();
+        settings.values[settings::kDataDir] = folder;
+        switchOn();
+        settings.values[settings::kRealtime] = "/before/Realtime.csv";
+        for (int i = 1; i < kRealtimeFailLimit; ++i) {
+            fail();
+            settings.values[settings::kDataDir] = folder;
+            writeRealtime(test::logText(3 + i));
+            tickAt(31);
+            EXPECT_EQ(table->RecordCount, 3 + i);
+            EXPECT_EQ(mode.RealtimeFailCount(), i);
+        }
+        EXPECT_TRUE(dialogs.prompts.empty());
+        EXPECT_TRUE(mode.RealtimeOn());
+        c.yes ? dialogs.answerYes() : dialogs.answerNo();
+        fail();
+        ASSERT_EQ(shown(), "T46 NotOpened");
+        EXPECT_EQ(dialogs.prompts[0].icon, MessageIcon::Critical);
+        EXPECT_EQ(realtimeValue(), c.yes ? "" : "/before/Realtime.csv");
+        expectOff();
+        EXPECT_EQ(mode.RealtimeFailCount(), 0);
+        EXPECT_EQ(window.steps.back(), "Disable");
+    }
 }
-
-class RefreshFailures : public RealtimeModeTest,
-                        public ::testing::WithParamInterface<FailureCase> {};
-
-TEST_P(RefreshFailures, SixthTellsTheUserAndEndsTheMode) {
-    const FailureCase& c = GetParam();
-    switchOn();
-    settings.values[settings::kRealtime] = "/before/Realtime.csv";
-    removeRealtime();
-    if (c.content)
-        writeRealtime(c.content);
-    if (c.dataDir)
-        settings.values[settings::kDataDir] = c.dataDir;
-    for (int i = 1; i <= 5; ++i)
-        tickAt(i % 2 ? 1 : 31);
-    EXPECT_EQ(mode.RealtimeFailCount(), 5);
-    EXPECT_TRUE(dialogs.prompts.empty());
-    c.yes ? dialogs.answerYes() : dialogs.answerNo();
-    tickAt(1);
-    EXPECT_EQ(prompts(), (Strings{texts[46], texts[67] + " " + texts[68]}));
-    EXPECT_EQ(dialogs.prompts[0].icon, MessageIcon::Critical);
-    EXPECT_EQ(realtimeValue(), c.yes ? "" : "/before/Realtime.csv");
-    expectOff();
-    EXPECT_EQ(mode.RealtimeFailCount(), 0);
-    EXPECT_EQ(window.calls, Strings{"Disable"});
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Causes, RefreshFailures,
-    ::testing::Values(FailureCase{"FileGone", nullptr, nullptr, true},
-                      FailureCase{"DataDirEmptied", "", nullptr, false},
-                      FailureCase{"DataDirMinusOne", "-1", nullptr, true},
-                      FailureCase{"TooFewRecords", nullptr, "Record\r\n1,d,t,x\r\n", false},
-                      FailureCase{"LineWithTooManyFields", nullptr,
-                                  "Record\r\n1,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,,\r\n2\r\n3\r\n",
-                                  true}),
-    [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
 
 TEST(CompanionPaths, JoinsWithThePlatformSeparatorKeepingUtf8) {
     const std::string sep(1, static_cast<char>(std::filesystem::path::preferred_separator));
-    for (const std::string& folder : {std::string("data"), "data" + sep})
-        EXPECT_EQ(CompanionFile(folder, "Realtime.csv"), "data" + sep + "Realtime.csv");
+    const std::string cafe = "Caf\xC3\xA9";
+    for (const std::string& folder : {cafe, cafe + sep})
+        EXPECT_EQ(CompanionFile(folder, "Realtime.csv"), cafe + sep + "Realtime.csv");
     EXPECT_EQ(CompanionFile("", "Realtime.csv"), sep + "Realtime.csv");
-    const std::string cafe = "Caf\xC3\xA9 \xE6\x95\xB0";
-    EXPECT_EQ(CompanionFile(cafe, "Realtime.csv"), cafe + sep + "Realtime.csv");
 }
 
 } // namespace

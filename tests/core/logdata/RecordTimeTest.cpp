@@ -7,7 +7,7 @@
 namespace osk {
 namespace {
 
-TEST(RecordClock, ReadsHourAndMinuteStrictly) {
+TEST(RecordTime, ReadsHourAndMinuteStrictly) {
     const std::optional<int> none;
     // clang-format off
     const struct {
