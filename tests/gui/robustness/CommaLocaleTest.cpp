@@ -1,5 +1,5 @@
-// Numbers under a locale whose decimal separator is a comma: the window shows the user's
-// separator, once, between digits; the files other programs read keep the decimal point.
+// Numbers under a locale whose decimal separator is a comma: the window shows the separator Qt's
+// locale gives, once, between digits; the files other programs read keep the decimal point.
 #include "gui/logdata/LogWindowFixture.h"
 #include "gui/robustness/NumberText.h"
 
@@ -9,49 +9,27 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QProcess>
-#include <QRegularExpression>
 
 #include <clocale>
-#include <sstream>
 
 namespace osk::test {
 namespace {
 
 constexpr const char* kCommaLocale = "de_DE.UTF-8";
 
-// Every field but the first (the time) of every line after the header reads as a number.
-void expectPortableCsv(const std::string& csv) {
-    std::istringstream lines(csv);
-    std::string line;
-    std::getline(lines, line);
-    int records = 0;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        std::istringstream fields(line);
-        std::string field;
-        std::getline(fields, field, ',');
-        while (std::getline(fields, field, ','))
-            ASSERT_TRUE(isPortableNumber(field)) << line;
-        ++records;
-    }
-    EXPECT_GT(records, 0);
+std::string contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
 
-// Which locale says ',': Qt's (the program's choice of separator) or the C library's.
-struct CommaFrom {
-    bool qt;
-    const char* name;
-};
-
-class RobustLocale : public LogWindowFixture, public ::testing::WithParamInterface<CommaFrom> {
+// The comma comes from Qt's locale (the program's choice) or from the C library's alone.
+class RobustLocale : public LogWindowFixture, public ::testing::WithParamInterface<bool> {
 protected:
     void SetUp() override {
-        if (GetParam().qt) {
+        if (GetParam())
             QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        } else if (std::setlocale(LC_NUMERIC, kCommaLocale) == nullptr) {
+        else if (std::setlocale(LC_NUMERIC, kCommaLocale) == nullptr)
             GTEST_SKIP() << kCommaLocale << " is not installed (locale -a)";
-        }
         LogWindowFixture::SetUp();
     }
     void TearDown() override {
@@ -64,50 +42,42 @@ private:
 };
 
 TEST_P(RobustLocale, WindowShowsOneSeparatorAndTheExportKeepsThePoint) {
-    const char separator = QLocale().decimalPoint().at(0).toLatin1();
-    ASSERT_EQ(separator, GetParam().qt ? ',' : '.');
+    const char separator = GetParam() ? ',' : '.';
     openLog(3000);
     c->chkItem[1]->setChecked(true); // pH: values with decimals
     int shown = 0;
-    for (QLabel* label : c->lblScale)
-        if (!label->isHidden() && !label->text().isEmpty()) {
-            EXPECT_TRUE(isShownNumber(label->text().trimmed().toStdString(), separator))
-                << label->text().toStdString();
-            ++shown;
-        }
+    for (QLabel* label : c->lblScale) {
+        const std::string text = label->text().trimmed().toStdString();
+        shown += !label->isHidden() && !text.empty();
+        EXPECT_TRUE(text.empty() || isShownNumber(text, separator)) << text;
+    }
     EXPECT_GT(shown, 2);
 
     const int32_t newest = state.render.DrawnNewest;
     const PlotPointTable& points = state.render.PlotPoints;
     plotMouse(QEvent::MouseButtonPress, QPoint(points.at(newest, 0), points.at(newest, 1)));
-    const QStringList lines = c->ToolTipje->text().split(QLatin1Char('\n'));
-    ASSERT_EQ(lines.size(), 4) << c->ToolTipje->text().toStdString();
-    ASSERT_TRUE(lines[3].startsWith(QStringLiteral("Value = ")));
-    EXPECT_TRUE(isShownNumber(lines[3].mid(8).toStdString(), separator)) << lines[3].toStdString();
+    const QString value = c->ToolTipje->text().section(QLatin1Char('\n'), 3);
+    ASSERT_TRUE(value.startsWith(QStringLiteral("Value = "))) << value.toStdString();
+    EXPECT_TRUE(isShownNumber(value.mid(8).toStdString(), separator)) << value.toStdString();
 
     const std::string csv = (logs.path() / "visible.csv").string();
     dialogs.saveFile(csv);
     c->mnuExportData->trigger();
-    QFile file(QString::fromStdString(csv));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    expectPortableCsv(file.readAll().toStdString());
+    EXPECT_TRUE(hasPortableNumbers(contents(QString::fromStdString(csv))));
 }
 
-INSTANTIATE_TEST_SUITE_P(Robust, RobustLocale,
-                         ::testing::Values(CommaFrom{true, "Qt"}, CommaFrom{false, "C"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Robust, RobustLocale, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "Qt" : "C"; });
 
-// The render tool under the user's comma locale (both Qt's and the C library's): its value
+// The render tool under the user's comma locale, Qt's and the C library's alike: its value
 // captions follow it, the numbers of --describe and --csv do not.
 TEST(RobustLocaleRenderTool, DescribeAndCsvKeepThePoint) {
     if (std::setlocale(LC_NUMERIC, kCommaLocale) == nullptr)
         GTEST_SKIP() << kCommaLocale << " is not installed (locale -a)";
     std::setlocale(LC_NUMERIC, "C");
     TempDir files, config;
-    genlog::LogOptions options;
-    options.records = 3000;
     const QString dir = QString::fromStdString(files.path().string()) + QLatin1Char('/');
-    files.write("log.csv", genlog::generateLog(options));
+    files.write("log.csv", genlog::generateLog(genlog::LogOptions{}));
     QProcess tool;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(config.path().string()));
@@ -119,22 +89,16 @@ TEST(RobustLocaleRenderTool, DescribeAndCsvKeepThePoint) {
     ASSERT_TRUE(tool.waitForFinished(60000));
     ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
 
-    QFile json(dir + "out.json");
-    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
-    QJsonParseError error;
-    const QJsonObject d = QJsonDocument::fromJson(json.readAll(), &error).object();
-    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    const QJsonObject d =
+        QJsonDocument::fromJson(QByteArray::fromStdString(contents(dir + "out.json"))).object();
     for (const char* key : {"Min", "Max", "PixelsPerUnit"})
         EXPECT_TRUE(d["ValueAxis"][key].isDouble()) << key;
     EXPECT_TRUE(d["TimeAxis"]["PixelsPerRecord"].isDouble());
-    for (const QJsonValue caption : d["valueLabels"].toArray())
-        if (!caption.toString().isEmpty()) {
-            EXPECT_TRUE(isShownNumber(caption.toString().trimmed().toStdString(), ','))
-                << caption.toString().toStdString();
-        }
-    QFile csv(dir + "out.csv");
-    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    expectPortableCsv(csv.readAll().toStdString());
+    for (const QJsonValue caption : d["valueLabels"].toArray()) {
+        const std::string text = caption.toString().trimmed().toStdString();
+        EXPECT_TRUE(text.empty() || isShownNumber(text, ',')) << text;
+    }
+    EXPECT_TRUE(hasPortableNumbers(contents(dir + "out.csv")));
 }
 
 } // namespace
