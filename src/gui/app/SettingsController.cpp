@@ -54,14 +54,19 @@ bool SettingsController::RestoreSettings() {
 }
 
 void SettingsController::useDefaultSettings() {
-    // Not translated: the texts may not be loaded yet.
-    services_.dialogs.message("Default settings are used", MessageIcon::Information,
-                              "Set defaults");
     SettingsStore& settings = services_.settings;
     settings.RegWrite(settings::kColor, kTrue);
     if (settings.RegRead(settings::kLanguage).empty())
         settings.RegWrite(settings::kLanguage, "english.lng");
     settings.RegWrite(settings::kSystem, "Chloor");
+    // A store that keeps nothing (a settings folder that cannot be written) brings this message
+    // back at every start: the user is told why.
+    const bool stored = settings.RegRead(settings::kColor) == kTrue;
+    // Not translated: the texts may not be loaded yet.
+    services_.dialogs.message(stored ? "Default settings are used"
+                                     : "Default settings are used\nThey cannot be stored, so "
+                                       "they are used again at the next start.",
+                              MessageIcon::Information, "Set defaults");
     texts_.showLanguageChecks(settings.RegRead(settings::kLanguage));
     products_.showChecks("Chloor");
     showColourChecks(true);

@@ -1,0 +1,105 @@
+// Numbers under a locale whose decimal separator is a comma: the window shows the separator Qt's
+// locale gives, once, between digits; the files other programs read keep the decimal point.
+#include "gui/logdata/LogWindowFixture.h"
+#include "gui/robustness/NumberText.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
+#include <QProcess>
+
+#include <clocale>
+
+namespace osk::test {
+namespace {
+
+constexpr const char* kCommaLocale = "de_DE.UTF-8";
+
+std::string contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+// The comma comes from Qt's locale (the program's choice) or from the C library's alone.
+class RobustLocale : public LogWindowFixture, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override {
+        if (GetParam())
+            QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        else if (std::setlocale(LC_NUMERIC, kCommaLocale) == nullptr)
+            GTEST_SKIP() << kCommaLocale << " is not installed (locale -a)";
+        LogWindowFixture::SetUp();
+    }
+    void TearDown() override {
+        QLocale::setDefault(saved_);
+        std::setlocale(LC_NUMERIC, "C");
+    }
+
+private:
+    const QLocale saved_;
+};
+
+TEST_P(RobustLocale, WindowShowsOneSeparatorAndTheExportKeepsThePoint) {
+    const char separator = GetParam() ? ',' : '.';
+    openLog(3000);
+    c->chkItem[1]->setChecked(true); // pH: values with decimals
+    int shown = 0;
+    for (QLabel* label : c->lblScale) {
+        const std::string text = label->text().trimmed().toStdString();
+        shown += !label->isHidden() && !text.empty();
+        EXPECT_TRUE(text.empty() || isShownNumber(text, separator)) << text;
+    }
+    EXPECT_GT(shown, 2);
+
+    const int32_t newest = state.render.DrawnNewest;
+    const PlotPointTable& points = state.render.PlotPoints;
+    plotMouse(QEvent::MouseButtonPress, QPoint(points.at(newest, 0), points.at(newest, 1)));
+    const QString value = c->ToolTipje->text().section(QLatin1Char('\n'), 3);
+    ASSERT_TRUE(value.startsWith(QStringLiteral("Value = "))) << value.toStdString();
+    EXPECT_TRUE(isShownNumber(value.mid(8).toStdString(), separator)) << value.toStdString();
+
+    const std::string csv = (logs.path() / "visible.csv").string();
+    dialogs.saveFile(csv);
+    c->mnuExportData->trigger();
+    EXPECT_TRUE(hasPortableNumbers(contents(QString::fromStdString(csv))));
+}
+
+INSTANTIATE_TEST_SUITE_P(Robust, RobustLocale, ::testing::Values(true, false),
+                         [](const auto& info) { return info.param ? "Qt" : "C"; });
+
+// The render tool under the user's comma locale, Qt's and the C library's alike: its value
+// captions follow it, the numbers of --describe and --csv do not.
+TEST(RobustLocaleRenderTool, DescribeAndCsvKeepThePoint) {
+    if (std::setlocale(LC_NUMERIC, kCommaLocale) == nullptr)
+        GTEST_SKIP() << kCommaLocale << " is not installed (locale -a)";
+    std::setlocale(LC_NUMERIC, "C");
+    TempDir files, config;
+    const QString dir = QString::fromStdString(files.path().string()) + QLatin1Char('/');
+    files.write("log.csv", genlog::generateLog(genlog::LogOptions{}));
+    QProcess tool;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(config.path().string()));
+    env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(kCommaLocale));
+    tool.setProcessEnvironment(env);
+    tool.start(QStringLiteral(OSK_RENDER_TOOL),
+               {dir + "log.csv", "-o", dir + "out.png", "--groups", "product,ph", "--describe",
+                dir + "out.json", "--csv", dir + "out.csv"});
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+
+    const QJsonObject d =
+        QJsonDocument::fromJson(QByteArray::fromStdString(contents(dir + "out.json"))).object();
+    for (const char* key : {"Min", "Max", "PixelsPerUnit"})
+        EXPECT_TRUE(d["ValueAxis"][key].isDouble()) << key;
+    EXPECT_TRUE(d["TimeAxis"]["PixelsPerRecord"].isDouble());
+    for (const QJsonValue caption : d["valueLabels"].toArray()) {
+        const std::string text = caption.toString().trimmed().toStdString();
+        EXPECT_TRUE(text.empty() || isShownNumber(text, ',')) << text;
+    }
+    EXPECT_TRUE(hasPortableNumbers(contents(dir + "out.csv")));
+}
+
+} // namespace
+} // namespace osk::test
