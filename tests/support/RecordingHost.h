@@ -45,11 +45,6 @@ public:
         timerRunning = true;
         calls.push_back("start");
     }
-    void DoRealtime() override {
-        calls.push_back("DoRealtime");
-        if (onDoRealtime)
-            onDoRealtime();
-    }
     void setRealtimeChecks(bool on) override { checksOn = on; }
     void setOpenFileEnabled(bool enabled) override { openFileEnabled = enabled; }
     // A file exists on disk or in the list elsewhere.
@@ -69,7 +64,6 @@ public:
     std::vector<std::string> calls, steps;
     std::deque<std::string> choices;
     std::set<std::string> elsewhere;
-    std::function<void()> onDoRealtime;
     bool timerRunning = true, checksOn = false, openFileEnabled = true, throwOnQuery = false;
 };
 

@@ -5,14 +5,10 @@
 #include "logdata/BoundedRead.h"
 #include "logdata/TailRead.h"
 
-#include <limits>
-
 namespace osk {
 
 namespace {
 
-// Reads in a row with the same record count before the user is asked about the followed file.
-inline constexpr int16_t kSameCountLimit = 30;
 // Fewer records than this do not make a usable log.
 inline constexpr int32_t kMinUsableRecords = 3;
 
@@ -63,8 +59,8 @@ FileReader::Step FileReader::readOnce(const std::string& name) {
     table_.LogSource.save(result.hasName ? result.name : texts_[kTextUnknownName],
                           std::string(trimBlanks(name)));
     // While real-time mode is on the caption keeps saying so.
-    host_.setWindowCaption(WindowCaption(
-        texts_, table_.RealtimeOn ? CaptionState::RealTime : CaptionState::Plain));
+    host_.setWindowCaption(
+        WindowCaption(texts_, table_.RealtimeOn ? CaptionState::RealTime : CaptionState::Plain));
     if (result.outcome == ParseOutcome::ReadFailure)
         return failed();
     // A file followed at its newest end leaves only its oldest records out, on purpose: no
@@ -76,38 +72,10 @@ FileReader::Step FileReader::readOnce(const std::string& name) {
         table_.FileLoaded = false;
         return Step::Done;
     }
-    if (table_.RealtimeOn)
-        checkRealtimeChange();
     table_.ViewEndRecord = table_.RecordCount - 1;
     table_.FileLoaded = true;
     host_.setRecordsCaption("Records: " + std::to_string(table_.RecordCount));
     return Step::Done;
-}
-
-void FileReader::checkRealtimeChange() {
-    // No refresh may start while the question below is open.
-    host_.stopTimer();
-    // Once the file holds more records than the table, the count stays the same as it grows:
-    // only a new newest record tells that it still does.
-    const std::string& newest = table_.RecordTime[static_cast<size_t>(table_.RecordCount)];
-    if (table_.RecordCount == table_.RealtimeLastCount && newest == table_.RealtimeLastTime) {
-        if (table_.RealtimeSameCount < std::numeric_limits<int16_t>::max())
-            ++table_.RealtimeSameCount;
-    } else {
-        table_.RealtimeSameCount = 0;
-    }
-    if (table_.RealtimeSameCount >= kSameCountLimit) {
-        table_.RealtimeSameCount = 0;
-        if (dialogs_.askYesNo(texts_[kTextRealtimeUnchanged], texts_[kTextProgramTitle])) {
-            // "-1" tells the companion that the real-time file is to be located again.
-            settings_.RegWrite(settings::kRealtime, "-1");
-            table_.RealtimeOn = false;
-            host_.DoRealtime();
-        }
-    }
-    table_.RealtimeLastCount = table_.RecordCount;
-    table_.RealtimeLastTime = newest;
-    host_.startTimer();
 }
 
 } // namespace osk

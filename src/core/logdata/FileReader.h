@@ -1,6 +1,5 @@
 // The log reader: reads one log file into the record table and tells the user about empty,
-// foreign, oversized and unreadable files; while real-time mode is on it watches whether the
-// followed file still grows.
+// foreign, oversized and unreadable files.
 #pragma once
 
 #include "common/Dialogs.h"
@@ -36,7 +35,6 @@ public:
 private:
     enum class Step { Done, TryAnother };
     Step readOnce(const std::string& name);
-    void checkRealtimeChange();
 
     RecordTable& table_;
     const Texts& texts_;

@@ -18,8 +18,6 @@ public:
     // Timer1, which drives the real-time refresh.
     virtual void stopTimer() = 0;
     virtual void startTimer() = 0;
-    // Toggles real-time mode; with RealtimeOn false it sets the mode up again.
-    virtual void DoRealtime() = 0;
 };
 
 } // namespace osk

@@ -26,11 +26,8 @@ struct RecordTable {
     int32_t ViewEndRecord = 0;
     clsOSK LogSource;
 
-    // Real-time follow state kept between reads.
+    // Whether the table follows the companion's real-time file.
     bool RealtimeOn = false;
-    int32_t RealtimeLastCount = 0;
-    std::string RealtimeLastTime; // the newest record's time text at the read before
-    int16_t RealtimeSameCount = 0;
 
     double& RecordValue(int r, int c) { return values[index(r, c)]; }
     double RecordValue(int r, int c) const { return values[index(r, c)]; }

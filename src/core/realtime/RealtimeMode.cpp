@@ -6,6 +6,7 @@
 #include "realtime/CompanionPaths.h"
 
 #include <exception>
+#include <limits>
 
 namespace osk {
 
@@ -20,6 +21,9 @@ inline constexpr int kCompanionFilterIndex = 2;
 // Written for the companion when its files lie at the root and no data folder is known. This is
 // the companion's own default location, not a path of this machine.
 inline constexpr const char* kDefaultRealtimeValue = "C:\\Program Files\\OSKRemote\\Realtime.csv";
+
+// Refreshes in a row with the same records before the user is asked about the followed file.
+inline constexpr int16_t kSameCountLimit = 30;
 
 // The seconds of each minute at which the real-time file is read again.
 inline constexpr int kRefreshSecondA = 1;
@@ -174,6 +178,7 @@ void RealtimeMode::refresh() {
     }
 
     if (table_.FileLoaded) {
+        checkChange();
         host_.InitAfterLoad();
         host_.EnableDataControls(true);
         host_.ShowNewest();
@@ -181,6 +186,32 @@ void RealtimeMode::refresh() {
     } else {
         countFailure();
     }
+}
+
+void RealtimeMode::checkChange() {
+    // No refresh may start while the question below is open.
+    reader_.stopTimer();
+    // Once the file holds more records than the table, the count stays the same as it grows:
+    // only a new newest record tells that it still does.
+    const std::string& newest = table_.RecordTime[static_cast<size_t>(table_.RecordCount)];
+    if (table_.RecordCount == lastCount_ && newest == lastNewest_) {
+        if (sameCount_ < std::numeric_limits<int16_t>::max())
+            ++sameCount_;
+    } else {
+        sameCount_ = 0;
+    }
+    if (sameCount_ >= kSameCountLimit) {
+        sameCount_ = 0;
+        if (dialogs_.askYesNo(texts_[kTextRealtimeUnchanged], texts_[kTextProgramTitle])) {
+            // "-1" tells the companion that the real-time file is to be located again.
+            settings_.RegWrite(settings::kRealtime, "-1");
+            table_.RealtimeOn = false;
+            DoRealtime();
+        }
+    }
+    lastCount_ = table_.RecordCount;
+    lastNewest_ = newest;
+    reader_.startTimer();
 }
 
 void RealtimeMode::countFailure() {

@@ -6,8 +6,8 @@
 #include "common/Dialogs.h"
 #include "common/SettingsStore.h"
 #include "lang/Texts.h"
-#include "logdata/RecordTable.h"
 #include "logdata/ReaderHost.h"
+#include "logdata/RecordTable.h"
 #include "realtime/RealtimeHost.h"
 
 #include <cstdint>
@@ -41,6 +41,8 @@ public:
     bool RealtimeOn() const { return table_.RealtimeOn; }
     // Refreshes without a usable log since the user was last told; a success does not reset it.
     int16_t RealtimeFailCount() const { return failCount_; }
+    // Refreshes in a row that found the same records as the one before.
+    int16_t RealtimeSameCount() const { return sameCount_; }
 
 private:
     enum class Step { FindFolder, SwitchOn, Locate, GiveUp, SwitchOff, End, Done };
@@ -52,6 +54,7 @@ private:
     void showOff();
     void refresh();
     void countFailure();
+    void checkChange();
 
     RecordTable& table_;
     const Texts& texts_;
@@ -61,6 +64,9 @@ private:
     ReaderHost& reader_;
     RealtimeHost& host_;
     int16_t failCount_ = 0;
+    int32_t lastCount_ = 0;
+    std::string lastNewest_; // the newest record's time text at the refresh before
+    int16_t sameCount_ = 0;
 };
 
 } // namespace osk

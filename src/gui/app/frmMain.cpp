@@ -74,8 +74,6 @@ frmMain::frmMain(ProgramState& state, ProgramServices& services)
     values_.install();
     drop_.install();
     readout_.install();
-    // The reader of the open command reaches real-time mode's set-up through this.
-    open_.readerHost().setRealtimeSetUp([this] { realtime_.DoRealtime(); });
     // Ticks from the moment the window exists; the tick does nothing while real-time mode is
     // off.
     c_.Timer1->start();

@@ -34,9 +34,4 @@ void WindowReaderHost::startTimer() {
     c_.Timer1->start();
 }
 
-void WindowReaderHost::DoRealtime() {
-    if (realtimeSetUp_)
-        realtimeSetUp_();
-}
-
 } // namespace osk

@@ -24,19 +24,11 @@ public:
     std::string SelectLogFile() override;
     void stopTimer() override;
     void startTimer() override;
-    // Sets real-time mode up again, through the hook below.
-    void DoRealtime() override;
-
-    // Real-time mode's set-up, which the reader runs when the user asks to follow another file.
-    // The reader only gets there while real-time mode is on, so until that mode can be switched
-    // on nothing needs to be connected here.
-    void setRealtimeSetUp(std::function<void()> setUp) { realtimeSetUp_ = std::move(setUp); }
 
 private:
     MainWindowControls& c_;
     WindowOperations& window_;
     std::function<std::string()> chooser_;
-    std::function<void()> realtimeSetUp_;
 };
 
 } // namespace osk

@@ -39,9 +39,6 @@ public:
 
     RealtimeMode& mode() { return mode_; }
 
-    // Toggles the mode, as the log reader does when the user asks to follow another file.
-    void DoRealtime() { mode_.DoRealtime(); }
-
     void setRealtimeChecks(bool on) override;
     void setOpenFileEnabled(bool enabled) override;
     bool fileExists(const std::string& path) override;

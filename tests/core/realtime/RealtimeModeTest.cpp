@@ -34,7 +34,6 @@ class RealtimeModeTest : public ::testing::Test {
 protected:
     RealtimeModeTest() {
         storeBuiltinTexts(texts);
-        window.onDoRealtime = [this] { mode.DoRealtime(); };
         settings.values[settings::kDataDir] = dir.path().string();
     }
     ~RealtimeModeTest() override { EXPECT_TRUE(dialogs.allAnswersUsed()); }
@@ -242,6 +241,42 @@ TEST(CompanionPaths, JoinsWithThePlatformSeparatorKeepingUtf8) {
         EXPECT_EQ(CompanionFile(folder, "Realtime.csv"), cafe + sep + "Realtime.csv");
     EXPECT_EQ(CompanionFile("", "Realtime.csv"), sep + "Realtime.csv");
 }
+
+class RealtimeQuestion : public RealtimeModeTest, public ::testing::WithParamInterface<bool> {};
+
+// The 31st refresh that finds the same records asks whether to choose another file; either answer
+// starts the count again, and Yes tells the companion to locate its file and sets the mode up
+// anew. A new newest record also starts it again,
+// even where the record count stays the same (a file longer than the table).
+TEST_P(RealtimeQuestion, ComesOnTheThirtyFirstUnchangedRefresh) {
+    const bool yes = GetParam();
+    switchOn();
+    const auto refreshes = [&](int n, const std::string& content) {
+        writeRealtime(content);
+        for (int i = 0; i < n; ++i)
+            tickAt(i % 2 ? 31 : 1);
+    };
+    refreshes(20, test::logText(5));
+    refreshes(1, test::logText(4) + test::logRecord(6)); // the same count, a new newest record
+    refreshes(29, test::logText(4) + test::logRecord(6));
+    refreshes(1, test::logText(2)); // no usable log: the count stays
+    EXPECT_EQ(mode.RealtimeSameCount(), 29);
+    EXPECT_TRUE(dialogs.prompts.empty());
+
+    yes ? dialogs.answerYes() : dialogs.answerNo();
+    refreshes(1, test::logText(4) + test::logRecord(6));
+    ASSERT_FALSE(dialogs.prompts.empty());
+    EXPECT_EQ(std::tie(dialogs.prompts[0].text, dialogs.prompts[0].title),
+              std::tuple(texts[kTextRealtimeUnchanged], "OSK-Graphs"));
+    EXPECT_EQ(mode.RealtimeSameCount(), 0);
+    // Set up anew, the mode finds the companion's folder again and stays on.
+    EXPECT_TRUE(mode.RealtimeOn());
+    EXPECT_EQ(realtimeValue(), yes ? "-1" : "<unset>");
+    EXPECT_TRUE(window.timerRunning);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answer, RealtimeQuestion, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Yes" : "No"; });
 
 } // namespace
 } // namespace osk
