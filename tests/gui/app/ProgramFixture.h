@@ -13,6 +13,7 @@
 #include "support/TempDir.h"
 
 #include "gui/app/SettingsFolder.h"
+#include "gui/support/Pixels.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -85,12 +86,7 @@ protected:
     }
 
     static int pixelsOf(PictureBox* box, QColor colour) {
-        const QImage& image = box->surface().image();
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                n += image.pixelColor(x, y) == colour;
-        return n;
+        return test::pixelsOf(box->surface().image(), colour);
     }
 
     template <typename T> T* find(const char* name) const {

@@ -2,27 +2,18 @@
 
 #include "support/TempDir.h"
 
+#include "gui/support/Modal.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QTimer>
 #include <gtest/gtest.h>
 
-#include <functional>
 
 namespace osk::test {
 namespace {
-
-// Runs answer on the modal window as soon as the dialog's own event loop shows it.
-void whenModal(std::function<void(QWidget&)> answer) {
-    QTimer::singleShot(0, [answer = std::move(answer)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        ASSERT_NE(modal, nullptr);
-        answer(*modal);
-    });
-}
 
 TEST(QtDialogs, MessageBoxesShowTheirTextPlainWithIconAndTitle) {
     struct Case {
@@ -40,15 +31,13 @@ TEST(QtDialogs, MessageBoxesShowTheirTextPlainWithIconAndTitle) {
     QtDialogs dialogs;
     for (const Case& c : cases) {
         bool seen = false;
-        whenModal([&](QWidget& w) {
-            auto* box = qobject_cast<QMessageBox*>(&w);
-            ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->icon(), c.shownIcon);
-            EXPECT_EQ(box->windowTitle(), QString::fromUtf8(c.shownTitle));
-            EXPECT_EQ(box->text(), QStringLiteral("<b>not bold</b>"));
-            EXPECT_EQ(box->textFormat(), Qt::PlainText);
+        whenModal<QMessageBox>([&](QMessageBox& box) {
+            EXPECT_EQ(box.icon(), c.shownIcon);
+            EXPECT_EQ(box.windowTitle(), QString::fromUtf8(c.shownTitle));
+            EXPECT_EQ(box.text(), QStringLiteral("<b>not bold</b>"));
+            EXPECT_EQ(box.textFormat(), Qt::PlainText);
             seen = true;
-            box->accept();
+            box.accept();
         });
         dialogs.message("<b>not bold</b>", c.icon, c.title);
         EXPECT_TRUE(seen) << c.shownTitle;
@@ -58,11 +47,9 @@ TEST(QtDialogs, MessageBoxesShowTheirTextPlainWithIconAndTitle) {
 TEST(QtDialogs, QuestionsAnswerYesOrNo) {
     QtDialogs dialogs;
     for (bool yes : {true, false}) {
-        whenModal([&](QWidget& w) {
-            auto* box = qobject_cast<QMessageBox*>(&w);
-            ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->windowTitle(), QStringLiteral("OSK-Graphs"));
-            box->button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
+        whenModal<QMessageBox>([&](QMessageBox& box) {
+            EXPECT_EQ(box.windowTitle(), QStringLiteral("OSK-Graphs"));
+            box.button(yes ? QMessageBox::Yes : QMessageBox::No)->click();
         });
         EXPECT_EQ(dialogs.askYesNo("Select file?", "OSK-Graphs"), yes);
     }
@@ -77,9 +64,8 @@ TEST(QtDialogs, TheOpenDialogOffersFolderFiltersAndTheLastFileAndTellsCancelApar
     request.selectedFilter = 2;
     QtDialogs dialogs;
 
-    whenModal([&](QWidget& w) {
-        auto* chooser = qobject_cast<QFileDialog*>(&w);
-        ASSERT_NE(chooser, nullptr);
+    whenModal<QFileDialog>([&](QFileDialog& dialog) {
+        QFileDialog* chooser = &dialog;
         EXPECT_EQ(QDir::toNativeSeparators(chooser->directory().absolutePath()),
                   QString::fromStdString(folder.path().string()));
         EXPECT_EQ(chooser->nameFilters(), QStringList({QStringLiteral("All Files (*)"),
@@ -90,9 +76,8 @@ TEST(QtDialogs, TheOpenDialogOffersFolderFiltersAndTheLastFileAndTellsCancelApar
     EXPECT_EQ(dialogs.chooseOpenFile(request), std::nullopt);
 
     request.rememberedPath = log.string();
-    whenModal([&](QWidget& w) {
-        auto* chooser = qobject_cast<QFileDialog*>(&w);
-        ASSERT_NE(chooser, nullptr);
+    whenModal<QFileDialog>([&](QFileDialog& dialog) {
+        QFileDialog* chooser = &dialog;
         // The OK button's own check: the offered file must exist.
         static_cast<QDialog*>(chooser)->accept();
     });
@@ -108,9 +93,8 @@ TEST(QtDialogs, TheSaveDialogTellsTheChosenTypeAndAddsItsExtension) {
     request.selectedFilter = 1;
     QtDialogs dialogs;
 
-    whenModal([&](QWidget& w) {
-        auto* chooser = qobject_cast<QFileDialog*>(&w);
-        ASSERT_NE(chooser, nullptr);
+    whenModal<QFileDialog>([&](QFileDialog& dialog) {
+        QFileDialog* chooser = &dialog;
         EXPECT_EQ(chooser->acceptMode(), QFileDialog::AcceptSave);
         EXPECT_EQ(QDir::toNativeSeparators(chooser->directory().absolutePath()),
                   QString::fromStdString(folder.path().string()));
@@ -120,9 +104,8 @@ TEST(QtDialogs, TheSaveDialogTellsTheChosenTypeAndAddsItsExtension) {
     EXPECT_EQ(dialogs.chooseSaveFile(request), std::nullopt);
 
     // The user picks SVG: the name offered gets that extension, and the type is told back.
-    whenModal([&](QWidget& w) {
-        auto* chooser = qobject_cast<QFileDialog*>(&w);
-        ASSERT_NE(chooser, nullptr);
+    whenModal<QFileDialog>([&](QFileDialog& dialog) {
+        QFileDialog* chooser = &dialog;
         chooser->selectNameFilter(QStringLiteral("SVG (*.svg)"));
         emit chooser->filterSelected(QStringLiteral("SVG (*.svg)"));
         static_cast<QDialog*>(chooser)->accept();

@@ -1,8 +1,8 @@
 #include "app/QtSettingsStore.h"
 
 #include "gui/app/SettingsFolder.h"
+#include "gui/support/Process.h"
 
-#include <QProcess>
 #include <QSettings>
 #include <gtest/gtest.h>
 
@@ -31,12 +31,11 @@ protected:
     }
 
     bool writeFromAnotherProcess(const std::string& path, const std::string& value) const {
-        QProcess writer;
-        writer.setProcessEnvironment(folder.environment());
-        writer.start(QStringLiteral(OSK_SETTINGS_WRITER),
-                     {QString::fromStdString(path), QString::fromStdString(value)});
-        return writer.waitForFinished(30000) && writer.exitStatus() == QProcess::NormalExit &&
-               writer.exitCode() == 0;
+        const test::ProcessResult r =
+            test::runProcess(QStringLiteral(OSK_SETTINGS_WRITER),
+                             {QString::fromStdString(path), QString::fromStdString(value)},
+                             folder.environment());
+        return r.finished && r.exitCode == 0;
     }
 
     test::SettingsFolder folder;

@@ -15,11 +15,7 @@ constexpr QRgb kCellBlue = qRgb(1, 6, 201);
 
 // Whether anything is drawn in the rows from top to bottom (inclusive) right of left.
 bool inkIn(const QImage& image, int left, int top, int bottom) {
-    for (int y = std::max(top, 0); y <= bottom && y < image.height(); ++y)
-        for (int x = std::max(left, 0); x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xFFFFFFu) != 0xFFFFFFu)
-                return true;
-    return false;
+    return test::inkIn(image, QRect(QPoint(left, top), QPoint(image.width() - 1, bottom)));
 }
 
 class LegendBoxTest : public LogWindowFixture {
@@ -92,10 +88,7 @@ bool inkAtRightEdge(bool elide) {
     surface.setForeColor(kBlack);
     surface.printText("MMMMMMMMMMMMMMMMMMMMMMMM");
     const QImage& image = surface.image();
-    for (int y = 0; y < image.height(); ++y)
-        if ((image.pixel(image.width() - 1, y) & 0xFFFFFFu) != 0xFFFFFFu)
-            return true;
-    return false;
+    return test::inkIn(image, QRect(image.width() - 1, 0, 1, image.height()));
 }
 
 TEST(ImageSurfaceText, ALongTextEndsInAnEllipsisInsteadOfBeingCut) {

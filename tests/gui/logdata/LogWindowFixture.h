@@ -3,6 +3,7 @@
 #pragma once
 
 #include "gui/app/ProgramFixture.h"
+#include "gui/support/GeneratedLog.h"
 
 #include "LogGenerator.h"
 #include "graph/PictureBox.h"
@@ -22,17 +23,14 @@ namespace osk::test {
 
 class LogWindowFixture : public ProgramFixture {
 protected:
-    static constexpr const char* kStart = "2024-03-01 00:00:00";
+    static constexpr const char* kStart = kLogStart;
 
     void SetUp() override { startReturning(); }
 
     // A generated log of records records from start (one every 10 seconds).
     std::string writeLog(const std::string& name, int64_t records,
                          const std::string& start = kStart) {
-        genlog::LogOptions options;
-        options.records = records;
-        options.start = start;
-        return logs.write(name, genlog::generateLog(options)).string();
+        return logs.write(name, generatedLog(records, start)).string();
     }
 
     // The Open File command with path chosen in the chooser.

@@ -93,13 +93,7 @@ protected:
 };
 
 inline bool hasColour(const QImage& image, Colour c) {
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    const QRgb wanted = qRgb(redOf(c), greenOf(c), blueOf(c));
-    for (int y = 0; y < rgb.height(); ++y)
-        for (int x = 0; x < rgb.width(); ++x)
-            if (rgb.pixel(x, y) == wanted)
-                return true;
-    return false;
+    return test::hasColour(image, QColor(redOf(c), greenOf(c), blueOf(c)));
 }
 
 } // namespace osk::test

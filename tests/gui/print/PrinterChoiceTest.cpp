@@ -1,10 +1,11 @@
 #include "print/PrinterChoice.h"
 #include "app/QtDialogs.h"
 
+#include "gui/support/Modal.h"
+
 #include <QApplication>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace osk {
@@ -21,18 +22,12 @@ TEST(PrinterChoice, ThePrintPromptGivesTheCopiesOnTheChosenPrinterOrNothingOnCan
         dialogs.setPrinterChoice(&choice);
         choice.printer().setCopyCount(3); // what the dialog's copies box starts from
         bool shown = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
+        test::whenModal<QPrintDialog>([&](QPrintDialog& dialog) {
             shown = true;
-            EXPECT_EQ(dialog->printer(), &choice.printer());
-            EXPECT_FALSE(dialog->testOption(QAbstractPrintDialog::PrintSelection));
+            EXPECT_EQ(dialog.printer(), &choice.printer());
+            EXPECT_FALSE(dialog.testOption(QAbstractPrintDialog::PrintSelection));
             EXPECT_EQ(choice.printer().pageLayout().orientation(), QPageLayout::Landscape);
-            accept ? dialog->accept() : dialog->reject();
-        });
-        QTimer::singleShot(10000, [] { // a dialog left open must not hang the suite
-            if (QWidget* w = QApplication::activeModalWidget())
-                w->close();
+            accept ? dialog.accept() : dialog.reject();
         });
         const std::optional<int> copies = dialogs.choosePrint();
         ASSERT_TRUE(shown);

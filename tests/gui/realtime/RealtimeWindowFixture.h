@@ -4,6 +4,7 @@
 #pragma once
 
 #include "gui/app/ProgramFixture.h"
+#include "gui/support/GeneratedLog.h"
 
 #include "LogGenerator.h"
 
@@ -23,11 +24,7 @@ protected:
     void SetUp() override { startReturning(); }
 
     // n generated records, one every 10 seconds, as complete lines.
-    static std::string logOf(int64_t records) {
-        genlog::LogOptions options;
-        options.records = records;
-        return genlog::generateLog(options);
-    }
+    static std::string logOf(int64_t records) { return generatedLog(records); }
     std::filesystem::path realtimeFile() const { return companion.path() / "Realtime.csv"; }
     void writeRealtime(const std::string& text) const { companion.write("Realtime.csv", text); }
     void useCompanionFolder() { store(settings::kDataDir, companion.path().string()); }
