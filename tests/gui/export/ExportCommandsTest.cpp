@@ -5,6 +5,8 @@
 #include "graph/SeriesCatalogue.h"
 #include "lang/TextNumbers.h"
 
+#include "gui/support/NamedCases.h"
+
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
@@ -109,19 +111,6 @@ int pdfPages(const QByteArray& pdf) {
     return pages;
 }
 
-TEST_F(ExportCommandsTest, NewEntriesAreEnabledOnlyWithALog) {
-    const std::vector<QAction*> entries{c->mnuSavePicture, c->mnuCopyPicture, c->mnuExportData};
-    for (QAction* a : entries)
-        EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
-    // Without a log the commands do nothing, whatever reaches them.
-    for (QAction* a : entries)
-        a->trigger();
-    EXPECT_TRUE(dialogs.prompts.empty());
-    openLog(2000);
-    for (QAction* a : entries)
-        EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
-}
-
 struct FormatCase {
     const char* name; // as typed in the dialog
     int filter;
@@ -184,9 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{"graph", 3, "graph.pdf"}, FormatCase{"graph.svg", 1, "graph.svg"},
                       FormatCase{"graph.PDF", 2, "graph.PDF"}),
     [](const auto& info) {
-        std::string name = std::string(info.param.name) + "_" + std::to_string(info.param.filter);
-        std::replace(name.begin(), name.end(), '.', '_');
-        return name;
+        return CaseName()(info) + "_" + std::to_string(info.param.filter);
     });
 
 TEST_F(ExportCommandsTest, SaveIntoAFolderThatCannotBeWrittenSaysSoAndLeavesNothing) {
@@ -279,46 +266,6 @@ TEST_F(ExportCommandsTest, ExportWritesTheDrawnRecordsAsRead) {
         EXPECT_LT(f[2].toDouble(), 9.0);
     }
 }
-
-// The captions of the new entries in both languages and with the program's own English.
-struct CaptionCase {
-    bool withFiles;
-    const char* language;
-    std::vector<std::string> captions; // save, export, edit menu, copy
-};
-
-class ExportCaptions : public ProgramFixture, public ::testing::WithParamInterface<CaptionCase> {};
-
-TEST_P(ExportCaptions, ComeFromTheLanguageOrTheirEnglishFallback) {
-    if (GetParam().withFiles)
-        installBothLanguages();
-    storeSettings(GetParam().language, "True", "Chloor");
-    ASSERT_NE(startAfterDialog(), nullptr);
-    EXPECT_EQ((std::vector<std::string>{
-                  c->mnuSavePicture->text().toStdString(), c->mnuExportData->text().toStdString(),
-                  c->mnuEdit->title().toStdString(), c->mnuCopyPicture->text().toStdString()}),
-              GetParam().captions);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Languages, ExportCaptions,
-    ::testing::Values(CaptionCase{false,
-                                  "english.lng",
-                                  {"&Save picture\u2026", "E&xport visible data\u2026", "&Edit",
-                                   "&Copy picture"}},
-                      CaptionCase{true,
-                                  "english.lng",
-                                  {"&Save picture\u2026", "E&xport visible data\u2026", "&Edit",
-                                   "&Copy picture"}},
-                      CaptionCase{true,
-                                  "nederlands.lng",
-                                  {"Afbeelding op&slaan\u2026",
-                                   "Zichtbare gegevens &exporteren\u2026", "Be&werken",
-                                   "Afbeelding &kopi\u00ebren"}}),
-    [](const auto& info) {
-        return std::string(info.param.withFiles ? "file_" : "builtin_") +
-               std::string(info.param.language).substr(0, 5);
-    });
 
 } // namespace
 } // namespace osk::test
