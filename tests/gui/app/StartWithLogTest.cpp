@@ -2,7 +2,7 @@
 // dialog opens a chosen one.
 #include "gui/app/ProgramFixture.h"
 
-#include "LogGenerator.h"
+#include "gui/support/GeneratedLog.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -15,9 +15,7 @@ namespace {
 class StartWithLogTest : public ProgramFixture {
 protected:
     std::string writeLog(const std::string& name, int64_t records) {
-        genlog::LogOptions options;
-        options.records = records;
-        return logs.write(name, genlog::generateLog(options)).string();
+        return logs.write(name, generatedLog(records)).string();
     }
 
     // The event loop's first turn, where the given log is opened.
@@ -71,14 +69,6 @@ TEST_F(StartWithLogTest, TheFirstRunAnnouncesTheDefaultsBeforeTheLogOpens) {
     expectLoaded(400, path);
 }
 
-TEST_F(StartWithLogTest, CancelInTheLanguageDialogOpensNothing) {
-    installBothLanguages();
-    EXPECT_EQ(start(std::nullopt, writeLog("day.csv", 400)), nullptr);
-    runEventLoop();
-    EXPECT_FALSE(state.records.FileLoaded);
-    EXPECT_TRUE(dialogs.prompts.empty());
-}
-
 TEST_F(StartWithLogTest, ARelativeNameIsTakenFromTheCurrentFolder) {
     installBothLanguages();
     storeSettings("english.lng", "True", "Chloor");
@@ -92,58 +82,6 @@ TEST_F(StartWithLogTest, ARelativeNameIsTakenFromTheCurrentFolder) {
     expectLoaded(500, path);
     EXPECT_EQ(state.openDialogPath, path);
 }
-
-// A log that cannot be shown ends in the reader's messages and the no-log state, as when it is
-// chosen in the Open dialog: a file that cannot be read sends the user to the chooser.
-struct FailedLogCase {
-    const char* name;
-    std::optional<std::string> contents; // none: the file does not exist
-    const char* message;
-    bool chooser;
-    const char* caption;
-};
-
-class StartWithFailingLog : public StartWithLogTest,
-                            public ::testing::WithParamInterface<FailedLogCase> {};
-
-TEST_P(StartWithFailingLog, EndsInTheNoLogState) {
-    const FailedLogCase& p = GetParam();
-    installBothLanguages();
-    storeSettings("english.lng", "True", "Chloor");
-    const std::string path = p.contents ? logs.write("given.csv", *p.contents).string()
-                                        : (logs.path() / "gone.csv").string();
-    if (p.chooser) {
-        dialogs.cancelFile();
-        dialogs.answerNo();
-    }
-    ASSERT_NE(startAfterDialog(path), nullptr);
-    runEventLoop();
-
-    ASSERT_FALSE(dialogs.prompts.empty());
-    EXPECT_EQ(dialogs.prompts[0].kind, Prompt::Kind::Message);
-    EXPECT_EQ(dialogs.prompts[0].text, p.message);
-    ASSERT_EQ(dialogs.prompts.size(), p.chooser ? 3u : 1u);
-    if (p.chooser) {
-        EXPECT_EQ(dialogs.prompts[1].kind, Prompt::Kind::OpenFile);
-        EXPECT_EQ(dialogs.prompts[2].text, "No file selected, Select file?");
-    }
-    EXPECT_TRUE(dialogs.allAnswersUsed());
-    EXPECT_FALSE(state.records.FileLoaded);
-    EXPECT_FALSE(c->Xas->isEnabled());
-    EXPECT_FALSE(c->chkItem[0]->isEnabled());
-    EXPECT_EQ(caption(), p.caption);
-    EXPECT_TRUE(window->isVisible());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Logs, StartWithFailingLog,
-    ::testing::Values(FailedLogCase{"Missing", std::nullopt, "Please select valid file", true,
-                                    "OSK-Graphs  No file loaded"},
-                      FailedLogCase{"Empty", "", "File is empty", false, "OSK-Graphs  -  "},
-                      FailedLogCase{"ForeignHeader", "Date,Time,Value\r\n2024-03-01,00:00:00,1\r\n",
-                                    "Error With Communication (invalid file)", false,
-                                    "OSK-Graphs  -  "}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StartWithLogTest, AMissingLogLeadsToTheChooserWhereAnotherCanBePicked) {
     installBothLanguages();

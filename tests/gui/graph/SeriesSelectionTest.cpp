@@ -1,9 +1,9 @@
 #include "gui/logdata/LogWindowFixture.h"
+#include "gui/support/NamedCases.h"
 
 #include <QGroupBox>
 #include <QPushButton>
 
-#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -27,14 +27,12 @@ protected:
 // Group boxes ticked and unticked in order, and the value scale the window ends with.
 using SetUpStep = void (*)(const MainWindowControls&, SettingsStore&);
 struct ScaleCase {
-    const char* what;
+    const char* name;
     SetUpStep before;
     std::vector<std::pair<int, bool>> ticks;
     int min, max, gridStep;
 };
-void PrintTo(const ScaleCase& c, std::ostream* os) {
-    *os << c.what;
-}
+OSK_PRINTS_ITS_NAME(ScaleCase)
 
 class AutomaticScale : public SeriesSelection, public ::testing::WithParamInterface<ScaleCase> {};
 
@@ -78,48 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
         ScaleCase{"above the upper bound", upperBoundAt40, {{0, false}, {1, true}}, 60, 80, 2},
         // The product system is read when the group is ticked.
         ScaleCase{"unknown product", unknownProduct, {{0, false}, {0, true}}, 0, 100, 10}),
-    [](const auto& info) {
-        std::string name = info.param.what;
-        std::replace(name.begin(), name.end(), ' ', '_');
-        return name;
-    });
-
-TEST_F(SeriesSelection, ThePanelShowsTheGroupsOwnSubSeries) {
-    const std::pair<size_t, std::vector<std::string>> groups[] = {
-        {0, {"High alarm", "Low alarm", "Setpoint", "Pump"}},
-        {2, {"Dosing stop", "Low alarm"}},
-        {3, {"Rinse", "Active", "Null", "Empty", "TBC", "GBC"}}};
-    for (const auto& [group, captions] : groups) {
-        c->cmdItem[group]->click();
-        EXPECT_TRUE(c->fraChoses->isVisible());
-        std::vector<std::string> shown;
-        for (size_t k = 1; k <= 6; ++k)
-            if (!c->chkItems2[k]->isHidden())
-                shown.push_back(c->chkItems2[k]->text().toStdString());
-        EXPECT_EQ(shown, captions) << "group " << group;
-        c->Command4->click();
-        EXPECT_FALSE(c->fraChoses->isVisible());
-    }
-}
-
-TEST_F(SeriesSelection, ThePanelShowsEachGroupsStatesWithoutChangingThem) {
-    tickPanelBox(0, 1, true);
-    tickPanelBox(3, 5, true);
-    ASSERT_EQ(state.render.SeriesOn.get(0, 1), 1);
-
-    c->cmdItem[1]->click();
-    EXPECT_FALSE(c->chkItems2[1]->isChecked());
-    EXPECT_EQ(state.render.SeriesOn.get(1, 1), 0);
-    EXPECT_EQ(state.render.SeriesOn.get(0, 1), 1);
-    // Boxes 5 and 6 are not loaded from the groups: they keep what they were given.
-    EXPECT_TRUE(c->chkItems2[5]->isChecked());
-
-    c->cmdItem[0]->click();
-    EXPECT_TRUE(c->chkItems2[1]->isChecked());
-    c->Command4->click();
-    EXPECT_EQ(state.render.SeriesOn.get(0, 1), 1);
-    EXPECT_EQ(state.render.SeriesOn.get(3, 5), 1);
-}
+    CaseName());
 
 TEST_F(SeriesSelection, ASubSeriesShowsOnlyWithItsGroup) {
     c->chkItem[0]->setChecked(false);

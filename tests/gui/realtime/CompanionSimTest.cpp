@@ -2,6 +2,8 @@
 // the window in real-time mode following the file while the simulator writes it. Real processes,
 // real files, the real settings store; only the clock's second is the test's.
 #include "gui/realtime/RealtimeWindowFixture.h"
+#include "gui/support/NamedCases.h"
+#include "gui/support/Process.h"
 
 #include "logdata/BoundedRead.h"
 #include "logdata/LogParse.h"
@@ -225,9 +227,7 @@ struct ForeignCase {
     const char* foreign; // the file named in the refusal
     void (*make)(const std::filesystem::path& folder, const std::filesystem::path& elsewhere);
 };
-void PrintTo(const ForeignCase& f, std::ostream* os) {
-    *os << f.name;
-}
+OSK_PRINTS_ITS_NAME(ForeignCase)
 
 void writeText(const std::filesystem::path& path, const std::string& text) {
     std::filesystem::create_directories(path.parent_path());
@@ -278,14 +278,12 @@ const ForeignCase kForeignFolders[] = {
     ForeignCase{
         "its_own_folder_with_a_log_added_later", "Data/2024-03-04.csv",
         [](const std::filesystem::path& d, const std::filesystem::path&) {
-            const std::string args = "--data-dir " + d.string();
             std::filesystem::create_directories(d);
-            QProcess p;
-            p.start(
+            const ProcessResult r = runProcess(
                 QStringLiteral(OSK_COMPANION_SIM),
-                QString::fromStdString(args + " --count 0 --no-settings").split(QLatin1Char(' ')));
-            ASSERT_TRUE(p.waitForFinished(30000));
-            ASSERT_EQ(p.exitCode(), 0);
+                {QStringLiteral("--data-dir"), QString::fromStdString(d.string()),
+                 QStringLiteral("--count"), QStringLiteral("0"), QStringLiteral("--no-settings")});
+            ASSERT_TRUE(r.finished && r.exitCode == 0) << r.err;
             writeText(d / "Data" / "2024-03-04.csv", kCompanionsLog);
         }},
 #ifndef _WIN32
@@ -300,7 +298,8 @@ const ForeignCase kForeignFolders[] = {
 #endif
 };
 
-INSTANTIATE_TEST_SUITE_P(Folders, CompanionSimRefuses, ::testing::ValuesIn(kForeignFolders));
+INSTANTIATE_TEST_SUITE_P(Folders, CompanionSimRefuses, ::testing::ValuesIn(kForeignFolders),
+                         CaseName());
 
 TEST_F(CompanionSim, RefillsItsOwnFolderAndListsWhatItWrote) {
     for (int run = 0; run < 2; ++run) {
@@ -326,9 +325,7 @@ struct DataDirCase {
     bool replace;
     bool kept;
 };
-void PrintTo(const DataDirCase& d, std::ostream* os) {
-    *os << d.name;
-}
+OSK_PRINTS_ITS_NAME(DataDirCase)
 
 class CompanionSimDataDir : public CompanionSim,
                             public ::testing::WithParamInterface<DataDirCase> {};
@@ -361,7 +358,8 @@ INSTANTIATE_TEST_SUITE_P(Settings, CompanionSimDataDir,
                                            DataDirCase{"another_folder_replaced", "@other", true,
                                                        false},
                                            DataDirCase{"none_known", "-1", false, false},
-                                           DataDirCase{"this_folder", "@same", false, false}));
+                                           DataDirCase{"this_folder", "@same", false, false}),
+                         CaseName());
 
 TEST_F(CompanionSim, RealtimeFileKeepsItsNewestRecordsWithinTheLimitWhileBeingRead) {
     constexpr int32_t kKeep = 20, kStart = 15, kAppended = 40;

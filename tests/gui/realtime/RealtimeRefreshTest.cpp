@@ -4,21 +4,11 @@
 
 #include <QScrollBar>
 
-#include <utility>
-#include <vector>
 
 namespace osk::test {
 namespace {
 
 constexpr int kSpan3Hours = 6; // 1080 records across the plot
-
-// A log of records records starting at start, one every 10 seconds.
-std::string logFrom(int64_t records, const char* start) {
-    genlog::LogOptions options;
-    options.records = records;
-    options.start = start;
-    return genlog::generateLog(options);
-}
 
 class RealtimeRefresh : public RealtimeWindowFixture {
 protected:
@@ -63,32 +53,6 @@ TEST_F(RealtimeRefresh, TheScrollerIsEnabledOnlyWhenTheSeriesReachTheLeftEdge) {
     }
 }
 
-// Unlike the open command the refresh empties nothing first: a shorter file overwrites its own
-// rows, and the rows after them keep what the longer file put there.
-TEST_F(RealtimeRefresh, AShorterFileLeavesTheRowsAboveItsCountAsTheyWere) {
-    const int longer = state.records.RecordCount;
-    // Times and values of rows 21 up to the longer file's count.
-    const auto rowsAfter20 = [&] {
-        std::pair<std::vector<std::string>, std::vector<double>> rows;
-        for (int r = 21; r <= longer; ++r) {
-            rows.first.push_back(state.records.RecordTime[static_cast<size_t>(r)]);
-            for (int col = 5; col < kRecordColumns; ++col)
-                rows.second.push_back(state.records.RecordValue(r, col));
-        }
-        return rows;
-    };
-    const auto before = rowsAfter20();
-    ASSERT_EQ(before.first.back(), "2024-03-01 05:33:10");
-
-    writeRealtime(logFrom(20, "2024-03-02 12:00:00"));
-    tickAt(31);
-    ASSERT_EQ(state.records.RecordCount, 20);
-    EXPECT_EQ(state.records.RecordTime[1], "2024-03-02 12:00:00");
-    EXPECT_EQ(state.records.RecordTime[20], "2024-03-02 12:03:10");
-    EXPECT_EQ(rowsAfter20(), before);
-    EXPECT_EQ(c->lblRecords->text(), QStringLiteral("Records: 20"));
-}
-
 // A live file as long as the table or longer is followed at its newest end, without the message
 // that records were skipped, and the unchanged-file check still sees it grow.
 TEST_F(RealtimeRefresh, AFileLongerThanTheTableShowsItsNewestRecords) {
@@ -106,7 +70,7 @@ TEST_F(RealtimeRefresh, AFileLongerThanTheTableShowsItsNewestRecords) {
     int second = 31;
     for (const auto& step : steps) {
         SCOPED_TRACE(step.lines);
-        writeRealtime(logFrom(step.lines, "2024-03-01 00:00:00"));
+        writeRealtime(logOf(step.lines));
         const int64_t before = redraws();
         tickAt(second);
         second = second == 31 ? 1 : 31;

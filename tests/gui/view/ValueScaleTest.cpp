@@ -1,7 +1,8 @@
 #include "gui/logdata/LogWindowFixture.h"
 
-#include <QStyle>
-#include <QStyleOptionSlider>
+#include "gui/support/NamedCases.h"
+#include "gui/support/ScrollBarParts.h"
+
 #include <QTest>
 
 #include <algorithm>
@@ -27,34 +28,17 @@ protected:
         EXPECT_EQ(c->lblScale[0]->text(), QString::number(max) + QStringLiteral(".0"));
         EXPECT_EQ(c->lblScale[10]->text(), QString::number(min) + QStringLiteral(".0"));
     }
-    // Where a click on the bar's top arrow lands.
-    static QPoint topArrow(QScrollBar* bar) {
-        QStyleOptionSlider option;
-        option.initFrom(bar);
-        option.orientation = Qt::Vertical;
-        option.minimum = bar->minimum();
-        option.maximum = bar->maximum();
-        option.sliderPosition = bar->value();
-        option.sliderValue = bar->value();
-        option.upsideDown = true;
-        option.subControls = QStyle::SC_All;
-        return bar->style()
-            ->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine, bar)
-            .center();
-    }
 };
 
 // What the user does with the bars, and where the scale ends up.
 using BarStep = std::function<void(const MainWindowControls&)>;
 struct BarCase {
-    const char* what;
+    const char* name;
     BarStep before; // done first, not counted
     BarStep act;    // the user's one action
     int min, max, scrollerThumb;
 };
-void PrintTo(const BarCase& c, std::ostream* os) {
-    *os << c.what;
-}
+OSK_PRINTS_ITS_NAME(BarCase)
 
 void nothing(const MainWindowControls&) {}
 
@@ -91,11 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                 [](auto& c) { c.vscGraphScroller->setValue(900); }, 900, 1050, 900},
         BarCase{"scroller refused near the top", [](auto& c) { c.vscScaleMax->setValue(900); },
                 [](auto& c) { c.vscGraphScroller->setValue(1150); }, 0, 900, 0}),
-    [](const auto& info) {
-        std::string name = info.param.what;
-        std::replace(name.begin(), name.end(), ' ', '_');
-        return name;
-    });
+    CaseName());
 
 TEST_F(ValueScale, TheGridStepCaptionFollowsADragAndThePlotWaitsForTheRelease) {
     QScrollBar* grid = c->hsGridY;
@@ -120,7 +100,9 @@ TEST_F(ValueScale, TheValueBarsMoveTheWayTheirThumbsShow) {
     QTest::keyClick(upper, Qt::Key_Down);
     expectScale(0, 160);
     const int64_t before = redraws();
-    QTest::mouseClick(upper, Qt::LeftButton, {}, topArrow(upper));
+    // The top arrow.
+    QTest::mouseClick(upper, Qt::LeftButton, {},
+                      scrollBarPart(*upper, QStyle::SC_ScrollBarSubLine).center());
     expectScale(0, 161);
     EXPECT_EQ(redraws(), before + 1);
 }
