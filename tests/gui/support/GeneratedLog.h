@@ -4,16 +4,21 @@
 #include "LogGenerator.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace osk::test {
 
 inline constexpr const char* kLogStart = "2024-03-01 00:00:00";
 
-inline std::string generatedLog(int64_t records, const std::string& start = kLogStart) {
+// tweak may change the generator's other options (name, gaps, line ends, ...).
+inline std::string generatedLog(int64_t records, const std::string& start = kLogStart,
+                                const std::function<void(genlog::LogOptions&)>& tweak = {}) {
     genlog::LogOptions options;
     options.records = records;
     options.start = start;
+    if (tweak)
+        tweak(options);
     return genlog::generateLog(options);
 }
 
