@@ -1,5 +1,9 @@
 // A started program for the window tests: its own settings folder and program folder, the real
-// settings store, scripted dialogs, and the start-up run the way main runs it.
+// settings store, scripted dialogs, and the start-up run the way main runs it. LogWindowFixture
+// starts it for a returning user, with logs to open (generated or hand-written, in a folder of
+// the test's own, opened through the Open File command) and a companion data folder whose
+// "Realtime.csv" the real-time menu and timer follow, driven the way the user and the clock
+// drive them.
 #pragma once
 
 #include "app/MainWindowControls.h"
@@ -13,20 +17,25 @@
 #include "support/TempDir.h"
 
 #include "gui/app/SettingsFolder.h"
+#include "gui/support/GeneratedLog.h"
 #include "gui/support/Pixels.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
-#include <utility>
 
 namespace osk::test {
 
@@ -115,6 +124,64 @@ private:
         c = window ? &window->controls() : nullptr;
         return window.get();
     }
+};
+
+class LogWindowFixture : public ProgramFixture {
+protected:
+    static constexpr const char* kStart = kLogStart;
+
+    void SetUp() override { startReturning(); }
+
+    // A generated log of records records from start (one every 10 seconds).
+    std::string writeLog(const std::string& name, int64_t records,
+                         const std::string& start = kStart) {
+        return logs.write(name, generatedLog(records, start)).string();
+    }
+    // The Open File command with path chosen in the chooser.
+    void open(const std::filesystem::path& path) {
+        dialogs.chooseFile(path.string());
+        c->mnuOpenFile->trigger();
+    }
+    void openLog(int64_t records, const std::string& start = kStart) {
+        open(writeLog("log.csv", records, start));
+    }
+
+    std::string timeLabel(size_t i) const { return c->lblScaleXas[i]->text().toStdString(); }
+    // A date label as the user sees it: "" while hidden.
+    std::string dateLabel(size_t i) const {
+        return c->lblDataXas[i]->isHidden() ? "" : c->lblDataXas[i]->text().toStdString();
+    }
+
+    // A left button press or release on pGraph, at picture pixels as the read-out counts them.
+    void plotMouse(QEvent::Type type, QPoint picture) {
+        const QPointF local = picture + QPoint(PictureBox::kBorder, PictureBox::kBorder);
+        QMouseEvent event(type, local, c->pGraph->mapToGlobal(local), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(c->pGraph, &event);
+    }
+
+    void writeRealtime(const std::string& text) const { companion.write("Realtime.csv", text); }
+    void useCompanionFolder() { store(settings::kDataDir, companion.path().string()); }
+    void on() { c->mnuON->trigger(); }
+    void off() { c->mnuOFF->trigger(); }
+    // One tick of Timer1 at that second of the clock.
+    void tickAt(int second) {
+        clock.second = second;
+        window->realtime().Timer1_Timer();
+    }
+    // What the window shows of the mode: the menu marks, the open command and the caption (which
+    // tells the mode only until a refresh reads a file: the read sets the program title).
+    void expectModeAndCaption(bool on) const {
+        EXPECT_EQ(c->mnuON->isChecked(), on);
+        EXPECT_EQ(c->mnuOFF->isChecked(), !on);
+        EXPECT_EQ(c->mnuOpenFile->isEnabled(), !on);
+        EXPECT_EQ(state.records.RealtimeOn, on);
+        EXPECT_EQ(caption(), on ? "OSK-Graphs  Real time" : "OSK-Graphs  No file loaded");
+    }
+
+    TempDir logs;
+    TempDir companion;
 };
 
 } // namespace osk::test

@@ -1,4 +1,4 @@
-#include "gui/logdata/LogWindowFixture.h"
+#include "gui/app/ProgramFixture.h"
 
 #include "graph/Legend.h"
 #include "graph/LegendBox.h"

@@ -1,4 +1,4 @@
-#include "gui/logdata/LogWindowFixture.h"
+#include "gui/app/ProgramFixture.h"
 #include "gui/support/NamedCases.h"
 
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 // Language and product-system switches while a log is shown, scrolled back from its newest
 // records: the lists are filled anew in the other texts, and the view stays where the user
 // left it, drawn once.
-#include "gui/logdata/LogWindowFixture.h"
+#include "gui/app/ProgramFixture.h"
 
 #include <QCheckBox>
 

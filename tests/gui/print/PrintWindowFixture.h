@@ -3,7 +3,7 @@
 // queue, and the legend has a colour of its own that a page must give back.
 #pragma once
 
-#include "gui/logdata/LogWindowFixture.h"
+#include "gui/app/ProgramFixture.h"
 
 #include "app/WidgetColours.h"
 #include "print/PrintController.h"

@@ -1,7 +1,7 @@
 // The companion simulator run for real: its data folder, its setting in the program's store, and
 // the window in real-time mode following the file while the simulator writes it. Real processes,
 // real files, the real settings store; only the clock's second is the test's.
-#include "gui/realtime/RealtimeWindowFixture.h"
+#include "gui/app/ProgramFixture.h"
 #include "gui/support/NamedCases.h"
 #include "gui/support/Process.h"
 
@@ -62,7 +62,7 @@ std::vector<std::string> lines(const std::string& text) {
     return out;
 }
 
-class CompanionSim : public RealtimeWindowFixture {
+class CompanionSim : public LogWindowFixture {
 protected:
     ~CompanionSim() override {
         if (sim.state() != QProcess::NotRunning) {

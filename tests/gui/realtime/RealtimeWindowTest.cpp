@@ -1,21 +1,33 @@
 // Real-time mode through the main window: the window's own timer, a message open while the
-// timer ticks, and what the off command leaves on screen. The mode's rules are the core's.
-#include "gui/realtime/RealtimeWindowFixture.h"
+// timer ticks, what the off command leaves on screen, and what a refresh leaves of the time
+// scroller and the record table. The mode's rules are the core's.
+#include "gui/app/ProgramFixture.h"
 
-#include "graph/PictureBox.h"
-
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 
 namespace osk::test {
 namespace {
 
-using RealtimeWindow = RealtimeWindowFixture;
+class RealtimeWindow : public LogWindowFixture {
+protected:
+    void SetUp() override {
+        LogWindowFixture::SetUp();
+        useCompanionFolder();
+    }
+    // Refreshes alternate between the two refreshing seconds; each draws once.
+    void refreshWith(int64_t records) {
+        writeRealtime(generatedLog(records));
+        const int64_t before = redraws();
+        tickAt(second = second == 31 ? 1 : 31);
+        ASSERT_EQ(state.records.RecordCount, std::min<int64_t>(records, kMaxRecords));
+        EXPECT_EQ(redraws(), before + 1);
+    }
+    int second = 1;
+};
 
 // The window's own timer drives the refresh: no call from the test.
 TEST_F(RealtimeWindow, Timer1TicksTheRefresh) {
-    writeRealtime(logOf(20));
-    useCompanionFolder();
+    writeRealtime(generatedLog(20));
     clock.second = 31;
     on();
     ASSERT_TRUE(c->Timer1->isActive());
@@ -23,50 +35,92 @@ TEST_F(RealtimeWindow, Timer1TicksTheRefresh) {
     const QDeadlineTimer deadline(10000);
     while (!state.records.FileLoaded && !deadline.hasExpired())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    EXPECT_TRUE(state.records.FileLoaded);
     EXPECT_EQ(c->lblRecords->text(), QStringLiteral("Records: 20"));
 }
 
 // A message of a refresh waits for the user while Timer1 goes on ticking: a tick meanwhile
-// must not start a second refresh inside the first one.
+// must not start a second refresh inside the first one. Once the box is closed the next
+// refresh second reads again.
 TEST_F(RealtimeWindow, NoRefreshStartsWhileARefreshMessageIsOpen) {
     writeRealtime(""); // the reader says "File is empty" at every refresh
-    useCompanionFolder();
     on();
     int ticksWhileOpen = 0;
     dialogs.whileOpen = [&] {
         if (ticksWhileOpen++ < 3)
             tickAt(31);
     };
-    tickAt(1);
-    EXPECT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(window->realtime().mode().RealtimeFailCount(), 1);
-
-    // Once the box is closed the next refresh second reads again.
-    dialogs.whileOpen = nullptr;
-    tickAt(31);
-    EXPECT_EQ(dialogs.messages().size(), 2u);
-    EXPECT_EQ(window->realtime().mode().RealtimeFailCount(), 2);
+    for (size_t refreshes : {1u, 2u}) {
+        tickAt(refreshes == 1 ? 1 : 31);
+        EXPECT_EQ(dialogs.messages().size(), refreshes);
+        EXPECT_EQ(window->realtime().mode().RealtimeFailCount(), int(refreshes));
+        dialogs.whileOpen = nullptr;
+    }
 }
 
 TEST_F(RealtimeWindow, OffKeepsTheGraphAsItWasAndReadsNoMore) {
-    writeRealtime(logOf(200));
-    useCompanionFolder();
+    writeRealtime(generatedLog(200));
     on();
-    tickAt(1);
+    refreshWith(200);
     c->chkItem[0]->setChecked(true); // the product series drawn
     const QImage shown = c->pGraph->surface().image();
     const int64_t before = redraws();
 
     off();
     expectModeAndCaption(false);
-    EXPECT_TRUE(dataControlsEnabled());
+    EXPECT_TRUE(c->Xas->isEnabled());
     EXPECT_EQ(c->pGraph->surface().image(), shown);
     EXPECT_EQ(redraws(), before);
 
-    writeRealtime(logOf(210));
+    writeRealtime(generatedLog(210));
     tickAt(31);
     EXPECT_EQ(state.records.RecordCount, 200);
+}
+
+// The refresh draws with the scroll flag set: every series first disables the scroller, and
+// only a series that runs past the left edge enables it again. A log shorter than the span
+// therefore leaves it disabled even though its maximum was just set to the record count. The
+// user's span and product series stay through the refreshes.
+TEST_F(RealtimeWindow, TheScrollerIsEnabledOnlyWhenTheSeriesReachTheLeftEdge) {
+    writeRealtime(generatedLog(2000));
+    on();
+    refreshWith(2000);
+    c->Xas->setCurrentIndex(6); // 3 hours: 1080 records across the plot
+    c->chkItem[0]->setChecked(true);
+    const std::pair<int64_t, bool> steps[] = {{200, false}, {2000, true}, {600, false}, {5000, true}};
+    for (const auto& [records, enabled] : steps) {
+        SCOPED_TRACE(records);
+        refreshWith(records);
+        EXPECT_EQ(c->hscGraphScroller->isEnabled(), enabled);
+        EXPECT_EQ(c->hscGraphScroller->maximum(), records);
+        EXPECT_EQ(c->hscGraphScroller->value(), records);
+    }
+}
+
+// A live file as long as the table or longer is followed at its newest end, without the message
+// that records were skipped, and the unchanged-file check still sees it grow.
+TEST_F(RealtimeWindow, AFileLongerThanTheTableShowsItsNewestRecords) {
+    writeRealtime(generatedLog(1));
+    on();
+    const struct {
+        int64_t lines;
+        const char* oldest;
+        const char* newest;
+        int16_t sameCount;
+    } steps[] = {
+        {kMaxRecords, "2024-03-01 00:00:00", "2024-03-03 07:33:00", 0},
+        {20500, "2024-03-01 01:23:30", "2024-03-03 08:56:30", 0},
+        {20510, "2024-03-01 01:25:10", "2024-03-03 08:58:10", 0},
+        {20510, "2024-03-01 01:25:10", "2024-03-03 08:58:10", 1},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.lines);
+        refreshWith(step.lines);
+        EXPECT_EQ(state.records.RecordTime[1], step.oldest);
+        EXPECT_EQ(state.records.RecordTime[kMaxRecords], step.newest);
+        EXPECT_EQ(state.records.RealtimeSameCount, step.sameCount);
+        EXPECT_EQ(caption(), "OSK-Graphs  Real time");
+    }
+    EXPECT_TRUE(dialogs.messages().empty());
 }
 
 } // namespace

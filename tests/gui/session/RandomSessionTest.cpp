@@ -1,7 +1,7 @@
 // A user who never stops clicking: long seeded runs of random actions on the main window, with
 // what the window shows checked against its state after every action. OSK_MONKEY_STEPS and
 // OSK_MONKEY_SEED choose the run; OSK_MONKEY_TRACE=1 prints each action as it starts.
-#include "gui/logdata/LogWindowFixture.h"
+#include "gui/app/ProgramFixture.h"
 
 #include "print/PrintController.h"
 #include "print/frmPreview.h"
@@ -218,7 +218,6 @@ public:
     // A real-time refresh that finds no usable log leaves the data controls as they were; an
     // open of a file or a successful refresh makes them follow the loaded state again.
     bool controlsMayBeStale = false;
-    TempDir companion;
     TempDir out;
 
     void runSession();

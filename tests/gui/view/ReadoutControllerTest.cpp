@@ -1,7 +1,7 @@
 // The read-out's pop-up as the user meets it: a press on the drawn plot of an opened log. Which
 // point a press hits and what the lines say are the core's; here is where and how big the
 // pop-up is.
-#include "gui/logdata/LogWindowFixture.h"
+#include "gui/app/ProgramFixture.h"
 
 #include <string>
 
