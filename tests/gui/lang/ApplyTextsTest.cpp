@@ -2,16 +2,11 @@
 
 #include "lang/OptionLists.h"
 
-#include <QCheckBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QRegularExpression>
 
-#include <filesystem>
 #include <fstream>
 #include <map>
-#include <string>
-#include <vector>
 
 namespace osk::test {
 namespace {
@@ -32,7 +27,9 @@ std::map<int, std::string> englishTexts() {
     return texts;
 }
 
-class ApplyTextsTest : public ProgramFixture {
+class ApplyTextsTest : public LogWindowFixture {
+    void SetUp() override {}
+
 protected:
     // The Dutch file replaced by one whose text n is "x<n>", so that every caption tells
     // which text it shows.
@@ -105,31 +102,56 @@ TEST_F(ApplyTextsTest, EveryCaptionComesFromTheLanguageInUse) {
     }
 }
 
-TEST_F(ApplyTextsTest, SwitchingLanguageKeepsSpanAndGridAndResetsTheDrawStyle) {
+// Language and product-system switches while a log is shown, scrolled back from its newest
+// records: the lists are filled anew in the other texts, the draw style goes back to a line, and
+// the view stays where the user left it, drawn once.
+TEST_F(ApplyTextsTest, SwitchesOnALoadedLogKeepTheWindowSpanAndGridWithOneRedraw) {
     startReturning();
-    c->Xas->setCurrentIndex(4);
-    c->cmbGridX->setCurrentIndex(3);
-    c->cboDrawStyle->setCurrentIndex(0);
-    SetDrawStyle(state.render, kDrawStyleDots);
+    open(logs.write("log.csv", generatedLog(6000))); // 16 hours 40 minutes
+    c->Xas->setCurrentIndex(4);                     // 12 hours
+    c->cmbGridX->setCurrentIndex(3);                // 30 minutes
+    c->hsGridY->setValue(35);
+    for (int i = 0; i < 3; ++i)
+        c->hscGraphScroller->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    ASSERT_LT(state.records.ViewEndRecord, 6000 - 2 * 360) << "scrolled back three hours";
+    const auto view = [this] {
+        std::vector<QString> v{QString::number(state.records.ViewEndRecord),
+                               QString::number(c->hscGraphScroller->value()),
+                               QString::number(c->Xas->currentIndex()),
+                               QString::number(c->cmbGridX->currentIndex()),
+                               QString::number(c->hsGridY->value()),
+                               QString::number(state.view.GridStepPixelsY),
+                               QString::number(state.view.TimeAxis.SpanRecords)};
+        for (QLabel* l : c->lblScaleXas)
+            v.push_back(l->text());
+        return v;
+    };
+    const std::vector<QString> before = view();
     const QString english = menuTitle("mnuFile");
-    // A loaded log stays loaded through the switch.
-    state.records.FileLoaded = true;
-
-    for (const char* entry : {"mnuNed", "mnuEng"}) {
+    for (const char* entry : {"mnuNed", "mnuPeroxide", "mnuEng", "mnuTarvox", "mnuFreeChlorine"}) {
         SCOPED_TRACE(entry);
+        c->cboDrawStyle->setCurrentIndex(0);
+        SetDrawStyle(state.render, kDrawStyleDots);
+        const int64_t redrawn = redraws();
         action(entry)->trigger();
-        const bool dutch = std::string(entry) == "mnuNed";
-        EXPECT_TRUE(dialogs.prompts.empty());
-        EXPECT_EQ(stored(settings::kLanguage), dutch ? "nederlands.lng" : "english.lng");
+        const bool dutch = stored(settings::kLanguage) == "nederlands.lng";
+        EXPECT_EQ(dutch, std::string(entry) == "mnuNed" || std::string(entry) == "mnuPeroxide");
         EXPECT_EQ(action("mnuNed")->isChecked(), dutch);
         EXPECT_EQ(action("mnuEng")->isChecked(), !dutch);
         EXPECT_EQ(menuTitle("mnuFile") == english, !dutch);
-        EXPECT_EQ(c->Xas->currentIndex(), 4);
-        EXPECT_EQ(c->cmbGridX->currentIndex(), 3);
-        EXPECT_EQ(c->cboDrawStyle->currentIndex(), kDrawStyleLine);
-        EXPECT_EQ(state.render.DrawStyle, kDrawStyleLine);
+        EXPECT_EQ(redraws(), redrawn + 1);
         EXPECT_TRUE(state.records.FileLoaded);
+        EXPECT_EQ(view(), before);
+        EXPECT_TRUE(c->Xas->isEnabled());
+        // The span list shows the span in the texts now in use.
+        EXPECT_TRUE(dutch ? c->Xas->currentText().startsWith(QStringLiteral("12 "))
+                          : c->Xas->currentText() == QStringLiteral("12 Hour"));
+        if (std::string(entry) == "mnuNed" || std::string(entry) == "mnuEng") {
+            EXPECT_EQ(c->cboDrawStyle->currentIndex(), kDrawStyleLine);
+            EXPECT_EQ(state.render.DrawStyle, kDrawStyleLine);
+        }
     }
+    EXPECT_TRUE(dialogs.messages().empty());
 }
 
 TEST_F(ApplyTextsTest, AMissingDutchFileLeavesEnglishWithTheDutchEntryChecked) {
