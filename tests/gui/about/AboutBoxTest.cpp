@@ -2,8 +2,8 @@
 
 #include "about/frmAbout.h"
 #include "app/ClickableLabel.h"
-#include "lang/BuiltinTexts.h"
 #include "graph/PictureBox.h"
+#include "lang/BuiltinTexts.h"
 
 #include <QLabel>
 #include <QPushButton>

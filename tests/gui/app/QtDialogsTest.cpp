@@ -1,7 +1,7 @@
 // The program's dialogs on Qt's own: message boxes, questions, the file choosers with the
 // program's filter lists, and the print prompt on the printer the jobs print on.
-#include "app/DialogFilters.h"
 #include "app/QtDialogs.h"
+#include "app/DialogFilters.h"
 #include "print/PrinterChoice.h"
 
 #include "support/TempDir.h"
@@ -59,8 +59,8 @@ TEST(QtDialogs, TheOpenDialogOffersFolderFiltersAndTheLastFileAndTellsCancelApar
     whenModal<QFileDialog>([&](QFileDialog& chooser) {
         EXPECT_EQ(QDir::toNativeSeparators(chooser.directory().absolutePath()),
                   QString::fromStdString(folder.path().string()));
-        EXPECT_EQ(chooser.nameFilters(),
-                  QStringList({QStringLiteral("All Files (*)"), QStringLiteral("CSV Files (*.csv)")}));
+        EXPECT_EQ(chooser.nameFilters(), QStringList({QStringLiteral("All Files (*)"),
+                                                      QStringLiteral("CSV Files (*.csv)")}));
         EXPECT_EQ(chooser.selectedNameFilter(), QStringLiteral("CSV Files (*.csv)"));
         chooser.reject();
     });

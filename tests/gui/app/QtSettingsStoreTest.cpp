@@ -27,8 +27,8 @@ protected:
     }
 
     bool writeFromAnotherProcess(const char* path, const char* value) const {
-        const test::ProcessResult r = test::runProcess(
-            QStringLiteral(OSK_SETTINGS_WRITER), {path, value}, folder.environment());
+        const test::ProcessResult r = test::runProcess(QStringLiteral(OSK_SETTINGS_WRITER),
+                                                       {path, value}, folder.environment());
         return r.finished && r.exitCode == 0;
     }
 
@@ -36,7 +36,8 @@ protected:
     QtSettingsStore store;
 };
 
-TEST_F(QtSettingsStoreTest, AMissingValueReadsEmptyAndCreatesNothingAndValuesLiveInOneFilePerApplication) {
+TEST_F(QtSettingsStoreTest,
+       AMissingValueReadsEmptyAndCreatesNothingAndValuesLiveInOneFilePerApplication) {
     for (const char* path : {settings::kColor, settings::kDataDir, "HKCU\\Software\\Graphs\\A\\B"})
         EXPECT_EQ(store.RegRead(path), "") << path;
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));

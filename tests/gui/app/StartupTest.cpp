@@ -89,13 +89,12 @@ TEST_P(StoredSettings, ComeBackIntoTheMenus) {
 
 INSTANTIATE_TEST_SUITE_P(
     Settings, StoredSettings,
-    ::testing::Values(
-        StoredCase{"English.lng", "True", "Chloor", false, true, "mnuFreeChlorine"},
-        StoredCase{"nederlands.lng", "False", "Peroxide", true, false, "mnuPeroxide"},
-        StoredCase{"ENGLISH.LNG", "1", "Tarvox", false, true, "mnuTarvox"},
-        // Product systems are compared exactly.
-        StoredCase{"english.lng", "0", "Natrium", false, false, ""},
-        StoredCase{"english.lng", "false", "chloor", false, false, ""}));
+    ::testing::Values(StoredCase{"English.lng", "True", "Chloor", false, true, "mnuFreeChlorine"},
+                      StoredCase{"nederlands.lng", "False", "Peroxide", true, false, "mnuPeroxide"},
+                      StoredCase{"ENGLISH.LNG", "1", "Tarvox", false, true, "mnuTarvox"},
+                      // Product systems are compared exactly.
+                      StoredCase{"english.lng", "0", "Natrium", false, false, ""},
+                      StoredCase{"english.lng", "false", "chloor", false, false, ""}));
 
 TEST_F(StartupTest, AMissingLanguageAloneBecomesDutch) {
     storeSettings("", "True", "Chloor");

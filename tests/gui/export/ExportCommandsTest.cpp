@@ -77,15 +77,16 @@ TEST_P(SavePictureFormat, WritesWhatTheWindowShows) {
         const std::vector<SvgElement> svg = svgElements(bytes);
         ASSERT_FALSE(svg.empty());
         EXPECT_EQ(svg[0].name, QStringLiteral("svg"));
-        EXPECT_EQ(svg[0]["viewBox"], "0 0 " + std::to_string(size.width()) + " " +
-                                         std::to_string(size.height()));
+        EXPECT_EQ(svg[0]["viewBox"],
+                  "0 0 " + std::to_string(size.width()) + " " + std::to_string(size.height()));
         // Each drawn series is one long line in its own colour; the labels round the plot and
         // the legend's lines are there as texts.
         std::multiset<QString> strokes, drawn;
         std::set<QString> texts;
         for (const SvgElement& e : svg) {
             const std::string points = e["points"];
-            if (e.name == QLatin1String("polyline") && std::count(points.begin(), points.end(), ' ') >= 500)
+            if (e.name == QLatin1String("polyline") &&
+                std::count(points.begin(), points.end(), ' ') >= 500)
                 strokes.insert(e.stroke);
             if (e.name == QLatin1String("text"))
                 texts.insert(e.text.trimmed());

@@ -139,15 +139,15 @@ TEST_P(SvgPictureElements, AreWrittenAsPainted) {
         EXPECT_EQ(e.name.toStdString(), drawn[i][0].toStdString()) << i;
         for (const QString& expected : drawn[i][1].split(QStringLiteral("; "))) {
             const std::string name = expected.section(u'=', 0, 0).toStdString();
-            EXPECT_EQ(e[name.c_str()], expected.section(u'=', 1).toStdString())
-                << i << " " << name;
+            EXPECT_EQ(e[name.c_str()], expected.section(u'=', 1).toStdString()) << i << " " << name;
         }
         EXPECT_EQ(e.text.toStdString(), drawn[i].size() > 2 ? drawn[i][2].toStdString() : "") << i;
         // A picture is a PNG file in the document.
         const QByteArray href = QByteArray::fromStdString(e["xlink:href"]);
-        EXPECT_TRUE(e.name != QLatin1String("image") ||
-                    !QImage::fromData(QByteArray::fromBase64(href.mid(href.indexOf(',') + 1)), "PNG")
-                         .isNull());
+        EXPECT_TRUE(
+            e.name != QLatin1String("image") ||
+            !QImage::fromData(QByteArray::fromBase64(href.mid(href.indexOf(',') + 1)), "PNG")
+                 .isNull());
     }
 }
 

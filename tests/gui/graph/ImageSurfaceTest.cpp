@@ -15,7 +15,8 @@ namespace {
 // Pixels that must be red (true) or white (false) at (x, y).
 void expectRed(const QImage& image, std::initializer_list<std::tuple<int, int, bool>> probes) {
     for (const auto& [x, y, red] : probes)
-        EXPECT_EQ(image.pixel(x, y), red ? 0xFFFF0000 : 0xFFFFFFFF) << "at (" << x << ", " << y << ")";
+        EXPECT_EQ(image.pixel(x, y), red ? 0xFFFF0000 : 0xFFFFFFFF)
+            << "at (" << x << ", " << y << ")";
 }
 
 void drawRed(ImageSurface& s, int drawWidth = 1) {
@@ -29,8 +30,14 @@ TEST(ImageSurface, ThinLinesLeaveOutTheirEndPointAndWideOnesAreTwoPixelsThick) {
     thin.moveTo(2, 5);
     thin.lineTo(10, 5);
     thin.lineTo(10, 20); // continues the polyline: the joint is painted
-    expectRed(thin.image(), {{2, 5, true}, {9, 5, true}, {10, 5, true}, {10, 19, true},
-                             {10, 20, false}, {1, 5, false}, {5, 4, false}, {5, 6, false}});
+    expectRed(thin.image(), {{2, 5, true},
+                             {9, 5, true},
+                             {10, 5, true},
+                             {10, 19, true},
+                             {10, 20, false},
+                             {1, 5, false},
+                             {5, 4, false},
+                             {5, 6, false}});
 
     ImageSurface wide(60, 60);
     drawRed(wide, 2);
@@ -39,8 +46,14 @@ TEST(ImageSurface, ThinLinesLeaveOutTheirEndPointAndWideOnesAreTwoPixelsThick) {
     wide.moveTo(50, 20);
     for (int y = 21; y <= 40; ++y) // a dense vertical run
         wide.lineTo(50, y);
-    expectRed(wide.image(), {{20, 9, true}, {20, 10, true}, {20, 8, false}, {20, 11, false},
-                             {49, 30, true}, {50, 30, true}, {48, 30, false}, {51, 30, false}});
+    expectRed(wide.image(), {{20, 9, true},
+                             {20, 10, true},
+                             {20, 8, false},
+                             {20, 11, false},
+                             {49, 30, true},
+                             {50, 30, true},
+                             {48, 30, false},
+                             {51, 30, false}});
 }
 
 TEST(ImageSurface, DenseColumnsPaintTheSamePixelsAsEveryPoint) {

@@ -45,14 +45,25 @@ TEST(RenderOptions, NameTheControlsValuesAndDoubleDashEndsThem) {
 
 TEST(RenderOptions, RefuseWhatNoControlAccepts) {
     const std::vector<std::vector<std::string>> bad = {
-        {"-o", "out.png"}, {"log.csv"}, {"log.csv", "other.csv", "-o", "out.png"}, {"log.csv", "-o"},
+        {"-o", "out.png"},
+        {"log.csv"},
+        {"log.csv", "other.csv", "-o", "out.png"},
+        {"log.csv", "-o"},
         // After "--" everything is a log name, so -o there is a second log.
         {"log.csv", "--", "-o", "out.png"}};
-    const std::vector<std::vector<std::string>> badOptions = {
-        {"--span", "5"},   {"--grid-x", "3h"},  {"--groups", "product,,ph"}, {"--groups", "temperature"},
-        {"--max", "2001"}, {"--min", "-1"},     {"--grid-y", "0"},           {"--back", "1e3"},
-        {"--size", "800"}, {"--size", "0x400"}, {"--system", "chloor"},      {"--colour", "red"},
-        {"--csv"}};
+    const std::vector<std::vector<std::string>> badOptions = {{"--span", "5"},
+                                                              {"--grid-x", "3h"},
+                                                              {"--groups", "product,,ph"},
+                                                              {"--groups", "temperature"},
+                                                              {"--max", "2001"},
+                                                              {"--min", "-1"},
+                                                              {"--grid-y", "0"},
+                                                              {"--back", "1e3"},
+                                                              {"--size", "800"},
+                                                              {"--size", "0x400"},
+                                                              {"--system", "chloor"},
+                                                              {"--colour", "red"},
+                                                              {"--csv"}};
     for (const auto& args : bad)
         EXPECT_TRUE(std::holds_alternative<render::OptionError>(parseRenderOptions(args)))
             << testing::PrintToString(args);
@@ -90,8 +101,9 @@ protected:
             log = file("-log.csv");
         }
         const QStringList logArgs = dashed ? QStringList{} : QStringList{log};
-        const ProcessResult r = run(logArgs + QStringList{"-o", file("out.png"), "--describe", file("out.json")} +
-                                    extra + (dashed ? QStringList{"--", log} : QStringList{}));
+        const ProcessResult r =
+            run(logArgs + QStringList{"-o", file("out.png"), "--describe", file("out.json")} +
+                extra + (dashed ? QStringList{"--", log} : QStringList{}));
         EXPECT_EQ(r.exitCode, 0) << r.err;
         QFile json(file("out.json"));
         EXPECT_TRUE(json.open(QIODevice::ReadOnly));
@@ -143,7 +155,8 @@ TEST_F(RenderTool, DescribesWhatItDrewAtTheNewestEnd) {
 
     // The plot box's border and the room for the labels and the legend around the plot.
     EXPECT_EQ(QImage(file("out.png")).size(), QSize(900 + 2 + 160, 8 + 500 + 2 + 50));
-    EXPECT_TRUE(std::filesystem::is_empty(config.path())) << "the caller's settings are never touched";
+    EXPECT_TRUE(std::filesystem::is_empty(config.path()))
+        << "the caller's settings are never touched";
     for (const auto& entry : std::filesystem::directory_iterator(tmp.path()))
         EXPECT_EQ(entry.path().filename().string().rfind("osk-graphs-render", 0), std::string::npos)
             << "the tool's own settings folder is removed";
@@ -157,9 +170,11 @@ TEST_F(RenderTool, SystemAndLanguageNameTheSeries) {
         {{"--groups", "ph", "--lang", OSK_LANG_DIR "/nederlands.lng"}, "pH (/10)"},
     };
     for (const auto& [extra, firstLegendEntry] : cases)
-        EXPECT_EQ(describe(extra, 2000)["legend"][0]["text"].toString(), QString::fromUtf8(firstLegendEntry))
+        EXPECT_EQ(describe(extra, 2000)["legend"][0]["text"].toString(),
+                  QString::fromUtf8(firstLegendEntry))
             << extra.join(' ').toStdString();
-    EXPECT_TRUE(std::filesystem::is_empty(config.path())) << "the caller's settings are never touched";
+    EXPECT_TRUE(std::filesystem::is_empty(config.path()))
+        << "the caller's settings are never touched";
 }
 
 // Scrolled back, the newest point drawn is on the right edge; the bars take the bounds asked.
@@ -223,7 +238,10 @@ TEST_F(RenderTool, FailsWithOneLineAndNoPicture) {
 #endif
         {nullptr, {}, 1, "not a regular file", files.path().string()},
         {"", {}, 1, "empty"},
-        {"Record\r\n1,a,b,2024-03-01 00:00:00,1\r\n2,a,b,2024-03-01 00:00:10,1\r\n", {}, 1, "fewer than 3 records"},
+        {"Record\r\n1,a,b,2024-03-01 00:00:00,1\r\n2,a,b,2024-03-01 00:00:10,1\r\n",
+         {},
+         1,
+         "fewer than 3 records"},
         {"Record\r\n1,a,b,2024-03-01 00:00:00,1\r\n", {"--span", "5"}, 2, "--span 5"},
         {"Record\r\n1,a,b,2024-03-01 00:00:00,1\r\n", {"--size", "20x20"}, 2, "--size 20x20"},
         // Bounds and steps the bars do not take as asked.
@@ -234,7 +252,8 @@ TEST_F(RenderTool, FailsWithOneLineAndNoPicture) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.says);
         const std::string log = c.content ? files.write("in.csv", c.content).string() : c.path;
-        const ProcessResult r = run(QStringList{QString::fromStdString(log), "-o", file("bad.png")} + c.extra);
+        const ProcessResult r =
+            run(QStringList{QString::fromStdString(log), "-o", file("bad.png")} + c.extra);
         EXPECT_EQ(r.exitCode, c.exitCode);
         EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;

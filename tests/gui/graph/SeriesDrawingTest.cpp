@@ -20,16 +20,16 @@
 namespace osk::test {
 namespace {
 
-// One user action, one redraw, however many handlers the action runs nested. The value scale
-// bars are counted with their own cases beside the value scale.
+// One user action, one redraw, however many handlers the action runs nested; for the group
+// boxes, the value scale the window then shows. The value scale bars are counted with their own
+// cases beside the value scale.
 struct ActionCase {
-    const char* what;
-    std::function<void(const MainWindowControls&)> before; // not counted
-    std::function<void(const MainWindowControls&)> act;
+    const char* name;
+    void (*before)(const MainWindowControls&, SettingsStore&); // not counted
+    void (*act)(const MainWindowControls&);
+    int min = -1, max = -1, gridStep = -1; // the scale afterwards; -1: not checked
 };
-void PrintTo(const ActionCase& c, std::ostream* os) {
-    *os << c.what;
-}
+OSK_PRINTS_ITS_NAME(ActionCase)
 
 class OneRedraw : public LogWindowFixture, public ::testing::WithParamInterface<ActionCase> {
 protected:
@@ -42,31 +42,66 @@ protected:
 TEST_P(OneRedraw, PerUserAction) {
     const ActionCase& a = GetParam();
     if (a.before)
-        a.before(*c);
+        a.before(*c, settings);
     const int64_t before = redraws();
     a.act(*c);
     EXPECT_EQ(redraws(), before + 1);
     // The one redraw came after every nested change: it drew the grid step the action left.
     EXPECT_DOUBLE_EQ(state.view.GridStepPixelsY,
                      std::max(0.51, c->hsGridY->value() * state.view.ValueAxis.PixelsPerUnit));
+    if (a.min < 0)
+        return;
+    EXPECT_EQ(c->vscScaleMin->value(), a.min);
+    EXPECT_EQ(c->vscScaleMax->value(), a.max);
+    EXPECT_EQ(c->hsGridY->value(), a.gridStep);
+    EXPECT_EQ(c->lblYValue->text(), QString::number(a.gridStep));
+    EXPECT_EQ(c->lblScale[0]->text(), QString::number(a.max) + QStringLiteral(".0"));
+    EXPECT_EQ(c->vscGraphScroller->value(), a.min);
+}
+
+using C = const MainWindowControls&;
+using S = SettingsStore&;
+void productOff(C c, S) {
+    c.chkItem[0]->setChecked(false);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Actions, OneRedraw,
     ::testing::Values(
-        ActionCase{"span", nullptr, [](auto& c) { c.Xas->setCurrentIndex(4); }},
-        ActionCase{"grid_interval", nullptr, [](auto& c) { c.cmbGridX->setCurrentIndex(3); }},
-        ActionCase{"group_tick_with_new_scale", nullptr,
-                   [](auto& c) { c.chkItem[3]->setChecked(true); }},
-        ActionCase{"sub_item_tick", [](auto& c) { c.cmdItem[0]->click(); },
-                   [](auto& c) { c.chkItems2[1]->setChecked(true); }},
-        ActionCase{"scroll_by_an_hour", nullptr,
-                   [](auto& c) {
-                       c.hscGraphScroller->triggerAction(QAbstractSlider::SliderSingleStepSub);
-                   }},
-        ActionCase{"grid_step", nullptr, [](auto& c) { c.hsGridY->setValue(25); }},
-        ActionCase{"draw_style", nullptr, [](auto& c) { c.cboDrawStyle->setCurrentIndex(1); }}),
-    [](const auto& info) { return std::string(info.param.what); });
+        ActionCase{"span", nullptr, [](C c) { c.Xas->setCurrentIndex(4); }},
+        ActionCase{"grid_interval", nullptr, [](C c) { c.cmbGridX->setCurrentIndex(3); }},
+        ActionCase{"sub_item_tick", [](C c, S) { c.cmdItem[0]->click(); },
+                   [](C c) { c.chkItems2[1]->setChecked(true); }},
+        ActionCase{
+            "scroll_by_an_hour", nullptr,
+            [](C c) { c.hscGraphScroller->triggerAction(QAbstractSlider::SliderSingleStepSub); }},
+        ActionCase{"grid_step", nullptr, [](C c) { c.hsGridY->setValue(25); }},
+        ActionCase{"draw_style", nullptr, [](C c) { c.cboDrawStyle->setCurrentIndex(1); }},
+        ActionCase{"cell", nullptr, [](C c) { c.chkItem[3]->setChecked(true); }, 0, 1200, 120},
+        ActionCase{"pH_only", productOff, [](C c) { c.chkItem[1]->setChecked(true); }, 60, 80, 2},
+        ActionCase{"product_and_pH", nullptr, [](C c) { c.chkItem[1]->setChecked(true); }, 0, 150,
+                   15},
+        ActionCase{"last_group_off_keeps_the_scale",
+                   [](C c, S) {
+                       c.chkItem[1]->setChecked(true);
+                       c.chkItem[0]->setChecked(false);
+                   },
+                   [](C c) { c.chkItem[1]->setChecked(false); }, 60, 80, 2},
+        // The user's upper bound lies below the new lower one.
+        ActionCase{"above_the_upper_bound",
+                   [](C c, S) {
+                       c.vscScaleMax->setValue(40);
+                       c.chkItem[0]->setChecked(false);
+                   },
+                   [](C c) { c.chkItem[1]->setChecked(true); }, 60, 80, 2},
+        // The product system is read when the group is ticked.
+        ActionCase{"unknown_product",
+                   [](C c, S store) {
+                       store.RegWrite(settings::kSystem, "Other");
+                       c.chkItem[0]->setChecked(false);
+                   },
+                   [](C c) { c.chkItem[0]->setChecked(true); }, 0, 100, 10}),
+    CaseName());
 
 // Without a log the lists only take the new selection; with one, the draw style is kept.
 TEST_F(LogWindowFixture, TheListsDrawNothingWithoutALog) {
@@ -83,84 +118,18 @@ TEST_F(LogWindowFixture, TheListsDrawNothingWithoutALog) {
     EXPECT_EQ(state.render.DrawStyle, kDrawStyleDots);
 }
 
-constexpr QRgb kProductAlarm = qRgb(255, 157, 255);
-
-class SeriesSelection : public LogWindowFixture {
-protected:
-    void SetUp() override {
-        LogWindowFixture::SetUp();
-        openLog(2000);
-    }
-    void tickPanelBox(int group, int k, bool on) {
-        c->cmdItem[static_cast<size_t>(group)]->click();
-        c->chkItems2[static_cast<size_t>(k)]->setChecked(on);
-    }
-};
-
-// Group boxes ticked and unticked in order, and the value scale the window ends with.
-using SetUpStep = void (*)(const MainWindowControls&, SettingsStore&);
-struct ScaleCase {
-    const char* name;
-    SetUpStep before;
-    std::vector<std::pair<int, bool>> ticks;
-    int min, max, gridStep;
-};
-OSK_PRINTS_ITS_NAME(ScaleCase)
-
-class AutomaticScale : public SeriesSelection, public ::testing::WithParamInterface<ScaleCase> {};
-
-TEST_P(AutomaticScale, SuitsTheGroupsSwitchedOn) {
-    const ScaleCase& s = GetParam();
-    if (s.before)
-        s.before(*c, settings);
-    for (const auto& [group, on] : s.ticks) {
-        const int64_t before = redraws();
-        c->chkItem[static_cast<size_t>(group)]->setChecked(on);
-        EXPECT_EQ(redraws(), before + 1) << "group " << group;
-    }
-    EXPECT_EQ(c->vscScaleMin->value(), s.min);
-    EXPECT_EQ(c->vscScaleMax->value(), s.max);
-    EXPECT_EQ(c->hsGridY->value(), s.gridStep);
-    EXPECT_EQ(c->lblYValue->text(), QString::number(s.gridStep));
-    EXPECT_EQ(c->lblScale[0]->text(), QString::number(s.max) + QStringLiteral(".0"));
-    EXPECT_EQ(c->vscGraphScroller->value(), s.min);
-}
-
-void upperBoundAt40(const MainWindowControls& c, SettingsStore&) {
-    c.vscScaleMax->setValue(40);
-}
-void unknownProduct(const MainWindowControls&, SettingsStore& store) {
-    store.RegWrite(settings::kSystem, "Other");
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Groups, AutomaticScale,
-    ::testing::Values(
-        ScaleCase{"pH only", nullptr, {{0, false}, {1, true}}, 60, 80, 2},
-        ScaleCase{"product and pH", nullptr, {{1, true}}, 0, 150, 15},
-        ScaleCase{"cell", nullptr, {{3, true}}, 0, 1200, 120},
-        ScaleCase{"last group off keeps the scale",
-                  nullptr,
-                  {{1, true}, {0, false}, {1, false}},
-                  60,
-                  80,
-                  2},
-        // The user's upper bound lies below the new lower one.
-        ScaleCase{"above the upper bound", upperBoundAt40, {{0, false}, {1, true}}, 60, 80, 2},
-        // The product system is read when the group is ticked.
-        ScaleCase{"unknown product", unknownProduct, {{0, false}, {0, true}}, 0, 100, 10}),
-    CaseName());
-
-TEST_F(SeriesSelection, ASubSeriesShowsOnlyWithItsGroup) {
+TEST_F(OneRedraw, ASubSeriesShowsOnlyWithItsGroup) {
+    const QColor productAlarm(255, 157, 255);
     c->chkItem[0]->setChecked(false);
-    tickPanelBox(0, 1, true);
+    c->cmdItem[0]->click();
+    c->chkItems2[1]->setChecked(true);
     EXPECT_EQ(state.render.SeriesOn.get(0, 1), 1);
-    EXPECT_EQ(pixelsOf(c->pGraph, QColor(kProductAlarm)), 0);
-    EXPECT_EQ(pixelsOf(c->Legenda, QColor(kProductAlarm)), 0);
+    EXPECT_EQ(pixelsOf(c->pGraph, productAlarm), 0);
+    EXPECT_EQ(pixelsOf(c->Legenda, productAlarm), 0);
 
     c->chkItem[0]->setChecked(true);
-    EXPECT_GT(pixelsOf(c->pGraph, QColor(kProductAlarm)), 0);
-    EXPECT_GT(pixelsOf(c->Legenda, QColor(kProductAlarm)), 0);
+    EXPECT_GT(pixelsOf(c->pGraph, productAlarm), 0);
+    EXPECT_GT(pixelsOf(c->Legenda, productAlarm), 0);
 }
 
 constexpr QRgb kCellBlue = qRgb(1, 6, 201);
@@ -200,9 +169,11 @@ TEST_F(LegendBoxTest, TheTwentiethEntryLiesInsideTheBox) {
     const QImage image = legend->surface().image();
     const double u = kLegendUnitsPerPixel;
     const int lineY = static_cast<int>(LegendLineY(kLegendMostLines) / u + 0.5);
-    EXPECT_EQ(image.pixel(static_cast<int>(kLegendItemX / u) + 1, lineY) & 0xFFFFFFu, kCellBlue & 0xFFFFFFu);
+    EXPECT_EQ(image.pixel(static_cast<int>(kLegendItemX / u) + 1, lineY) & 0xFFFFFFu,
+              kCellBlue & 0xFFFFFFu);
     const QFontMetricsF metrics(legend->surface().font(), &image);
-    EXPECT_LE((LegendLineY(kLegendMostLines) - kLegendTextRaise) / u + metrics.height(), image.height());
+    EXPECT_LE((LegendLineY(kLegendMostLines) - kLegendTextRaise) / u + metrics.height(),
+              image.height());
     EXPECT_LE(metrics.height(), kLegendLineHeight / u);
 }
 

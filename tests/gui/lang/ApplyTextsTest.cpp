@@ -58,7 +58,7 @@ protected:
                 out[a->objectName()] = a->text();
         for (QCheckBox* b : c->chkItem)
             out[b->objectName()] = b->text();
-        out.erase(QString());                 // not the program's own
+        out.erase(QString());                   // not the program's own
         out.erase(QStringLiteral("fraChoses")); // the sub-series panel has no title
         return out;
     }
@@ -108,8 +108,8 @@ TEST_F(ApplyTextsTest, EveryCaptionComesFromTheLanguageInUse) {
 TEST_F(ApplyTextsTest, SwitchesOnALoadedLogKeepTheWindowSpanAndGridWithOneRedraw) {
     startReturning();
     open(logs.write("log.csv", generatedLog(6000))); // 16 hours 40 minutes
-    c->Xas->setCurrentIndex(4);                     // 12 hours
-    c->cmbGridX->setCurrentIndex(3);                // 30 minutes
+    c->Xas->setCurrentIndex(4);                      // 12 hours
+    c->cmbGridX->setCurrentIndex(3);                 // 30 minutes
     c->hsGridY->setValue(35);
     for (int i = 0; i < 3; ++i)
         c->hscGraphScroller->triggerAction(QAbstractSlider::SliderSingleStepSub);

@@ -41,10 +41,12 @@ protected:
             data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
         else
             data.setText(text);
-        QDragEnterEvent enter(QPoint(200, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent enter(QPoint(200, 200), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
         QCoreApplication::sendEvent(window.get(), &enter);
         EXPECT_EQ(enter.isAccepted(), expectAccepted);
-        QDropEvent dropped(QPointF(200, 200), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent dropped(QPointF(200, 200), Qt::CopyAction, &data, Qt::LeftButton,
+                           Qt::NoModifier);
         QCoreApplication::sendEvent(window.get(), &dropped);
         QCoreApplication::processEvents();
     }
@@ -62,7 +64,8 @@ TEST_F(OpenCommandTest, CancelAsksToChooseAgainAndNoLeavesTheWindowWithoutALog) 
 
     ASSERT_EQ(dialogs.prompts.size(), 4u);
     const OpenFileRequest& chooser = dialogs.prompts[0].request;
-    EXPECT_EQ(chooser.initialFolder, "/srv/remote" + std::string(1, QDir::separator().toLatin1()) + "Data");
+    EXPECT_EQ(chooser.initialFolder,
+              "/srv/remote" + std::string(1, QDir::separator().toLatin1()) + "Data");
     EXPECT_EQ(chooser.filter, "All Files (*.*)|*.*|CSV Files (*.csv)|*.csv");
     EXPECT_EQ(chooser.selectedFilter, 2);
     EXPECT_EQ(dialogs.prompts[2].kind, Prompt::Kind::OpenFile);
@@ -106,7 +109,8 @@ TEST_F(OpenCommandTest, ARejectedHeaderIsReportedAndLeavesNoLog) {
             openLog(500);
         dialogs.prompts.clear();
         open(logs.write("foreign.csv", "Date,Time,Value\r\n2024-03-01,00:00:00,1\r\n"));
-        EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"Error With Communication (invalid file)"});
+        EXPECT_EQ(dialogs.messages(),
+                  std::vector<std::string>{"Error With Communication (invalid file)"});
         EXPECT_EQ(dialogs.prompts.back().icon, MessageIcon::Critical);
         EXPECT_EQ(caption(), "OSK-Graphs  -  ");
         expectNoLogState();

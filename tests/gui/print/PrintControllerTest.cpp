@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 
-
 namespace osk::test {
 namespace {
 
@@ -24,9 +23,11 @@ TEST_P(PreviewFromTheMenu, ShowsThePaperPlotAndLegendAndPrintsNothing) {
     const double dpi = preview().screenDpi();
     EXPECT_EQ(preview().dummyGraph().image().size(),
               QSize(qRound(8430 * dpi / 1440), qRound(6075 * dpi / 1440)));
-    EXPECT_FALSE(preview().findChild<QWidget*>(QStringLiteral("DummyGraph"))->isVisibleTo(&preview()));
+    EXPECT_FALSE(
+        preview().findChild<QWidget*>(QStringLiteral("DummyGraph"))->isVisibleTo(&preview()));
     for (const char* name : {"Image1", "Image2", "Image3"})
-        EXPECT_FALSE(preview().findChild<QLabel*>(QString::fromLatin1(name))->pixmap().isNull()) << name;
+        EXPECT_FALSE(preview().findChild<QLabel*>(QString::fromLatin1(name))->pixmap().isNull())
+            << name;
 
     const bool cellGroup = GetParam();
     c->chkItem[3]->setChecked(cellGroup);

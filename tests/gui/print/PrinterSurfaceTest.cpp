@@ -122,7 +122,8 @@ Painted paintAt(double dpi, const PageDrawing::Step& step) {
         for (int x = 0; x < image.width(); ++x)
             if (image.pixel(x, y) != qRgb(255, 255, 255)) {
                 out.penRows += x == 100;
-                out.inkTopLeft = QPoint(std::min(x, out.inkTopLeft.x()), std::min(y, out.inkTopLeft.y()));
+                out.inkTopLeft =
+                    QPoint(std::min(x, out.inkTopLeft.x()), std::min(y, out.inkTopLeft.y()));
             }
     return out;
 }

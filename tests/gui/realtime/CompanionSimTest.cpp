@@ -184,10 +184,11 @@ struct RunCase {
     const char* name;
     const char* options;
     int code;
-    const char* says;       // on standard error, its only line when the code is 0
-    int records = -1;       // in Realtime.csv after the run, 0 any; -1: the folder is untouched
-    const char* storedBefore = ""; // DataDir; "@other": another folder, "@same": this one spelt otherwise
-    bool kept = true;       // DataDir is as before, else the data folder's full name
+    const char* says; // on standard error, its only line when the code is 0
+    int records = -1; // in Realtime.csv after the run, 0 any; -1: the folder is untouched
+    const char* storedBefore =
+        "";           // DataDir; "@other": another folder, "@same": this one spelt otherwise
+    bool kept = true; // DataDir is as before, else the data folder's full name
     void (*make)(const std::filesystem::path& dir, const std::filesystem::path& other) = nullptr;
 };
 OSK_PRINTS_ITS_NAME(RunCase)
@@ -243,13 +244,18 @@ RunCase foreign(const char* name, const char* file, void (*make)(Path, Path)) {
 }
 
 const RunCase kRuns[] = {
-    {"stops_after_count_leaving_the_settings", "--data-dir @dir --interval-ms 20 --records 5 --count 3 --no-settings", 0, "", 8},
-    {"starts_with_the_newest_it_keeps", "--data-dir @dir --records 19999 --count 0 --no-settings", 0, "", 19998},
+    {"stops_after_count_leaving_the_settings",
+     "--data-dir @dir --interval-ms 20 --records 5 --count 3 --no-settings", 0, "", 8},
+    {"starts_with_the_newest_it_keeps", "--data-dir @dir --records 19999 --count 0 --no-settings",
+     0, "", 19998},
     // What the simulator does with a DataDir stored before it starts.
-    {"another_data_dir_is_kept", "--data-dir @dir --count 0", 0, "DataDir stays", 0, "@other", true, makeFolder},
-    {"another_data_dir_replaced", "--data-dir @dir --count 0 --replace-data-dir", 0, "", 0, "@other", false, makeFolder},
+    {"another_data_dir_is_kept", "--data-dir @dir --count 0", 0, "DataDir stays", 0, "@other", true,
+     makeFolder},
+    {"another_data_dir_replaced", "--data-dir @dir --count 0 --replace-data-dir", 0, "", 0,
+     "@other", false, makeFolder},
     {"no_data_dir_known", "--data-dir @dir --count 0", 0, "", 0, "-1", false, makeFolder},
-    {"this_data_dir_spelt_otherwise", "--data-dir @dir --count 0", 0, "", 0, "@same", false, makeFolder},
+    {"this_data_dir_spelt_otherwise", "--data-dir @dir --count 0", 0, "", 0, "@same", false,
+     makeFolder},
     // Bad command lines.
     {"nothing", "", 2, ""},
     {"no_folder", "--data-dir", 2, ""},
@@ -260,28 +266,29 @@ const RunCase kRuns[] = {
     {"keep_more_than_the_table", "--data-dir @dir --keep-records 19999", 2, ""},
     {"unknown_option", "--data-dir @dir --unknown", 2, ""},
     foreign("a_companions_realtime_file", "Realtime.csv",
-                [](Path d, Path) { writeText(d / "Realtime.csv", kCompanionsLog); }),
+            [](Path d, Path) { writeText(d / "Realtime.csv", kCompanionsLog); }),
     foreign("a_companions_log_only", "Data/2024-03-04.csv", makeFolder),
     foreign("a_log_in_capitals", "Data/OLD.CSV",
-                [](Path d, Path) { writeText(d / "Data" / "OLD.CSV", kCompanionsLog); }),
+            [](Path d, Path) { writeText(d / "Data" / "OLD.CSV", kCompanionsLog); }),
     foreign("its_own_folder_with_a_log_added_later", "Data/2024-03-04.csv",
-                [](Path d, Path) {
-                    std::filesystem::create_directories(d);
-                    const ProcessResult r = runProcess(
-                        QStringLiteral(OSK_COMPANION_SIM),
-                        {QStringLiteral("--data-dir"), QString::fromStdString(d.string()),
-                         QStringLiteral("--count"), QStringLiteral("0"), QStringLiteral("--no-settings")});
-                    ASSERT_TRUE(r.finished && r.exitCode == 0) << r.err;
-                    writeText(d / "Data" / "2024-03-04.csv", kCompanionsLog);
-                }),
+            [](Path d, Path) {
+                std::filesystem::create_directories(d);
+                const ProcessResult r =
+                    runProcess(QStringLiteral(OSK_COMPANION_SIM),
+                               {QStringLiteral("--data-dir"), QString::fromStdString(d.string()),
+                                QStringLiteral("--count"), QStringLiteral("0"),
+                                QStringLiteral("--no-settings")});
+                ASSERT_TRUE(r.finished && r.exitCode == 0) << r.err;
+                writeText(d / "Data" / "2024-03-04.csv", kCompanionsLog);
+            }),
 #ifndef _WIN32
     // Symbolic links need an administrator's rights on Windows.
     foreign("its_realtime_file_turned_into_a_link", "Realtime.csv",
-                [](Path d, Path other) {
-                    writeText(d / ".osk-companion-sim", "Realtime.csv\n");
-                    writeText(other / "Realtime.csv", kCompanionsLog);
-                    std::filesystem::create_symlink(other / "Realtime.csv", d / "Realtime.csv");
-                }),
+            [](Path d, Path other) {
+                writeText(d / ".osk-companion-sim", "Realtime.csv\n");
+                writeText(other / "Realtime.csv", kCompanionsLog);
+                std::filesystem::create_symlink(other / "Realtime.csv", d / "Realtime.csv");
+            }),
 #endif
 };
 

@@ -86,7 +86,8 @@ TEST_F(RealtimeWindow, TheScrollerIsEnabledOnlyWhenTheSeriesReachTheLeftEdge) {
     refreshWith(2000);
     c->Xas->setCurrentIndex(6); // 3 hours: 1080 records across the plot
     c->chkItem[0]->setChecked(true);
-    const std::pair<int64_t, bool> steps[] = {{200, false}, {2000, true}, {600, false}, {5000, true}};
+    const std::pair<int64_t, bool> steps[] = {
+        {200, false}, {2000, true}, {600, false}, {5000, true}};
     for (const auto& [records, enabled] : steps) {
         SCOPED_TRACE(records);
         refreshWith(records);

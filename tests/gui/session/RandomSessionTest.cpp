@@ -82,10 +82,11 @@ const std::vector<std::pair<const char*, std::function<std::string()>>>& logShap
         // Records just before the newest whose hour is no number.
         {"badtime.csv",
          [] {
-             return withRecordsChanged(generatedLog(3000, "2024-03-01 10:00:00"), [](int n, QStringList& f) {
-                 if (n >= 2985 && n < 2999 && f.size() > 3 && f[3].size() >= 19)
-                     f[3].replace(11, 2, QStringLiteral("x7"));
-             });
+             return withRecordsChanged(
+                 generatedLog(3000, "2024-03-01 10:00:00"), [](int n, QStringList& f) {
+                     if (n >= 2985 && n < 2999 && f.size() > 3 && f[3].size() >= 19)
+                         f[3].replace(11, 2, QStringLiteral("x7"));
+                 });
          }},
         {"badheader.csv", [] { return otherHeader(generatedLog(50)); }},
         {"empty.csv", [] { return std::string(); }},
@@ -148,7 +149,9 @@ public:
         return {pick(-2, c->pGraph->width()), pick(-2, c->pGraph->height())};
     }
 
-    const char* someLog() { return logShapes()[size_t(pick(0, int(logShapes().size()) - 1))].first; }
+    const char* someLog() {
+        return logShapes()[size_t(pick(0, int(logShapes().size()) - 1))].first;
+    }
 
     // The user works a control only while it is enabled and on screen.
     static bool usable(const QWidget* w) { return w->isEnabled() && w->isVisibleTo(w->window()); }
@@ -238,7 +241,7 @@ void RandomSession::improvise(const Prompt& p) {
     const bool giveUp = ++promptsThisAction > kPromptsPerAction;
     switch (p.kind) {
     case Prompt::Kind::Question:
-        !giveUp && chance(50) ? dialogs.answerYes() : dialogs.answerNo();
+        !giveUp&& chance(50) ? dialogs.answerYes() : dialogs.answerNo();
         break;
     case Prompt::Kind::OpenFile:
         if (pendingOpen && !giveUp) {
@@ -260,7 +263,8 @@ void RandomSession::improvise(const Prompt& p) {
         } else {
             chosenSave = "saved" + std::to_string(++savedFiles);
             // Two fields between the "|" of the filter for each file type.
-            const int types = (int(std::count(p.save.filter.begin(), p.save.filter.end(), '|')) + 1) / 2;
+            const int types =
+                (int(std::count(p.save.filter.begin(), p.save.filter.end(), '|')) + 1) / 2;
             dialogs.saveFile((out.path() / *chosenSave).string(), pick(1, std::max(1, types)));
         }
         break;
@@ -360,9 +364,9 @@ void RandomSession::expectEnabledStates(const std::string& step) {
     EXPECT_EQ(c->mnuOFF->isChecked(), !live) << step;
     if (!loaded && controlsMayBeStale)
         return;
-    const QWidget* const controls[] = {c->Xas,         c->cmbGridX,         c->vscScaleMin,
-                                       c->vscScaleMax, c->vscGraphScroller, c->hsGridY,
-                                       c->cboDrawStyle, c->chkItem[0],      c->cmdItem[3]};
+    const QWidget* const controls[] = {c->Xas,          c->cmbGridX,         c->vscScaleMin,
+                                       c->vscScaleMax,  c->vscGraphScroller, c->hsGridY,
+                                       c->cboDrawStyle, c->chkItem[0],       c->cmdItem[3]};
     for (const QWidget* w : controls)
         EXPECT_EQ(w->isEnabled(), loaded) << step << ": " << w->objectName().toStdString();
     for (const QAction* a : {c->mnuAfdrukVoorbeeld, c->mnuAfdrukken, c->mnuSavePicture,
@@ -431,8 +435,10 @@ std::optional<std::string> clickBar(RandomSession& s, QScrollBar* bar) {
         return std::nullopt;
     using A = QAbstractSlider;
     static const std::pair<A::SliderAction, const char*> arrows[] = {
-        {A::SliderSingleStepAdd, "arrow +"}, {A::SliderSingleStepSub, "arrow -"},
-        {A::SliderPageStepAdd, "page +"},    {A::SliderPageStepSub, "page -"}};
+        {A::SliderSingleStepAdd, "arrow +"},
+        {A::SliderSingleStepSub, "arrow -"},
+        {A::SliderPageStepAdd, "page +"},
+        {A::SliderPageStepSub, "page -"}};
     const auto& [action, name] = arrows[s.pick(0, 3)];
     bar->triggerAction(action);
     return name;
@@ -548,14 +554,17 @@ const std::vector<ActionKind>& RandomSession::actionKinds() {
              s.window->resize(w, h);
              return std::to_string(w) + "x" + std::to_string(h);
          }},
-        {"language", 1, [](S& s) { return triggerIfEnabled(s.chance(50) ? s.c->mnuNed : s.c->mnuEng); }},
+        {"language", 1,
+         [](S& s) { return triggerIfEnabled(s.chance(50) ? s.c->mnuNed : s.c->mnuEng); }},
         {"product system", 2,
          [](S& s) {
              QAction* const systems[] = {s.c->mnuFreeChlorine, s.c->mnuPeroxide, s.c->mnuTarvox};
              return triggerIfEnabled(systems[s.pick(0, 2)]);
          }},
         {"printer colours", 1,
-         [](S& s) { return triggerIfEnabled(s.chance(50) ? s.c->mnuColorPrinter : s.c->mnuBlackWhite); }},
+         [](S& s) {
+             return triggerIfEnabled(s.chance(50) ? s.c->mnuColorPrinter : s.c->mnuBlackWhite);
+         }},
         {"press on plot", 4,
          [](S& s) -> R {
              const QPoint p = s.somewhereOnThePlot();
@@ -635,7 +644,8 @@ void RandomSession::runSession() {
     for (const ActionKind& k : actionKinds())
         weights.push_back(k.weight);
     std::discrete_distribution<size_t> choose(weights.begin(), weights.end());
-    static const ActionKind refresh{"refresh", 0, [](RandomSession& s) -> std::optional<std::string> {
+    static const ActionKind refresh{"refresh", 0,
+                                    [](RandomSession& s) -> std::optional<std::string> {
                                         s.tickAt(s.refreshesToWait-- % 2 ? 1 : 31);
                                         return "";
                                     }};
@@ -663,7 +673,8 @@ void RandomSession::runSession() {
             --n; // the user could not do that now and does something else
             continue;
         }
-        std::string step = std::to_string(n) + ". " + kind.name + (what->empty() ? "" : " " + *what);
+        std::string step =
+            std::to_string(n) + ". " + kind.name + (what->empty() ? "" : " " + *what);
         bool timeFault = false, message = false;
         for (size_t i = promptsBefore; i < dialogs.prompts.size(); ++i) {
             step += " [" + dialogs.prompts[i].text + "]";

@@ -12,11 +12,14 @@ namespace osk::test {
 
 // Put beside a case type that has a "name": gtest prints the case by it.
 #define OSK_PRINTS_ITS_NAME(Case)                                                                  \
-    inline void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+    inline void PrintTo(const Case& c, std::ostream* os) {                                         \
+        *os << c.name;                                                                             \
+    }
 
 // For INSTANTIATE_TEST_SUITE_P: the case's name with everything but letters and digits as "_".
 struct CaseName {
-    template <typename Case> std::string operator()(const testing::TestParamInfo<Case>& info) const {
+    template <typename Case>
+    std::string operator()(const testing::TestParamInfo<Case>& info) const {
         std::string name = info.param.name;
         for (char& ch : name)
             if (!std::isalnum(static_cast<unsigned char>(ch)))

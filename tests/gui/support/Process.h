@@ -15,10 +15,10 @@ struct ProcessResult {
     std::string out, err;
 };
 
-inline ProcessResult runProcess(const QString& program, const QStringList& args,
-                                const QProcessEnvironment& env =
-                                    QProcessEnvironment::systemEnvironment(),
-                                int timeoutMs = 60000) {
+inline ProcessResult
+runProcess(const QString& program, const QStringList& args,
+           const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
+           int timeoutMs = 60000) {
     QProcess p;
     p.setProcessEnvironment(env);
     p.start(program, args);

@@ -20,16 +20,11 @@ namespace osk::test {
 namespace {
 
 TEST(LayoutGeometry, TwipsBecomeEnoughWholePixels) {
-    struct Case {
-        int twips;
-        double dpi;
-        int pixels;
-    };
-    // Rounded up, never below nothing; no screen resolution gives no pixels.
-    const Case cases[] = {{10000, 96, 667}, {15, 96, 1},  {16, 96, 2},
-                          {10000, 144, 1000}, {-15, 96, 0}, {10000, 0, 0}};
-    for (const Case& c : cases)
-        EXPECT_EQ(pixelsForTwips(c.twips, c.dpi), c.pixels) << c.twips << " at " << c.dpi;
+    // {twips, dpi, pixels}: rounded up, never below nothing; no screen resolution gives no pixels.
+    const std::tuple<int, double, int> cases[] = {{10000, 96, 667},   {15, 96, 1},  {16, 96, 2},
+                                                  {10000, 144, 1000}, {-15, 96, 0}, {10000, 0, 0}};
+    for (const auto& [twips, dpi, pixels] : cases)
+        EXPECT_EQ(pixelsForTwips(twips, dpi), pixels) << twips << " at " << dpi;
     EXPECT_DOUBLE_EQ(twipsForPixels(667, 96), 10005);
     EXPECT_DOUBLE_EQ(twipsForPixels(10, 0), 0);
 }
@@ -48,16 +43,16 @@ protected:
     }
 };
 
-TEST_F(LayoutTest, ShrinkingBelowTheMinimumSnapsBack) {
+// Shrinking below the minimum snaps back; while minimised nothing moves, and the restore places
+// everything.
+TEST_F(LayoutTest, TheWindowIsPlacedForItsClientAreaWhenShownAtAnySize) {
     window->resize(300, 200);
     const QSize outer = window->frameGeometry().size();
     EXPECT_GE(twipsForPixels(outer.width(), window->logicalDpiX()), 10000);
     EXPECT_GE(twipsForPixels(outer.height(), window->logicalDpiY()), 8000);
     EXPECT_LT(twipsForPixels(outer.width() - 1, window->logicalDpiX()), 10000);
     expectPlacedForClient();
-}
 
-TEST_F(LayoutTest, WhileMinimisedNothingMovesAndTheRestorePlacesEverything) {
     window->resize(800, 650);
     const QRect before = c->pGraph->geometry();
     window->showMinimized();
@@ -98,11 +93,10 @@ protected:
 };
 
 // What the user does with the bars, and where the scale ends up.
-using BarStep = std::function<void(const MainWindowControls&)>;
 struct BarCase {
     const char* name;
-    BarStep before; // done first, not counted
-    BarStep act;    // the user's one action
+    void (*before)(const MainWindowControls&); // done first, not counted
+    void (*act)(const MainWindowControls&);    // the user's one action
     int min, max, scrollerThumb;
 };
 OSK_PRINTS_ITS_NAME(BarCase)
@@ -182,11 +176,9 @@ TEST_F(ValueScale, TheValueBarsMoveTheWayTheirThumbsShow) {
 std::string sixRecordLog() {
     std::string log = "Record,Date,Time,DateTime,Status,c6,c7,c8,c9,Product\r\n";
     const char* const product[] = {"40", "41.5", "0", "44.75", "46", "47.25"};
-    for (int i = 0; i < 6; ++i) {
-        const std::string clock = "10:" + std::to_string(i) + "0:00";
-        log += std::to_string(i + 1) + ",2024-03-01," + clock + ",2024-03-01 " + clock +
-               ",0,80,20,50,30," + product[i] + "\r\n";
-    }
+    for (int i = 0; i < 6; ++i)
+        log += std::to_string(i + 1) + ",d,t,2024-03-01 10:" + std::to_string(i) +
+               "0:00,0,80,20,50,30," + product[i] + "\r\n";
     return log;
 }
 
@@ -242,10 +234,7 @@ int thumbPixelsChangedByDisabling(QScrollBar& bar) {
     return differingPixels(enabled, disabled);
 }
 
-class DisabledBarLook : public ProgramFixture {
-protected:
-    void SetUp() override { startReturning(); }
-};
+using DisabledBarLook = LogWindowFixture;
 
 TEST_F(DisabledBarLook, ValueBarsWithoutALogShowAFadedThumbLikeAnOrdinaryBar) {
     QScrollBar ordinary(Qt::Vertical, c->Frame2);
