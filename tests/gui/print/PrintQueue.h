@@ -2,15 +2,15 @@
 // scripts/cups-test-queue), and finds and reads the PDFs that the queue writes.
 #pragma once
 
+#include "gui/support/Process.h"
+
 #include <QDir>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QThread>
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <utility>
 
 namespace osk::test {
 
@@ -27,14 +27,11 @@ inline constexpr const char* kTestQueue = "OSK_Test_PDF";
 // Standard output of a tool that ran and succeeded; nullopt otherwise, with why in error.
 inline std::optional<QString> runTool(const QString& program, const QStringList& args,
                                       QString* error = nullptr) {
-    QProcess p;
-    p.start(program, args);
-    const bool done = p.waitForFinished(60000);
+    const ProcessResult r = runProcess(program, args);
     if (error)
-        *error = QString::fromUtf8(p.readAllStandardError()).trimmed() + p.errorString();
-    if (!done || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
-        return std::nullopt;
-    return QString::fromUtf8(p.readAllStandardOutput());
+        *error = QString::fromStdString(r.err).trimmed();
+    return r.finished && r.exitCode == 0 ? std::optional(QString::fromStdString(r.out))
+                                         : std::nullopt;
 }
 
 // Pages and the shown size (after the page's rotation) of a complete PDF.

@@ -16,15 +16,13 @@
 
 namespace osk::test {
 
-// What the user sees of the screen plot's axes, the legend and the command's state.
+// What the user sees of the screen plot's axes: the value, time and date labels' captions, the
+// time labels placed for the plot's width and the value labels for its height.
 struct ScreenState {
-    std::vector<QString> captions;   // value, time and date labels
-    std::vector<QRect> timeLabels;   // placed for the plot's width
-    std::vector<int> valueLabelTops; // placed for the plot's height
+    std::vector<QString> captions;
+    std::vector<QRect> timeLabels;
+    std::vector<int> valueLabelTops;
     double pixelsPerRecord = 0;
-    Colour legendBack = 0;
-    QRgb legendCorner = 0;
-    bool printing = false;
 };
 
 class PrintWindowFixture : public LogWindowFixture {
@@ -54,21 +52,16 @@ protected:
     std::string logPath() const { return (logs.path() / kLogName).string(); }
 
     ScreenState screen() const {
-        ScreenState s;
-        for (const auto* labels : {&c->lblScaleXas, &c->lblDataXas})
-            for (QLabel* l : *labels)
-                s.captions.push_back(l->text());
+        ScreenState s{{}, {}, {}, state.view.TimeAxis.PixelsPerRecord};
+        for (int i = 0; i < 13; ++i) {
+            s.captions.push_back(c->lblScaleXas[size_t(i)]->text() +
+                                 c->lblDataXas[size_t(i)]->text());
+            s.timeLabels.push_back(c->lblScaleXas[size_t(i)]->geometry());
+        }
         for (QLabel* l : c->lblScale) {
             s.captions.push_back(l->text());
             s.valueLabelTops.push_back(l->y());
         }
-        for (QLabel* l : c->lblScaleXas)
-            s.timeLabels.push_back(l->geometry());
-        s.pixelsPerRecord = state.view.TimeAxis.PixelsPerRecord;
-        s.legendBack = window->printing().legendBackColor();
-        s.legendCorner =
-            c->Legenda->surface().image().pixel(c->Legenda->surface().image().width() - 1, 0);
-        s.printing = state.render.Printing;
         return s;
     }
 
@@ -84,9 +77,10 @@ protected:
             EXPECT_NEAR(after.valueLabelTops[i], before.valueLabelTops[i], 8)
                 << "value label " << i;
         EXPECT_DOUBLE_EQ(after.pixelsPerRecord, before.pixelsPerRecord);
-        EXPECT_EQ(after.legendBack, kLegendBeige);
-        EXPECT_EQ(after.legendCorner, qRgb(236, 233, 216));
-        EXPECT_FALSE(after.printing);
+        EXPECT_EQ(window->printing().legendBackColor(), kLegendBeige);
+        const QImage& legend = c->Legenda->surface().image();
+        EXPECT_EQ(legend.pixel(legend.width() - 1, 0), qRgb(236, 233, 216));
+        EXPECT_FALSE(state.render.Printing);
     }
 
     TempDir pdfs;
