@@ -170,6 +170,16 @@ public:
         return std::string(name ? name : "");
     }
 
+    // A press or release of the mouse button on the plot. Without a log the press does nothing: a
+    // pop-up still open from an earlier press stays.
+    std::optional<std::string> mouseOnPlot(QEvent::Type type) {
+        const QPoint p = somewhereOnThePlot();
+        plotMouse(type, p);
+        if (type == QEvent::MouseButtonPress && state.records.FileLoaded)
+            pressedAt = p;
+        return std::to_string(p.x()) + "," + std::to_string(p.y());
+    }
+
     // A file dragged from elsewhere over the window and dropped on it.
     void drop(const std::string& path) {
         QMimeData data;
@@ -184,9 +194,10 @@ public:
         loadAttempted = true;
     }
 
-    void setLiveRecords(int64_t records) {
+    std::string setLiveRecords(int64_t records) {
         liveRecords = records;
         companion.write("Realtime.csv", generatedLog(records, "2024-03-04 21:30:00"));
+        return std::to_string(records);
     }
     // A tick of Timer1 at that second, if it is running; the clock then stands at a second that
     // refreshes nothing, so that a tick inside another action's event processing reads no file.
@@ -565,22 +576,8 @@ const std::vector<ActionKind>& RandomSession::actionKinds() {
          [](S& s) {
              return triggerIfEnabled(s.chance(50) ? s.c->mnuColorPrinter : s.c->mnuBlackWhite);
          }},
-        {"press on plot", 4,
-         [](S& s) -> R {
-             const QPoint p = s.somewhereOnThePlot();
-             s.plotMouse(QEvent::MouseButtonPress, p);
-             // Without a log the press does nothing: a pop-up still open from an earlier
-             // press stays.
-             if (s.state.records.FileLoaded)
-                 s.pressedAt = p;
-             return std::to_string(p.x()) + "," + std::to_string(p.y());
-         }},
-        {"release on plot", 3,
-         [](S& s) -> R {
-             const QPoint p = s.somewhereOnThePlot();
-             s.plotMouse(QEvent::MouseButtonRelease, p);
-             return std::to_string(p.x()) + "," + std::to_string(p.y());
-         }},
+        {"press on plot", 4, [](S& s) { return s.mouseOnPlot(QEvent::MouseButtonPress); }},
+        {"release on plot", 3, [](S& s) { return s.mouseOnPlot(QEvent::MouseButtonRelease); }},
         {"print preview", 1, [](S& s) { return triggerIfEnabled(s.c->mnuAfdrukVoorbeeld); }},
         {"print, cancelled", 1, [](S& s) { return triggerIfEnabled(s.c->mnuAfdrukken); }},
         {"save picture", 1, [](S& s) { return triggerIfEnabled(s.c->mnuSavePicture); }},
@@ -606,14 +603,10 @@ const std::vector<ActionKind>& RandomSession::actionKinds() {
         {"live file grows", 3,
          [](S& s) -> R {
              // Now and then to just below or past the table's end.
-             s.setLiveRecords(s.chance(10) ? s.pick(19990, 20010) : s.liveRecords + s.pick(1, 400));
-             return std::to_string(s.liveRecords);
+             return s.setLiveRecords(s.chance(10) ? s.pick(19990, 20010)
+                                                  : s.liveRecords + s.pick(1, 400));
          }},
-        {"live file restarts", 1,
-         [](S& s) -> R {
-             s.setLiveRecords(s.pick(0, 30));
-             return std::to_string(s.liveRecords);
-         }},
+        {"live file restarts", 1, [](S& s) -> R { return s.setLiveRecords(s.pick(0, 30)); }},
         {"live file spoilt", 1,
          [](S& s) -> R {
              // Cut off inside a line, a foreign header, or nothing.
@@ -650,8 +643,8 @@ void RandomSession::runSession() {
                                         return "";
                                     }};
 
-    std::vector<std::string> done;
-    int64_t withLog = 0, live = 0;
+    std::string done; // the steps, one a line
+    int64_t actions = 0, withLog = 0, live = 0;
     checkInvariants("start", redraws());
     for (uint64_t n = 1; n <= steps && !HasFailure(); ++n) {
         const ActionKind& kind = refreshesToWait > 0 ? refresh : actionKinds()[choose(rng)];
@@ -665,29 +658,22 @@ void RandomSession::runSession() {
         const int64_t before = redraws();
         const bool wasLive = state.records.RealtimeOn;
         const std::optional<std::string> what = kind.run(*this);
-        if (state.records.FileLoaded)
-            controlsMayBeStale = false;
-        else if (wasLive)
-            controlsMayBeStale = true;
+        controlsMayBeStale = !state.records.FileLoaded && (wasLive || controlsMayBeStale);
         if (!what) {
             --n; // the user could not do that now and does something else
             continue;
         }
         std::string step =
-            std::to_string(n) + ". " + kind.name + (what->empty() ? "" : " " + *what);
+            std::to_string(++actions) + ". " + kind.name + (what->empty() ? "" : " " + *what);
         bool timeFault = false, message = false;
         for (size_t i = promptsBefore; i < dialogs.prompts.size(); ++i) {
             step += " [" + dialogs.prompts[i].text + "]";
             timeFault = timeFault || dialogs.prompts[i].text == kTimeFaultMessage;
             message = message || dialogs.prompts[i].kind == Prompt::Kind::Message;
         }
-        if (timeFault)
-            labelsMayBeStale = true;
-        else if (loadAttempted && state.records.FileLoaded)
-            labelsMayBeStale = false;
-        if (trace)
-            std::cout << "  " << step << std::endl;
-        done.push_back(step);
+        labelsMayBeStale =
+            timeFault || (labelsMayBeStale && !(loadAttempted && state.records.FileLoaded));
+        done += "  " + step + "\n";
         EXPECT_TRUE(dialogs.allAnswersUsed()) << step;
         checkInvariants(step, before);
         // A save that reports nothing has written a file of that name (with its type's extension).
@@ -700,18 +686,13 @@ void RandomSession::runSession() {
         withLog += state.records.FileLoaded;
         live += state.records.RealtimeOn;
     }
-    std::cout << "random session: " << done.size() << " actions, " << withLog
-              << " with a log loaded, " << live << " in real time, " << readouts << " read-outs, "
-              << ticksInBoxes << " refreshes inside boxes, " << dialogs.prompts.size() << " prompts"
-              << std::endl;
-    if (HasFailure()) {
-        std::string list;
-        for (const std::string& step : done)
-            list += "  " + step + "\n";
-        ADD_FAILURE() << "repeat with OSK_MONKEY_SEED=" << seed
-                      << " OSK_MONKEY_STEPS=" << done.size() << "; the actions:\n"
-                      << list;
-    }
+    std::cout << "random session: " << actions << " actions, " << withLog << " with a log loaded, "
+              << live << " in real time, " << readouts << " read-outs, " << ticksInBoxes
+              << " refreshes inside boxes, " << dialogs.prompts.size() << " prompts" << std::endl;
+    if (HasFailure())
+        ADD_FAILURE() << "repeat with OSK_MONKEY_SEED=" << seed << " OSK_MONKEY_STEPS=" << actions
+                      << "; the actions:\n"
+                      << done;
 }
 
 TEST_F(RandomSession, EveryActionLeavesTheWindowConsistent) {
