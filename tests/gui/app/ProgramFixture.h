@@ -17,8 +17,7 @@
 #include "support/TempDir.h"
 
 #include "gui/app/SettingsFolder.h"
-#include "gui/support/GeneratedLog.h"
-#include "gui/support/Pixels.h"
+#include "gui/support/Support.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -6,7 +6,7 @@
 
 #include "support/TempDir.h"
 
-#include "gui/support/Modal.h"
+#include "gui/support/Support.h"
 
 #include <QAbstractButton>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "app/QtSettingsStore.h"
 
 #include "gui/app/SettingsFolder.h"
-#include "gui/support/Process.h"
+#include "gui/support/Support.h"
 
 #include <QSettings>
 #include <gtest/gtest.h>

@@ -1,6 +1,5 @@
 #include "gui/app/ProgramFixture.h"
-#include "gui/support/NamedCases.h"
-#include "gui/support/Svg.h"
+#include "gui/support/Support.h"
 
 #include "export/WindowPicture.h"
 #include "graph/ExportFiles.h"

@@ -2,7 +2,7 @@
 
 #include "support/TempDir.h"
 
-#include "gui/support/NamedCases.h"
+#include "gui/support/Support.h"
 
 #include <QFile>
 #include <QImage>

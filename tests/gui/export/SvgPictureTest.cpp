@@ -1,7 +1,6 @@
 #include "export/SvgPicture.h"
 
-#include "gui/support/NamedCases.h"
-#include "gui/support/Svg.h"
+#include "gui/support/Support.h"
 
 #include <QBuffer>
 #include <QImage>

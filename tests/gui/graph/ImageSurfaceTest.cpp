@@ -1,7 +1,7 @@
 // The screen's drawing surface: lines as the plot draws them, its own units, long texts.
 #include "graph/ImageSurface.h"
 
-#include "gui/support/Pixels.h"
+#include "gui/support/Support.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

@@ -3,8 +3,7 @@
 
 #include "support/TempDir.h"
 
-#include "gui/support/GeneratedLog.h"
-#include "gui/support/Process.h"
+#include "gui/support/Support.h"
 
 #include <QFile>
 #include <QImage>

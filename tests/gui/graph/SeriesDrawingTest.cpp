@@ -1,7 +1,7 @@
 // What the window draws of the series: one redraw per user action, the automatic scale for the
 // groups switched on, the sub-series, and the legend box.
 #include "gui/app/ProgramFixture.h"
-#include "gui/support/NamedCases.h"
+#include "gui/support/Support.h"
 
 #include "graph/Legend.h"
 #include "graph/LegendBox.h"

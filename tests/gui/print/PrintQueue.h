@@ -2,7 +2,7 @@
 // scripts/cups-test-queue), and finds and reads the PDFs that the queue writes.
 #pragma once
 
-#include "gui/support/Process.h"
+#include "gui/support/Support.h"
 
 #include <QDir>
 #include <QElapsedTimer>

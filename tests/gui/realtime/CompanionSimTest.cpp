@@ -2,8 +2,7 @@
 // the window in real-time mode following the file while the simulator writes it. Real processes,
 // real files, the real settings store; only the clock's second is the test's.
 #include "gui/app/ProgramFixture.h"
-#include "gui/support/NamedCases.h"
-#include "gui/support/Process.h"
+#include "gui/support/Support.h"
 
 #include "logdata/BoundedRead.h"
 #include "logdata/LogParse.h"

@@ -1,8 +1,7 @@
 // The view controls round the plot: the window's layout, the value scale bars, the read-out's
 // pop-up and the look of the bars while disabled.
 #include "gui/app/ProgramFixture.h"
-#include "gui/support/NamedCases.h"
-#include "gui/support/ScrollBarParts.h"
+#include "gui/support/Support.h"
 
 #include "graph/PictureBox.h"
 #include "view/LayoutGeometry.h"
