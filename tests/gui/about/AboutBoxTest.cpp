@@ -7,8 +7,6 @@
 
 #include <QTest>
 
-#include <algorithm>
-
 namespace osk::test {
 namespace {
 

@@ -4,7 +4,6 @@
 #include "gui/support/Support.h"
 
 #include <QSettings>
-#include <gtest/gtest.h>
 
 namespace osk {
 namespace {

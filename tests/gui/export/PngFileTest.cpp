@@ -5,7 +5,6 @@
 #include "gui/support/Support.h"
 
 #include <QFile>
-#include <QImage>
 
 namespace osk::test {
 namespace {

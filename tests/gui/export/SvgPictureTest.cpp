@@ -3,12 +3,9 @@
 #include "gui/support/Support.h"
 
 #include <QBuffer>
-#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-
-#include <functional>
 
 namespace osk::test {
 namespace {

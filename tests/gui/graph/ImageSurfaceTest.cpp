@@ -4,10 +4,8 @@
 #include "gui/support/Support.h"
 
 #include <QPainter>
-#include <gtest/gtest.h>
 
 #include <climits>
-#include <vector>
 
 namespace osk {
 namespace {

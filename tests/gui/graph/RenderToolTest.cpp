@@ -6,11 +6,9 @@
 #include "gui/support/Support.h"
 
 #include <QFile>
-#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <gtest/gtest.h>
 
 #include <variant>
 

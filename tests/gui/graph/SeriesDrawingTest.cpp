@@ -6,16 +6,11 @@
 #include "graph/Legend.h"
 #include "graph/LegendBox.h"
 
-#include <QApplication>
 #include <QGroupBox>
 #include <QHelpEvent>
-#include <QPushButton>
 #include <QToolTip>
 
-#include <algorithm>
-#include <functional>
 #include <utility>
-#include <vector>
 
 namespace osk::test {
 namespace {

@@ -7,7 +7,6 @@
 
 #include <array>
 #include <fstream>
-#include <map>
 
 namespace osk::test {
 namespace {

@@ -5,7 +5,6 @@
 
 #include "print/PreviewPicture.h"
 
-#include <QApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QKeyEvent>

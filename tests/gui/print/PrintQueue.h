@@ -8,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QThread>
-#include <gtest/gtest.h>
 
 #include <optional>
 

@@ -10,9 +10,6 @@
 #include "print/frmPreview.h"
 
 #include <QPrinter>
-#include <QRect>
-
-#include <vector>
 
 namespace osk::test {
 

@@ -8,7 +8,6 @@
 #include "logdata/LogParse.h"
 
 #include <QDeadlineTimer>
-#include <QProcess>
 #include <QThread>
 
 #include <fstream>

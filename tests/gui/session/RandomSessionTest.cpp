@@ -12,7 +12,6 @@
 #include <QMimeData>
 #include <QPrinter>
 #include <QTest>
-#include <QTimer>
 #include <QUrl>
 #include <QWheelEvent>
 

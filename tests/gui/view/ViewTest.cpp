@@ -3,17 +3,11 @@
 #include "gui/app/ProgramFixture.h"
 #include "gui/support/Support.h"
 
-#include "graph/PictureBox.h"
 #include "view/LayoutGeometry.h"
 
 #include <QFrame>
 #include <QGroupBox>
-#include <QLabel>
 #include <QTest>
-
-#include <algorithm>
-#include <functional>
-#include <string>
 
 namespace osk::test {
 namespace {
