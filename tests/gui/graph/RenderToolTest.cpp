@@ -210,29 +210,16 @@ TEST_F(RenderTool, FailsWithOneLineAndNoPicture) {
         expectFails(special, {}, 1, "not a regular file");
 #endif
     // After "--" everything is a log name, so -o there is a second log.
-    const QStringList refused[] = {{"--span", "5"},
-                                   {"--size", "20x20"},
-                                   {"--size", "800"},
-                                   {"--grid-x", "3h"},
-                                   {"--groups", "product,,ph"},
-                                   {"--groups", "temperature"},
-                                   {"--system", "chloor"},
-                                   {"--colour", "red"},
-                                   {"--back", "1e3"},
-                                   {"--min", "100", "--max", "50"},
-                                   {"--min", "-1"},
-                                   {"--max", "2001"},
-                                   {"--min", "1200"},
-                                   {"--grid-y", "0"},
-                                   {"--grid-y", "5000"},
-                                   {"--csv"},
-                                   {"-o"},
-                                   {"--", "-o", "x.png"},
-                                   {"other.csv"}};
+    const QString refused = "--span 5;--size 20x20;--size 800;--grid-x 3h;--groups product,,ph;"
+                            "--groups temperature;--system chloor;--colour red;--back 1e3;"
+                            "--min 100 --max 50;--min -1;--max 2001;--min 1200;--grid-y 0;"
+                            "--grid-y 5000;--csv;-o;-- -o x.png;other.csv";
     const std::string log = files.write("three.csv", kThreeRecords).string();
-    for (const QStringList& extra : refused)
+    for (const QString& options : refused.split(u';')) {
+        const QStringList extra = options.split(u' ');
         expectFails(log, extra, 2,
                     extra[0].startsWith(u'-') && extra[0] != "--" ? extra[0].toStdString() : "");
+    }
 }
 
 } // namespace
