@@ -1,6 +1,6 @@
 #include "app/QtSettingsStore.h"
 
-#include "gui/app/SettingsFolder.h"
+#include "gui/app/ProgramFixture.h"
 #include "gui/support/Support.h"
 
 #include <QSettings>

@@ -1,4 +1,3 @@
-#include "PrintQueue.h"
 #include "PrintWindowFixture.h"
 
 #include "print/ContactLines.h"

@@ -3,7 +3,7 @@
 #include "print/PageLayout.h"
 #include "support/TempDir.h"
 
-#include "PrintQueue.h"
+#include "PrintWindowFixture.h"
 
 #include <QPainter>
 #include <QPrinter>
