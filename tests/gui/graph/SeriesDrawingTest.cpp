@@ -127,6 +127,8 @@ TEST_F(OneRedraw, ASubSeriesShowsOnlyWithItsGroup) {
     EXPECT_GT(pixelsOf(c->Legenda, productAlarm), 0);
 }
 
+constexpr QRgb kCellBlue = qRgb(1, 6, 201);
+
 class LegendBoxTest : public LogWindowFixture {
 protected:
     void SetUp() override {
@@ -154,6 +156,25 @@ protected:
 
     LegendBox* legend = nullptr;
 };
+
+// "GBC", the last of twenty entries: its sample line in the cell blue and its text within the
+// picture, and lines of text that do not run into each other.
+TEST_F(LegendBoxTest, TheTwentiethEntryLiesInsideTheBox) {
+    EXPECT_EQ(legend->size(), QSize(110, 240));
+    const QImage image = legend->surface().image();
+    const double u = kLegendUnitsPerPixel;
+    const int lineY = static_cast<int>(LegendLineY(kLegendMostLines) / u + 0.5);
+    EXPECT_EQ(image.pixel(static_cast<int>(kLegendItemX / u) + 1, lineY) & 0xFFFFFFu,
+              kCellBlue & 0xFFFFFFu);
+    // Its text, drawn in the legend's own units.
+    EXPECT_TRUE(test::inkIn(
+        image, QRect(QPoint(static_cast<int>((kLegendItemX + kLegendTextGap) / u), lineY),
+                     QPoint(image.width() - 1, image.height() - 1))));
+    const QFontMetricsF metrics(legend->surface().font(), &image);
+    EXPECT_LE((LegendLineY(kLegendMostLines) - kLegendTextRaise) / u + metrics.height(),
+              image.height());
+    EXPECT_LE(metrics.height(), kLegendLineHeight / u);
+}
 
 TEST_F(LegendBoxTest, TheToolTipCarriesTheFullTextOfTheEntryUnderTheMouse) {
     const struct {
