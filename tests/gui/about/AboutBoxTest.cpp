@@ -1,19 +1,16 @@
+// The about box: its texts in the language in use, opening it, and closing it with the program.
 #include "gui/app/ProgramFixture.h"
 
 #include "about/frmAbout.h"
 #include "app/ClickableLabel.h"
 #include "lang/BuiltinTexts.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <QTest>
-
-#include <algorithm>
 
 namespace osk::test {
 namespace {
 
-class AboutBoxTest : public ProgramFixture {
+class AboutBoxTest : public ProgramFixture, public ::testing::WithParamInterface<bool> {
 protected:
     QString label(const char* name) {
         return window->aboutBox().findChild<QLabel*>(QString::fromLatin1(name))->text();
@@ -22,26 +19,21 @@ protected:
                                 .arg(OSK_VERSION_MAJOR)
                                 .arg(OSK_VERSION_MINOR)
                                 .arg(OSK_VERSION_REVISION);
-    void clickImage1() {
-        auto* image = find<ClickableLabel>("Image1");
-        QTest::mouseClick(image, Qt::LeftButton, {}, QPoint(5, 5));
-    }
 };
 
+// Loaded with the texts, not shown; renewed in the other language.
 TEST_F(AboutBoxTest, ShowsTitleVersionAndNoticeInTheChosenLanguage) {
     startReturning();
     frmAbout& about = window->aboutBox();
-    EXPECT_FALSE(about.isVisible()); // loaded by the texts, not shown
-    EXPECT_EQ(about.windowTitle(), QStringLiteral("About OSK Graphs"));
-    EXPECT_EQ(label("lblTitle"), QStringLiteral("OSK Graphs"));
-    EXPECT_EQ(label("lblVersion"), QStringLiteral("Version: ") + version);
-    EXPECT_TRUE(label("lblDisclaimer").startsWith(QStringLiteral("OSK-Graphs and its")));
-
-    action("mnuNed")->trigger();
-    EXPECT_EQ(&window->aboutBox(), &about);
-    EXPECT_EQ(label("lblVersion"), QStringLiteral("Versie: ") + version);
-    EXPECT_TRUE(label("lblDisclaimer").startsWith(QStringLiteral("OSK-Graphs en de")));
-    EXPECT_EQ(about.windowTitle(), QStringLiteral("About OSK Graphs"));
+    EXPECT_FALSE(about.isVisible());
+    const QString english = label("lblDisclaimer");
+    for (const char* entry : {"mnuEng", "mnuNed"}) {
+        action(entry)->trigger();
+        EXPECT_EQ(&window->aboutBox(), &about);
+        EXPECT_TRUE(label("lblVersion").endsWith(QStringLiteral(": ") + version));
+        EXPECT_FALSE(label("lblDisclaimer").isEmpty());
+    }
+    EXPECT_NE(label("lblDisclaimer"), english);
 }
 
 TEST_F(AboutBoxTest, WithoutLanguageFilesShowsTheBuiltInNotice) {
@@ -55,16 +47,17 @@ TEST_F(AboutBoxTest, WithoutLanguageFilesShowsTheBuiltInNotice) {
     ASSERT_NE(notice, builtin.end());
     EXPECT_EQ(label("lblDisclaimer"), QString::fromUtf8(notice->text));
     EXPECT_EQ(label("lblVersion"), QStringLiteral("Version: ") + version);
-    EXPECT_EQ(dialogs.messages(),
-              std::vector<std::string>({"Using default language", "Using default language"}));
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>(2, "Using default language"));
 }
 
-TEST_F(AboutBoxTest, OpensModallyFromMenuAndLogoAndStaysLoadedAfterOk) {
+// Opened modally from the menu or the logo, it stays loaded after OK; the Exit command (true)
+// or closing the window by its frame closes it and releases the plot.
+TEST_P(AboutBoxTest, OpensModallyAndClosesWithTheProgram) {
     startReturning();
     frmAbout& about = window->aboutBox();
     for (bool fromLogo : {false, true}) {
         if (fromLogo)
-            clickImage1();
+            QTest::mouseClick(find<ClickableLabel>("Image1"), Qt::LeftButton, {}, QPoint(5, 5));
         else
             action("mnuAbout")->trigger();
         ASSERT_TRUE(about.isVisible()) << fromLogo;
@@ -72,9 +65,24 @@ TEST_F(AboutBoxTest, OpensModallyFromMenuAndLogoAndStaysLoadedAfterOk) {
         about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
         EXPECT_FALSE(about.isVisible());
         EXPECT_EQ(&window->aboutBox(), &about);
-        EXPECT_EQ(label("lblTitle"), QStringLiteral("OSK Graphs"));
     }
+
+    auto* graph = find<PictureBox>("pGraph");
+    state.render.PlotTarget = &graph->surface();
+    // Something on the plot that the release must erase.
+    graph->surface().setForeColor(Rgb(200, 0, 0));
+    graph->surface().moveTo(0, 5);
+    graph->surface().lineTo(50, 5);
+    action("mnuAbout")->trigger();
+    ASSERT_TRUE(about.isVisible());
+    GetParam() ? action("mnuExit")->trigger() : void(window->close());
+    EXPECT_FALSE(about.isVisible());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(state.render.PlotTarget, nullptr);
+    EXPECT_EQ(graph->surface().image().pixelColor(10, 5), QColor(Qt::white));
 }
+
+INSTANTIATE_TEST_SUITE_P(ExitOrFrame, AboutBoxTest, ::testing::Bool());
 
 } // namespace
 } // namespace osk::test

@@ -1,5 +1,9 @@
 // A started program for the window tests: its own settings folder and program folder, the real
-// settings store, scripted dialogs, and the start-up run the way main runs it.
+// settings store, scripted dialogs, and the start-up run the way main runs it. LogWindowFixture
+// starts it for a returning user, with logs to open (generated or hand-written, in a folder of
+// the test's own, opened through the Open File command) and a companion data folder whose
+// "Realtime.csv" the real-time menu and timer follow, driven the way the user and the clock
+// drive them.
 #pragma once
 
 #include "app/MainWindowControls.h"
@@ -12,22 +16,79 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
-#include "gui/app/SettingsFolder.h"
+#include "gui/support/Support.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QString>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
-#include <utility>
 
 namespace osk::test {
+
+// Gives every test that uses the settings store an empty store of its own, so that no test reads
+// or writes the user's own settings.
+//
+// On Linux the per-user settings of this test process point at a fresh temporary folder, and the
+// system-wide settings at a folder below it that is not made until a test writes there. On
+// Windows the store is the registry itself: the program's two keys are emptied before and after
+// each test, which only a scratch user or Wine prefix may allow (gui_test_main checks for it).
+// Create one in every test that uses the store.
+class SettingsFolder {
+public:
+    SettingsFolder() {
+        const QString path = QString::fromStdString(dir_.path().string());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path);
+        const QString system = QString::fromStdString(systemPath().string());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, system);
+        QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, system);
+        clearRegistry();
+    }
+    ~SettingsFolder() { clearRegistry(); }
+    SettingsFolder(const SettingsFolder&) = delete;
+    SettingsFolder& operator=(const SettingsFolder&) = delete;
+
+    const std::filesystem::path& path() const { return dir_.path(); }
+    std::filesystem::path systemPath() const { return dir_.path() / "system"; }
+
+    // The environment for a child process that is to see the same settings.
+    QProcessEnvironment environment() const {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(dir_.path().string()));
+        env.insert(QStringLiteral("XDG_CONFIG_DIRS"),
+                   QString::fromStdString(systemPath().string()));
+        return env;
+    }
+
+    // The registry keys the program keeps its own and the companion's settings in.
+    static constexpr const char* kRegistryKeys[] = {"HKEY_CURRENT_USER\\Software\\Graphs",
+                                                    "HKEY_CURRENT_USER\\Software\\Remote"};
+
+private:
+    static void clearRegistry() {
+#ifdef _WIN32
+        for (const char* key : kRegistryKeys)
+            QSettings(QString::fromLatin1(key), QSettings::NativeFormat).clear();
+#endif
+    }
+
+    TempDir dir_;
+};
 
 class FixedClock final : public Clock {
 public:
@@ -85,12 +146,7 @@ protected:
     }
 
     static int pixelsOf(PictureBox* box, QColor colour) {
-        const QImage& image = box->surface().image();
-        int n = 0;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                n += image.pixelColor(x, y) == colour;
-        return n;
+        return test::pixelsOf(box->surface().image(), colour);
     }
 
     template <typename T> T* find(const char* name) const {
@@ -119,6 +175,64 @@ private:
         c = window ? &window->controls() : nullptr;
         return window.get();
     }
+};
+
+class LogWindowFixture : public ProgramFixture {
+protected:
+    static constexpr const char* kStart = kLogStart;
+
+    void SetUp() override { startReturning(); }
+
+    // A generated log of records records from start (one every 10 seconds).
+    std::string writeLog(const std::string& name, int64_t records,
+                         const std::string& start = kStart) {
+        return logs.write(name, generatedLog(records, start)).string();
+    }
+    // The Open File command with path chosen in the chooser.
+    void open(const std::filesystem::path& path) {
+        dialogs.chooseFile(path.string());
+        c->mnuOpenFile->trigger();
+    }
+    void openLog(int64_t records, const std::string& start = kStart) {
+        open(writeLog("log.csv", records, start));
+    }
+
+    std::string timeLabel(size_t i) const { return c->lblScaleXas[i]->text().toStdString(); }
+    // A date label as the user sees it: "" while hidden.
+    std::string dateLabel(size_t i) const {
+        return c->lblDataXas[i]->isHidden() ? "" : c->lblDataXas[i]->text().toStdString();
+    }
+
+    // A left button press or release on pGraph, at picture pixels as the read-out counts them.
+    void plotMouse(QEvent::Type type, QPoint picture) {
+        const QPointF local = picture + QPoint(PictureBox::kBorder, PictureBox::kBorder);
+        QMouseEvent event(type, local, c->pGraph->mapToGlobal(local), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(c->pGraph, &event);
+    }
+
+    void writeRealtime(const std::string& text) const { companion.write("Realtime.csv", text); }
+    void useCompanionFolder() { store(settings::kDataDir, companion.path().string()); }
+    void on() { c->mnuON->trigger(); }
+    void off() { c->mnuOFF->trigger(); }
+    // One tick of Timer1 at that second of the clock.
+    void tickAt(int second) {
+        clock.second = second;
+        window->realtime().Timer1_Timer();
+    }
+    // What the window shows of the mode: the menu marks, the open command and the caption (which
+    // tells the mode only until a refresh reads a file: the read sets the program title).
+    void expectModeAndCaption(bool on) const {
+        EXPECT_EQ(c->mnuON->isChecked(), on);
+        EXPECT_EQ(c->mnuOFF->isChecked(), !on);
+        EXPECT_EQ(c->mnuOpenFile->isEnabled(), !on);
+        EXPECT_EQ(state.records.RealtimeOn, on);
+        EXPECT_EQ(caption(), on ? "OSK-Graphs  Real time" : "OSK-Graphs  No file loaded");
+    }
+
+    TempDir logs;
+    TempDir companion;
 };
 
 } // namespace osk::test

@@ -1,14 +1,9 @@
 #include "app/QtSettingsStore.h"
 
-#include "gui/app/SettingsFolder.h"
+#include "gui/app/ProgramFixture.h"
+#include "gui/support/Support.h"
 
-#include <QProcess>
 #include <QSettings>
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <optional>
-#include <string>
 
 namespace osk {
 namespace {
@@ -30,26 +25,22 @@ protected:
         return v.isValid() ? std::optional(v.toString().toStdString()) : std::nullopt;
     }
 
-    bool writeFromAnotherProcess(const std::string& path, const std::string& value) const {
-        QProcess writer;
-        writer.setProcessEnvironment(folder.environment());
-        writer.start(QStringLiteral(OSK_SETTINGS_WRITER),
-                     {QString::fromStdString(path), QString::fromStdString(value)});
-        return writer.waitForFinished(30000) && writer.exitStatus() == QProcess::NormalExit &&
-               writer.exitCode() == 0;
+    bool writeFromAnotherProcess(const char* path, const char* value) const {
+        const test::ProcessResult r = test::runProcess(QStringLiteral(OSK_SETTINGS_WRITER),
+                                                       {path, value}, folder.environment());
+        return r.finished && r.exitCode == 0;
     }
 
     test::SettingsFolder folder;
     QtSettingsStore store;
 };
 
-TEST_F(QtSettingsStoreTest, MissingValueReadsEmptyAndCreatesNothing) {
+TEST_F(QtSettingsStoreTest,
+       AMissingValueReadsEmptyAndCreatesNothingAndValuesLiveInOneFilePerApplication) {
     for (const char* path : {settings::kColor, settings::kDataDir, "HKCU\\Software\\Graphs\\A\\B"})
         EXPECT_EQ(store.RegRead(path), "") << path;
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
-}
 
-TEST_F(QtSettingsStoreTest, ValuesLiveInOneFilePerApplication) {
     store.RegWrite(settings::kColor, "True");
     store.RegWrite(settings::kDataDir, "C:\\Program Files\\OSKRemote");
     store.RegWrite("HKCU\\Software\\Graphs\\Window\\Left", "12");
@@ -97,7 +88,6 @@ TEST_F(QtSettingsStoreTest, SharedAndSystemWideValuesAreNotRead) {
             ini.setValue(QStringLiteral("Color"), QStringLiteral("True"));
             ini.setValue(QStringLiteral("DataDir"), QStringLiteral("C:\\Elsewhere"));
         }
-        ASSERT_TRUE(std::filesystem::exists(file)) << file;
         EXPECT_EQ(store.RegRead(settings::kColor), "") << file;
         EXPECT_EQ(store.RegRead(settings::kDataDir), "") << file;
         std::filesystem::remove(file);

@@ -2,12 +2,7 @@
 // for any other program to read, and what another program writes there is what it uses.
 #include "gui/app/ProgramFixture.h"
 
-#include <QAction>
-
 #include <windows.h>
-
-#include <optional>
-#include <string>
 
 namespace osk::test {
 namespace {

@@ -1,17 +1,19 @@
+// The start-up: the language dialog, the stored settings back in the menus, and a log named on
+// the command line (osk-graphs LOG.csv), opened once the window is up the way the Open dialog
+// opens a chosen one.
 #include "gui/app/ProgramFixture.h"
 
-#include <QCheckBox>
 #include <QDir>
-#include <QTimer>
 
 namespace osk::test {
 namespace {
 
-class StartupTest : public ProgramFixture {
+class StartupTest : public LogWindowFixture {
 protected:
     void SetUp() override { installBothLanguages(); }
     // The check marks of the language, printer and system menus; system "" marks no system.
     void expectMarks(bool dutch, bool colourPrinter, const std::string& system) {
+        EXPECT_EQ(menuTitle("mnuFile") == QStringLiteral("&Bestand"), dutch);
         EXPECT_EQ(action("mnuNed")->isChecked(), dutch);
         EXPECT_EQ(action("mnuEng")->isChecked(), !dutch);
         EXPECT_EQ(action("mnuColorPrinter")->isChecked(), colourPrinter);
@@ -19,49 +21,54 @@ protected:
         for (const char* entry : {"mnuFreeChlorine", "mnuPeroxide", "mnuTarvox"})
             EXPECT_EQ(action(entry)->isChecked(), entry == system) << entry;
     }
+    // The event loop's first turn opens the log the start-up was given.
+    void expectLoadedWithTheEventLoop(int records, const std::string& path) {
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_FALSE(state.records.FileLoaded);
+        QCoreApplication::sendPostedEvents();
+        EXPECT_TRUE(state.records.FileLoaded);
+        EXPECT_EQ(state.records.RecordCount, records);
+        EXPECT_EQ(c->lblRecords->text().toStdString(), "Records: " + std::to_string(records));
+        EXPECT_EQ(caption(), "OSK-Graphs");
+        EXPECT_TRUE(c->chkItem[0]->isChecked());
+        EXPECT_EQ(state.records.LogSource.path(), path);
+    }
 };
 
-// The first run: whichever language the user picks in the dialog, the defaults are announced
-// once, stored, and the window comes up in the picked language.
-struct FirstRunCase {
-    const char* choice;
-    const char* storedLanguage;
-    const char* fileMenu;
-    bool dutch;
-};
-
-class FirstRun : public StartupTest, public ::testing::WithParamInterface<FirstRunCase> {};
+// The first run, with a log or without: whichever language the user picks in the dialog, the
+// defaults are announced once (before the log opens), stored, and the window comes up in the
+// picked language.
+class FirstRun : public StartupTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(FirstRun, AnnouncesAndStoresTheDefaultsKeepingTheChosenLanguage) {
-    const FirstRunCase& p = GetParam();
-    ASSERT_NE(start(QString::fromLatin1(p.choice)), nullptr);
+    const bool dutch = GetParam();
+    const std::string log = dutch ? writeLog("day.csv", 400) : std::string();
+    ASSERT_NE(start(dutch ? QStringLiteral("Nederlands") : QStringLiteral("English"),
+                    dutch ? std::optional(log) : std::nullopt),
+              nullptr);
     ASSERT_EQ(dialogs.prompts.size(), 1u);
     EXPECT_EQ(dialogs.prompts[0].text, "Default settings are used");
     EXPECT_EQ(dialogs.prompts[0].title, "Set defaults");
     EXPECT_EQ(dialogs.prompts[0].icon, MessageIcon::Information);
     EXPECT_EQ(stored(settings::kColor), "True");
-    EXPECT_EQ(stored(settings::kLanguage), p.storedLanguage);
+    EXPECT_EQ(stored(settings::kLanguage), dutch ? "Nederlands.lng" : "English.lng");
     EXPECT_EQ(stored(settings::kSystem), "Chloor");
-    EXPECT_EQ(menuTitle("mnuFile"), QString::fromUtf8(p.fileMenu));
-    expectMarks(p.dutch, true, "mnuFreeChlorine");
-    EXPECT_TRUE(window->isVisible());
+    expectMarks(dutch, true, "mnuFreeChlorine");
+    if (dutch)
+        expectLoadedWithTheEventLoop(400, log);
+    EXPECT_EQ(dialogs.prompts.size(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(DialogChoice, FirstRun,
-                         ::testing::Values(FirstRunCase{"English", "English.lng", "&File", false},
-                                           FirstRunCase{"Nederlands", "Nederlands.lng", "&Bestand",
-                                                        true}));
+INSTANTIATE_TEST_SUITE_P(DialogChoice, FirstRun, ::testing::Bool());
 
 // A returning user's settings come back into the menus without any message.
 struct StoredCase {
     const char* language;
     const char* colour;
     const char* system;
-    const char* fileMenu;
     bool dutch;
     bool colourPrinter;
     const char* checkedSystem; // "": no system entry checked
-    const char* productBox;
 };
 
 class StoredSettings : public StartupTest, public ::testing::WithParamInterface<StoredCase> {};
@@ -71,9 +78,10 @@ TEST_P(StoredSettings, ComeBackIntoTheMenus) {
     storeSettings(p.language, p.colour, p.system);
     startAfterDialog();
     EXPECT_TRUE(dialogs.prompts.empty());
-    EXPECT_EQ(menuTitle("mnuFile"), QString::fromUtf8(p.fileMenu));
     expectMarks(p.dutch, p.colourPrinter, p.checkedSystem);
-    EXPECT_EQ(find<QCheckBox>("chkItem0")->text(), QString::fromUtf8(p.productBox));
+    // The product box is named as the system's entry; without one it has text 0.
+    EXPECT_EQ(c->chkItem[0]->text(),
+              *p.checkedSystem ? action(p.checkedSystem)->text() : QString());
     // Nothing was rewritten.
     EXPECT_EQ(stored(settings::kColor), p.colour);
     EXPECT_EQ(stored(settings::kSystem), p.system);
@@ -81,24 +89,20 @@ TEST_P(StoredSettings, ComeBackIntoTheMenus) {
 
 INSTANTIATE_TEST_SUITE_P(
     Settings, StoredSettings,
-    ::testing::Values(
-        StoredCase{"English.lng", "True", "Chloor", "&File", false, true, "mnuFreeChlorine",
-                   "Free Chlorine"},
-        StoredCase{"nederlands.lng", "False", "Peroxide", "&Bestand", true, false, "mnuPeroxide",
-                   "Peroxide"},
-        StoredCase{"ENGLISH.LNG", "1", "Tarvox", "&File", false, true, "mnuTarvox", "Tarvox"},
-        // Product systems are compared exactly: no entry, and the product box has text 0.
-        StoredCase{"english.lng", "0", "Natrium", "&File", false, false, "", ""},
-        StoredCase{"english.lng", "false", "chloor", "&File", false, false, "", ""}));
+    ::testing::Values(StoredCase{"English.lng", "True", "Chloor", false, true, "mnuFreeChlorine"},
+                      StoredCase{"nederlands.lng", "False", "Peroxide", true, false, "mnuPeroxide"},
+                      StoredCase{"ENGLISH.LNG", "1", "Tarvox", false, true, "mnuTarvox"},
+                      // Product systems are compared exactly.
+                      StoredCase{"english.lng", "0", "Natrium", false, false, ""},
+                      StoredCase{"english.lng", "false", "chloor", false, false, ""}));
 
 TEST_F(StartupTest, AMissingLanguageAloneBecomesDutch) {
     storeSettings("", "True", "Chloor");
     startAfterDialog();
     EXPECT_EQ(stored(settings::kLanguage), "nederlands.lng");
-    EXPECT_TRUE(action("mnuNed")->isChecked());
     // The language object read the empty name and fell back; the window's own reading did not.
     EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"Using default language"});
-    EXPECT_EQ(menuTitle("mnuFile"), QStringLiteral("&Bestand"));
+    expectMarks(true, true, "mnuFreeChlorine");
 }
 
 TEST_F(StartupTest, CancelInTheLanguageDialogShowsNothingAndWritesNothing) {
@@ -112,27 +116,55 @@ TEST_F(StartupTest, CancelInTheLanguageDialogShowsNothingAndWritesNothing) {
 TEST_F(StartupTest, TheWindowStartsWithoutALog) {
     start();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("OSK Graphs"));
-    EXPECT_EQ(c->Xas->currentText(), QStringLiteral("48 Hour"));
-    EXPECT_EQ(c->cmbGridX->currentText(), QStringLiteral("2 Hour"));
-    EXPECT_EQ(c->cboDrawStyle->currentText(), QStringLiteral("Line"));
+    // 48 hours across, a line every 2 hours, drawn as a line.
+    EXPECT_EQ(c->Xas->currentIndex(), 2);
+    EXPECT_EQ(c->cmbGridX->currentIndex(), 1);
+    EXPECT_EQ(c->cboDrawStyle->currentIndex(), kDrawStyleLine);
     EXPECT_EQ(c->hscGraphScroller->minimum(), 1);
     EXPECT_FALSE(c->hscGraphScroller->isEnabled() || c->vscScaleMax->isEnabled());
-    EXPECT_TRUE(c->mnuOpenFile->isEnabled());
-    EXPECT_TRUE(c->mnuOFF->isChecked());
-    EXPECT_FALSE(c->mnuON->isChecked());
     EXPECT_TRUE(c->Timer1->isActive());
     EXPECT_EQ(c->Timer1->interval(), 1000);
-}
-
-TEST_F(StartupTest, TheColourMenuStoresItsChoiceAndMovesTheMark) {
-    start();
-    // The second choice of the checked entry must keep it checked.
+    // The second choice of the checked colour entry must keep it checked.
     for (const char* entry : {"mnuBlackWhite", "mnuBlackWhite", "mnuColorPrinter"}) {
         action(entry)->trigger();
         const bool colour = std::string(entry) == "mnuColorPrinter";
         EXPECT_EQ(stored(settings::kColor), colour ? "True" : "False");
         expectMarks(false, colour, "mnuFreeChlorine");
     }
+}
+
+// A log given by a relative name is taken from the folder current at the start-up, and is
+// remembered as a chosen one: cancelling the next open reads it again.
+TEST_F(StartupTest, AReturningUserSeesTheLogOnceTheWindowIsUp) {
+    storeSettings("english.lng", "True", "Chloor");
+    const std::string path = writeLog("relative.csv", 700);
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(logs.path().string())));
+    startAfterDialog("relative.csv");
+    QDir::setCurrent(before);
+    EXPECT_FALSE(c->chkItem[0]->isChecked());
+    expectLoadedWithTheEventLoop(700, path);
+    EXPECT_TRUE(dialogs.prompts.empty());
+    EXPECT_EQ(redraws(), 1);
+    EXPECT_EQ(state.openDialogPath, path);
+
+    dialogs.cancelFile();
+    c->mnuOpenFile->trigger();
+    ASSERT_EQ(dialogs.prompts.size(), 1u);
+    EXPECT_EQ(dialogs.prompts[0].request.rememberedPath, path);
+    EXPECT_EQ(state.records.RecordCount, 700);
+}
+
+TEST_F(StartupTest, AMissingLogLeadsToTheChooserWhereAnotherCanBePicked) {
+    storeSettings("english.lng", "True", "Chloor");
+    const std::string other = writeLog("other.csv", 600);
+    dialogs.chooseFile(other);
+    startAfterDialog((logs.path() / "gone.csv").string());
+    QCoreApplication::sendPostedEvents();
+    ASSERT_EQ(dialogs.prompts.size(), 2u);
+    EXPECT_EQ(dialogs.prompts[1].kind, Prompt::Kind::OpenFile);
+    EXPECT_EQ(state.records.RecordCount, 600);
+    EXPECT_EQ(state.records.LogSource.path(), other);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-#include "gui/logdata/LogWindowFixture.h"
+#include "gui/app/ProgramFixture.h"
+#include "gui/support/Support.h"
 
 #include "export/WindowPicture.h"
 #include "graph/ExportFiles.h"
@@ -8,13 +9,8 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
-#include <QImage>
-#include <QXmlStreamReader>
 
-#include <algorithm>
 #include <set>
-#include <utility>
-#include <vector>
 
 namespace osk::test {
 namespace {
@@ -23,11 +19,7 @@ class ExportCommandsTest : public LogWindowFixture {
 protected:
     // A named log with the product and pH groups drawn.
     void openProductAndPh() {
-        genlog::LogOptions options;
-        options.records = 3000;
-        options.start = kStart;
-        options.name = "Pool 3";
-        open(logs.write("log.csv", genlog::generateLog(options)));
+        open(logs.write("log.csv", generatedLog(3000, kStart, [](auto& o) { o.name = "Pool 3"; })));
         c->chkItem[1]->setChecked(true);
     }
     std::string inLogs(const std::string& name) const { return (logs.path() / name).string(); }
@@ -41,86 +33,7 @@ protected:
             names.insert(entry.path().filename().string());
         return names;
     }
-    // The colours of the drawn series, as "#rrggbb".
-    std::multiset<std::string> drawnSeriesColours() const {
-        std::multiset<std::string> colours;
-        for (const SeriesEntry& e : kSeriesCatalogue)
-            if (e.draws() && SeriesSelected(e, state.render.SeriesOn, false))
-                colours.insert(QColor(redOf(e.colour), greenOf(e.colour), blueOf(e.colour))
-                                   .name()
-                                   .toStdString());
-        return colours;
-    }
 };
-
-// Stroke colours of the SVG's polylines of more than minPoints points; the colour is that of the
-// nearest enclosing element that sets one.
-std::multiset<std::string> longPolylineStrokes(const QByteArray& svg, int minPoints) {
-    std::multiset<std::string> strokes;
-    std::vector<QString> inherited{QString()};
-    QXmlStreamReader xml(svg);
-    while (!xml.atEnd()) {
-        const auto token = xml.readNext();
-        if (token == QXmlStreamReader::StartElement) {
-            const QString stroke = xml.attributes().value(QStringLiteral("stroke")).toString();
-            inherited.push_back(stroke.isEmpty() ? inherited.back() : stroke);
-            if (xml.name() == QLatin1String("polyline")) {
-                const QString points = xml.attributes().value(QStringLiteral("points")).toString();
-                if (points.split(QLatin1Char(' '), Qt::SkipEmptyParts).size() > minPoints)
-                    strokes.insert(inherited.back().toStdString());
-            }
-        } else if (token == QXmlStreamReader::EndElement) {
-            inherited.pop_back();
-        }
-    }
-    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
-    return strokes;
-}
-
-// The name and the view box of the SVG's root element; empty when the document is not well formed.
-std::pair<QString, QString> svgRoot(const QByteArray& svg) {
-    QXmlStreamReader xml(svg);
-    QString name;
-    QString viewBox;
-    while (!xml.atEnd())
-        if (xml.readNext() == QXmlStreamReader::StartElement && name.isEmpty()) {
-            name = xml.name().toString();
-            viewBox = xml.attributes().value(QStringLiteral("viewBox")).toString();
-        }
-    if (xml.hasError())
-        return {};
-    return {name, viewBox};
-}
-
-std::set<QString> svgTexts(const QByteArray& svg) {
-    std::set<QString> texts;
-    QXmlStreamReader xml(svg);
-    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd())
-        if (xml.isStartElement() && xml.name() == QLatin1String("text"))
-            texts.insert(xml.readElementText().trimmed());
-    return texts;
-}
-
-int pdfPages(const QByteArray& pdf) {
-    int pages = 0;
-    for (qsizetype at = pdf.indexOf("/Type /Page"); at >= 0;
-         at = pdf.indexOf("/Type /Page", at + 1))
-        pages += pdf.mid(at + 11, 1) != "s";
-    return pages;
-}
-
-TEST_F(ExportCommandsTest, NewEntriesAreEnabledOnlyWithALog) {
-    const std::vector<QAction*> entries{c->mnuSavePicture, c->mnuCopyPicture, c->mnuExportData};
-    for (QAction* a : entries)
-        EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
-    // Without a log the commands do nothing, whatever reaches them.
-    for (QAction* a : entries)
-        a->trigger();
-    EXPECT_TRUE(dialogs.prompts.empty());
-    openLog(2000);
-    for (QAction* a : entries)
-        EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
-}
 
 struct FormatCase {
     const char* name; // as typed in the dialog
@@ -160,19 +73,34 @@ TEST_P(SavePictureFormat, WritesWhatTheWindowShows) {
         EXPECT_EQ(picture.copy(QRect(at, plot.size())).convertToFormat(QImage::Format_RGB32),
                   plot.convertToFormat(QImage::Format_RGB32));
     } else if (format == PictureFormat::Svg) {
-        ASSERT_EQ(svgRoot(bytes),
-                  std::pair(QStringLiteral("svg"),
-                            QStringLiteral("0 0 %1 %2").arg(size.width()).arg(size.height())));
-        // Each drawn series is one long line in its own colour.
-        EXPECT_EQ(longPolylineStrokes(bytes, 500), drawnSeriesColours());
-        // The labels round the plot and the legend's lines are there as texts.
-        const std::set<QString> texts = svgTexts(bytes);
+        const std::vector<SvgElement> svg = svgElements(bytes);
+        ASSERT_FALSE(svg.empty());
+        EXPECT_EQ(svg[0].name, QStringLiteral("svg"));
+        EXPECT_EQ(svg[0]["viewBox"],
+                  "0 0 " + std::to_string(size.width()) + " " + std::to_string(size.height()));
+        // Each drawn series is one long line in its own colour; the labels round the plot and
+        // the legend's lines are there as texts.
+        std::multiset<QString> strokes, drawn;
+        std::set<QString> texts;
+        for (const SvgElement& e : svg) {
+            const std::string points = e["points"];
+            if (e.name == QLatin1String("polyline") &&
+                std::count(points.begin(), points.end(), ' ') >= 500)
+                strokes.insert(e.stroke);
+            if (e.name == QLatin1String("text"))
+                texts.insert(e.text.trimmed());
+        }
+        for (const SeriesEntry& e : kSeriesCatalogue)
+            if (e.draws() && SeriesSelected(e, state.render.SeriesOn, false))
+                drawn.insert(QColor(redOf(e.colour), greenOf(e.colour), blueOf(e.colour)).name());
+        EXPECT_EQ(strokes, drawn);
         for (const QString& shown : {c->lblLegendaTitle->text(), c->lblScale[0]->text(),
                                      c->lblScaleXas[12]->text(), QStringLiteral("PH (/10)")})
             EXPECT_EQ(texts.count(shown), 1u) << shown.toStdString();
     } else {
         EXPECT_TRUE(bytes.startsWith("%PDF-"));
-        EXPECT_EQ(pdfPages(bytes), 1);
+        // One page object ("/Type /Page", not "/Type /Pages").
+        EXPECT_EQ(bytes.count("/Type /Page") - bytes.count("/Type /Pages"), 1);
     }
     // Nothing but the log and the picture in the folder: no temporary file stayed.
     EXPECT_EQ(filesInLogs(), (std::set<std::string>{"log.csv", GetParam().written}));
@@ -183,49 +111,36 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FormatCase{"graph", 1, "graph.png"}, FormatCase{"graph", 2, "graph.svg"},
                       FormatCase{"graph", 3, "graph.pdf"}, FormatCase{"graph.svg", 1, "graph.svg"},
                       FormatCase{"graph.PDF", 2, "graph.PDF"}),
-    [](const auto& info) {
-        std::string name = std::string(info.param.name) + "_" + std::to_string(info.param.filter);
-        std::replace(name.begin(), name.end(), '.', '_');
-        return name;
-    });
+    [](const auto& info) { return CaseName()(info) + "_" + std::to_string(info.param.filter); });
 
-TEST_F(ExportCommandsTest, SaveIntoAFolderThatCannotBeWrittenSaysSoAndLeavesNothing) {
+TEST_F(ExportCommandsTest, AFailedSaveSaysSoAndTheNextStartsInTheFolderOfTheLastGoodOne) {
     openLog(2000);
+    TempDir elsewhere;
+    dialogs.saveFile((elsewhere.path() / "graph").string(), 1);
+    c->mnuSavePicture->trigger();
     // A "folder" that is a file: no file can be made in it, not even by the superuser.
     for (const int filter : {1, 2, 3}) {
         SCOPED_TRACE(filter);
         const std::string path = inLogs("log.csv") + "/graph";
         dialogs.saveFile(path, filter);
-        c->mnuSavePicture->trigger();
-        const std::vector<std::string> shown = dialogs.messages();
-        ASSERT_EQ(shown.size(), 1u);
-        EXPECT_EQ(shown[0].rfind("The file could not be written:\n" +
-                                     ChosenPictureFile(path, filter).path + "\n",
-                                 0),
-                  0u)
-            << shown[0];
-        EXPECT_EQ(dialogs.prompts.back().icon, MessageIcon::Critical);
         dialogs.prompts.clear();
+        c->mnuSavePicture->trigger();
+        ASSERT_EQ(dialogs.messages().size(), 1u);
+        EXPECT_TRUE(dialogs.messages()[0].starts_with("The file could not be written:\n" +
+                                                      ChosenPictureFile(path, filter).path + "\n"))
+            << dialogs.messages()[0];
+        EXPECT_EQ(dialogs.prompts.back().icon, MessageIcon::Critical);
     }
     EXPECT_EQ(filesInLogs(), std::set<std::string>{"log.csv"});
-
-    // A failed save is not the folder the next dialog starts in; a cancel saves nothing.
+    // A cancel saves nothing; a failed save is not the folder the next dialog starts in.
+    dialogs.prompts.clear();
     dialogs.cancelSave();
-    c->mnuSavePicture->trigger();
-    EXPECT_EQ(dialogs.prompts.back().save.initialFolder, logs.path().string());
-    EXPECT_TRUE(dialogs.messages().empty());
-    EXPECT_EQ(filesInLogs(), std::set<std::string>{"log.csv"});
-}
-
-TEST_F(ExportCommandsTest, TheNextSaveStartsInTheFolderOfTheLast) {
-    openLog(2000);
-    TempDir elsewhere;
-    dialogs.saveFile((elsewhere.path() / "graph").string(), 1);
     c->mnuSavePicture->trigger();
     dialogs.saveFile((elsewhere.path() / "data").string(), 1);
     c->mnuExportData->trigger();
-    ASSERT_EQ(dialogs.prompts.size(), 3u);
-    EXPECT_EQ(dialogs.prompts[2].save.initialFolder, elsewhere.path().string());
+    EXPECT_EQ(dialogs.prompts.back().save.initialFolder, elsewhere.path().string());
+    EXPECT_TRUE(dialogs.messages().empty());
+    EXPECT_EQ(filesInLogs(), std::set<std::string>{"log.csv"});
     EXPECT_TRUE(std::filesystem::exists(elsewhere.path() / "graph.png"));
     EXPECT_TRUE(std::filesystem::exists(elsewhere.path() / "data.csv"));
 }
@@ -279,46 +194,6 @@ TEST_F(ExportCommandsTest, ExportWritesTheDrawnRecordsAsRead) {
         EXPECT_LT(f[2].toDouble(), 9.0);
     }
 }
-
-// The captions of the new entries in both languages and with the program's own English.
-struct CaptionCase {
-    bool withFiles;
-    const char* language;
-    std::vector<std::string> captions; // save, export, edit menu, copy
-};
-
-class ExportCaptions : public ProgramFixture, public ::testing::WithParamInterface<CaptionCase> {};
-
-TEST_P(ExportCaptions, ComeFromTheLanguageOrTheirEnglishFallback) {
-    if (GetParam().withFiles)
-        installBothLanguages();
-    storeSettings(GetParam().language, "True", "Chloor");
-    ASSERT_NE(startAfterDialog(), nullptr);
-    EXPECT_EQ((std::vector<std::string>{
-                  c->mnuSavePicture->text().toStdString(), c->mnuExportData->text().toStdString(),
-                  c->mnuEdit->title().toStdString(), c->mnuCopyPicture->text().toStdString()}),
-              GetParam().captions);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Languages, ExportCaptions,
-    ::testing::Values(CaptionCase{false,
-                                  "english.lng",
-                                  {"&Save picture\u2026", "E&xport visible data\u2026", "&Edit",
-                                   "&Copy picture"}},
-                      CaptionCase{true,
-                                  "english.lng",
-                                  {"&Save picture\u2026", "E&xport visible data\u2026", "&Edit",
-                                   "&Copy picture"}},
-                      CaptionCase{true,
-                                  "nederlands.lng",
-                                  {"Afbeelding op&slaan\u2026",
-                                   "Zichtbare gegevens &exporteren\u2026", "Be&werken",
-                                   "Afbeelding &kopi\u00ebren"}}),
-    [](const auto& info) {
-        return std::string(info.param.withFiles ? "file_" : "builtin_") +
-               std::string(info.param.language).substr(0, 5);
-    });
 
 } // namespace
 } // namespace osk::test

@@ -2,13 +2,9 @@
 
 #include "support/TempDir.h"
 
-#include <QFile>
-#include <QImage>
-#include <gtest/gtest.h>
+#include "gui/support/Support.h"
 
-#include <filesystem>
-#include <ostream>
-#include <string>
+#include <QFile>
 
 namespace osk::test {
 namespace {
@@ -42,10 +38,7 @@ struct PictureCase {
     QImage::Format format;
     QSize size;
 };
-
-void PrintTo(const PictureCase& c, std::ostream* os) {
-    *os << c.name;
-}
+OSK_PRINTS_ITS_NAME(PictureCase)
 
 class PngFilePicture : public ::testing::TestWithParam<PictureCase> {};
 
@@ -71,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PictureCase{"Rgb888OddWidth", QImage::Format_RGB888, {601, 3}},
                       PictureCase{"Indexed", QImage::Format_Indexed8, {17, 9}},
                       PictureCase{"Grey", QImage::Format_Grayscale8, {1, 1}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 // A write that cannot be made says why and leaves the folder as it was.
 TEST(PngFile, AFailedWriteSaysWhyAndLeavesTheFolderAsItWas) {
@@ -91,12 +84,9 @@ TEST(PngFile, AFailedWriteSaysWhyAndLeavesTheFolderAsItWas) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path.string());
         const QString error = writePng(c.image, pathOf(c.path));
-        if (c.says != nullptr)
-            EXPECT_EQ(error, QString::fromLatin1(c.says));
-        else
-            EXPECT_FALSE(error.isEmpty());
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_TRUE(!c.says || error == QString::fromLatin1(c.says)) << error.toStdString();
         EXPECT_EQ(contents(existing), QByteArray("old picture"));
-        EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "sub"));
         EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "sub"));
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
                                 std::filesystem::directory_iterator()),

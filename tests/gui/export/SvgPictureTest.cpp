@@ -1,38 +1,17 @@
 #include "export/SvgPicture.h"
 
+#include "gui/support/Support.h"
+
 #include <QBuffer>
-#include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPolygonF>
-#include <QXmlStreamReader>
-
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <map>
-#include <ostream>
-#include <string>
-#include <vector>
 
 namespace osk::test {
 namespace {
 
-struct Element {
-    QString name;
-    std::map<QString, QString> attributes;
-    QString text; // of title and text elements
-};
-
-std::string attributeOf(const Element& e, const char* name) {
-    const auto found = e.attributes.find(QString::fromLatin1(name));
-    return found == e.attributes.end() ? std::string() : found->second.toStdString();
-}
-
-// The elements of the document written for what paint paints, in document order; the
-// document must be well formed.
-std::vector<Element> elementsOf(const std::function<void(QPainter&)>& paint) {
+// The elements of the document written for what paint paints.
+std::vector<SvgElement> elementsOf(const std::function<void(QPainter&)>& paint) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     EXPECT_TRUE(buffer.open(QIODevice::WriteOnly));
@@ -41,21 +20,7 @@ std::vector<Element> elementsOf(const std::function<void(QPainter&)>& paint) {
     EXPECT_TRUE(painter.begin(&picture));
     paint(painter);
     EXPECT_TRUE(painter.end());
-
-    std::vector<Element> elements;
-    QXmlStreamReader xml(bytes);
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        Element e{xml.name().toString(), {}, {}};
-        for (const QXmlStreamAttribute& a : xml.attributes())
-            e.attributes[a.qualifiedName().toString()] = a.value().toString();
-        if (e.name == QLatin1String("text") || e.name == QLatin1String("title"))
-            e.text = xml.readElementText();
-        elements.push_back(std::move(e));
-    }
-    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString() << "\n" << bytes.toStdString();
-    return elements;
+    return svgElements(bytes);
 }
 
 struct SvgCase {
@@ -66,9 +31,7 @@ struct SvgCase {
     std::vector<std::vector<QString>> drawn;
 };
 
-void PrintTo(const SvgCase& c, std::ostream* os) {
-    *os << c.name;
-}
+OSK_PRINTS_ITS_NAME(SvgCase)
 
 // A series of many points with fractional coordinates, and its points attribute.
 QPolygonF series() {
@@ -80,7 +43,7 @@ QPolygonF series() {
 QString seriesPoints() {
     QStringList pairs;
     for (const QPointF& p : series())
-        pairs << QString::number(p.x()) + u',' + QString::number(p.y());
+        pairs << QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
     return pairs.join(u' ');
 }
 
@@ -159,37 +122,32 @@ const std::vector<SvgCase> kCases = {
 class SvgPictureElements : public ::testing::TestWithParam<SvgCase> {};
 
 TEST_P(SvgPictureElements, AreWrittenAsPainted) {
-    const std::vector<Element> elements = elementsOf(GetParam().paint);
+    const std::vector<SvgElement> elements = elementsOf(GetParam().paint);
     const auto& drawn = GetParam().drawn;
     ASSERT_EQ(elements.size(), drawn.size() + 2);
     // 200 x 100 units at 96 to the inch, on paper a hair under rather than over.
-    EXPECT_EQ(attributeOf(elements[0], "viewBox"), "0 0 200 100");
-    EXPECT_EQ(attributeOf(elements[0], "width"), "52.9166mm");
-    EXPECT_EQ(attributeOf(elements[0], "height"), "26.4583mm");
+    EXPECT_EQ(elements[0]["viewBox"], "0 0 200 100");
+    EXPECT_EQ(elements[0]["width"], "52.9166mm");
+    EXPECT_EQ(elements[0]["height"], "26.4583mm");
     EXPECT_EQ(elements[1].text.toStdString(), "Pool <3> & \"more\"");
     for (size_t i = 0; i < drawn.size(); ++i) {
-        const Element& e = elements[i + 2];
+        const SvgElement& e = elements[i + 2];
         EXPECT_EQ(e.name.toStdString(), drawn[i][0].toStdString()) << i;
         for (const QString& expected : drawn[i][1].split(QStringLiteral("; "))) {
             const std::string name = expected.section(u'=', 0, 0).toStdString();
-            EXPECT_EQ(attributeOf(e, name.c_str()), expected.section(u'=', 1).toStdString())
-                << i << " " << name;
+            EXPECT_EQ(e[name.c_str()], expected.section(u'=', 1).toStdString()) << i << " " << name;
         }
-        if (drawn[i].size() > 2) {
-            EXPECT_EQ(e.text.toStdString(), drawn[i][2].toStdString()) << i;
-        }
+        EXPECT_EQ(e.text.toStdString(), drawn[i].size() > 2 ? drawn[i][2].toStdString() : "") << i;
         // A picture is a PNG file in the document.
-        const QByteArray href = QByteArray::fromStdString(attributeOf(e, "xlink:href"));
-        if (e.name == QLatin1String("image")) {
-            EXPECT_FALSE(
-                QImage::fromData(QByteArray::fromBase64(href.mid(href.indexOf(',') + 1)), "PNG")
-                    .isNull());
-        }
+        const QByteArray href = QByteArray::fromStdString(e["xlink:href"]);
+        EXPECT_TRUE(
+            e.name != QLatin1String("image") ||
+            !QImage::fromData(QByteArray::fromBase64(href.mid(href.indexOf(',') + 1)), "PNG")
+                 .isNull());
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, SvgPictureElements, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, SvgPictureElements, ::testing::ValuesIn(kCases), CaseName());
 
 } // namespace
 } // namespace osk::test

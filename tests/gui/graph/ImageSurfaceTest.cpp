@@ -1,42 +1,57 @@
+// The screen's drawing surface: lines as the plot draws them, its own units, long texts.
 #include "graph/ImageSurface.h"
 
+#include "gui/support/Support.h"
+
 #include <QPainter>
-#include <gtest/gtest.h>
 
 #include <climits>
-#include <vector>
 
 namespace osk {
 namespace {
 
-constexpr QRgb kWhitePixel = 0xFFFFFFFF;
-constexpr QRgb kBlackPixel = 0xFF000000;
-constexpr QRgb kRedPixel = 0xFFFF0000;
-
-struct Probe {
-    int x, y;
-    QRgb expected;
-};
-
-void expectPixels(const QImage& image, std::initializer_list<Probe> probes) {
-    for (const Probe& p : probes)
-        EXPECT_EQ(image.pixel(p.x, p.y), p.expected) << "at (" << p.x << ", " << p.y << ")";
+// Pixels that must be red (true) or white (false) at (x, y).
+void expectRed(const QImage& image, std::initializer_list<std::tuple<int, int, bool>> probes) {
+    for (const auto& [x, y, red] : probes)
+        EXPECT_EQ(image.pixel(x, y), red ? 0xFFFF0000 : 0xFFFFFFFF)
+            << "at (" << x << ", " << y << ")";
 }
 
-TEST(ImageSurface, ThinLinesLeaveOutTheirEndPoint) {
-    ImageSurface s(40, 30);
+void drawRed(ImageSurface& s, int drawWidth = 1) {
     s.setForeColor(Rgb(255, 0, 0));
-    s.moveTo(2, 5);
-    s.lineTo(10, 5);
-    s.lineTo(10, 20); // continues the polyline: the joint is painted
-    expectPixels(s.image(), {{2, 5, kRedPixel},
-                             {9, 5, kRedPixel},
-                             {10, 5, kRedPixel},
-                             {10, 19, kRedPixel},
-                             {10, 20, kWhitePixel},
-                             {1, 5, kWhitePixel},
-                             {5, 4, kWhitePixel},
-                             {5, 6, kWhitePixel}});
+    s.setDrawWidth(drawWidth);
+}
+
+TEST(ImageSurface, ThinLinesLeaveOutTheirEndPointAndWideOnesAreTwoPixelsThick) {
+    ImageSurface thin(40, 30);
+    drawRed(thin);
+    thin.moveTo(2, 5);
+    thin.lineTo(10, 5);
+    thin.lineTo(10, 20); // continues the polyline: the joint is painted
+    expectRed(thin.image(), {{2, 5, true},
+                             {9, 5, true},
+                             {10, 5, true},
+                             {10, 19, true},
+                             {10, 20, false},
+                             {1, 5, false},
+                             {5, 4, false},
+                             {5, 6, false}});
+
+    ImageSurface wide(60, 60);
+    drawRed(wide, 2);
+    wide.moveTo(5, 10);
+    wide.lineTo(40, 10); // a long flat segment
+    wide.moveTo(50, 20);
+    for (int y = 21; y <= 40; ++y) // a dense vertical run
+        wide.lineTo(50, y);
+    expectRed(wide.image(), {{20, 9, true},
+                             {20, 10, true},
+                             {20, 8, false},
+                             {20, 11, false},
+                             {49, 30, true},
+                             {50, 30, true},
+                             {48, 30, false},
+                             {51, 30, false}});
 }
 
 TEST(ImageSurface, DenseColumnsPaintTheSamePixelsAsEveryPoint) {
@@ -55,57 +70,53 @@ TEST(ImageSurface, DenseColumnsPaintTheSamePixelsAsEveryPoint) {
     }
     QImage reference(200, 100, QImage::Format_RGB32);
     reference.fill(Qt::white);
-    {
-        QPainter p(&reference);
-        p.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap));
-        p.drawPolyline(points.data(), static_cast<int>(points.size()));
-    }
+    QPainter p(&reference);
+    p.setPen(QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap));
+    p.drawPolyline(points.data(), static_cast<int>(points.size()));
+    p.end();
     EXPECT_TRUE(s.image() == reference);
-}
-
-TEST(ImageSurface, WideLinesAreTwoPixelsThick) {
-    ImageSurface s(60, 60);
-    s.setForeColor(Rgb(255, 0, 0));
-    s.setDrawWidth(2);
-    s.moveTo(5, 10);
-    s.lineTo(40, 10); // a long flat segment
-    s.moveTo(50, 20);
-    for (int y = 21; y <= 40; ++y) // a dense vertical run
-        s.lineTo(50, y);
-    expectPixels(s.image(), {{20, 9, kRedPixel},
-                             {20, 10, kRedPixel},
-                             {20, 8, kWhitePixel},
-                             {20, 11, kWhitePixel},
-                             {49, 30, kRedPixel},
-                             {50, 30, kRedPixel},
-                             {48, 30, kWhitePixel},
-                             {51, 30, kWhitePixel}});
 }
 
 TEST(ImageSurface, LinesToTheEndsOfTheIntRangeDrawTheirVisiblePart) {
     for (int width : {1, 2}) {
         ImageSurface s(40, 40);
-        s.setForeColor(Rgb(255, 0, 0));
-        s.setDrawWidth(width);
+        drawRed(s, width);
         s.moveTo(10, 30);
         s.lineTo(10, INT_MIN);
         s.moveTo(20, 30);
         s.lineTo(INT_MAX, INT_MAX);
-        expectPixels(
-            s.image(),
-            {{10, 0, kRedPixel}, {10, 29, kRedPixel}, {25, 35, kRedPixel}, {35, 20, kWhitePixel}});
+        expectRed(s.image(), {{10, 0, true}, {10, 29, true}, {25, 35, true}, {35, 20, false}});
     }
 }
 
 TEST(ImageSurface, OwnUnitsScaleLinesAndTextPositions) {
     ImageSurface legend(100, 100, 10.0);
+    drawRed(legend);
     EXPECT_FLOAT_EQ(legend.scaleWidth(), 1000);
-    legend.setForeColor(Rgb(255, 0, 0));
     legend.line(100, 200, 200, 200);
-    expectPixels(legend.image(), {{10, 20, kRedPixel}, {19, 20, kRedPixel}, {20, 20, kWhitePixel}});
+    expectRed(legend.image(), {{10, 20, true}, {19, 20, true}, {20, 20, false}});
     legend.setBackColor(Rgb(0, 0, 0));
     legend.clear();
-    expectPixels(legend.image(), {{10, 20, kBlackPixel}, {99, 99, kBlackPixel}});
+    EXPECT_EQ(test::pixelsOf(legend.image(), Qt::black), 100 * 100);
+}
+
+// A long text drawn from the left edge is cut at the picture's edge, or ends in "…" within the
+// width on view.
+TEST(ImageSurface, ALongTextEndsInAnEllipsisWithinTheShownWidth) {
+    const struct {
+        int shown; // 0: no eliding
+        int inkUpTo;
+    } cases[] = {{0, 60}, {1000, 59}, {50, 50}};
+    for (const auto& c : cases) {
+        ImageSurface surface(60, 20);
+        if (c.shown > 0)
+            surface.setElideAtRightEdge([&c] { return c.shown; });
+        surface.setForeColor(kBlack);
+        surface.printText("MMMMMMMMMMMMMMMMMMMMMMMM");
+        const QImage& image = surface.image();
+        EXPECT_TRUE(test::inkIn(image, QRect(c.inkUpTo - 14, 0, 14, image.height()))) << c.shown;
+        EXPECT_FALSE(test::inkIn(image, QRect(c.inkUpTo, 0, 60, image.height()))) << c.shown;
+    }
 }
 
 } // namespace

@@ -1,186 +1,192 @@
-#include "gui/logdata/LogWindowFixture.h"
+#include "gui/app/ProgramFixture.h"
 
 #include "lang/OptionLists.h"
 
-#include <QCheckBox>
 #include <QGroupBox>
-#include <QLabel>
+#include <QRegularExpression>
 
 #include <array>
-#include <filesystem>
+#include <fstream>
 
 namespace osk::test {
 namespace {
 
-QStringList items(const QComboBox* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->itemText(i);
-    return out;
+// The shipped English file's texts by number.
+std::map<int, std::string> englishTexts() {
+    std::ifstream in(std::filesystem::path(OSK_LANG_DIR) / "english.lng");
+    std::map<int, std::string> texts;
+    bool begun = false;
+    for (std::string line; std::getline(in, line); begun = begun || line == "[begin]") {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (begun && line.find('|') != std::string::npos)
+            texts[std::stoi(line)] = line.substr(line.find('|') + 1);
+    }
+    return texts;
 }
 
-class ApplyTextsTest : public ProgramFixture {
+class ApplyTextsTest : public LogWindowFixture {
+    void SetUp() override {}
+
 protected:
-    QString caption(const QString& name) const {
-        QObject* o = window->findChild<QObject*>(name);
-        if (auto* l = qobject_cast<QLabel*>(o))
-            return l->text();
-        if (auto* g = qobject_cast<QGroupBox*>(o))
-            return g->title();
-        if (auto* m = qobject_cast<QMenu*>(o))
-            return m->title();
-        if (auto* a = qobject_cast<QAction*>(o))
-            return a->text();
-        if (auto* b = qobject_cast<QAbstractButton*>(o))
-            return b->text();
-        ADD_FAILURE() << "no captioned control " << name.toStdString();
-        return {};
+    // The Dutch file replaced by one whose text n is "x<n>", so that every caption tells
+    // which text it shows.
+    void installMarkedDutch() {
+        std::ofstream out(programFolder.path() / "nederlands.lng", std::ios::binary);
+        out << "Marked texts\r\n[begin]\r\n";
+        for (const auto& [n, text] : englishTexts())
+            out << n << "|x" << n << "\r\n";
+        out << "[eind]\r\n";
+    }
+
+    // Every captioned control, by name, with its caption: frames, menus and their entries, the
+    // group boxes and the labels that name other controls.
+    std::map<QString, QString> captions() const {
+        std::map<QString, QString> out;
+        const QRegularExpression captionLabel(QStringLiteral("^(Label\\d+|lblY|lblLegendaTitle)$"));
+        for (QLabel* l : window->findChildren<QLabel*>())
+            if (captionLabel.match(l->objectName()).hasMatch())
+                out[l->objectName()] = l->text();
+        for (QGroupBox* g : window->findChildren<QGroupBox*>())
+            out[g->objectName()] = g->title();
+        for (QMenu* m : window->findChildren<QMenu*>())
+            out[m->objectName()] = m->title();
+        for (QAction* a : window->findChildren<QAction*>())
+            if (!a->isSeparator())
+                out[a->objectName()] = a->text();
+        for (QCheckBox* b : c->chkItem)
+            out[b->objectName()] = b->text();
+        out.erase(QString());                   // not the program's own
+        out.erase(QStringLiteral("fraChoses")); // the sub-series panel has no title
+        return out;
+    }
+    // The items of the span, grid and draw style lists.
+    std::vector<QStringList> lists() const {
+        std::vector<QStringList> out(3);
+        for (size_t k = 0; k < 3; ++k)
+            for (const QComboBox* list = std::array{c->Xas, c->cmbGridX, c->cboDrawStyle}[k];
+                 out[k].size() < list->count();)
+                out[k] << list->itemText(int(out[k].size()));
+        return out;
     }
 };
 
-TEST_F(ApplyTextsTest, EveryCaptionGetsItsText) {
-    startReturning("Peroxide");
-    const std::pair<const char*, const char*> expected[] = {
-        {"lblLegendaTitle", "Legend"},
-        {"Frame2", "Scale Y-as"},
-        {"Frame4", "Scale X-as"},
-        {"Label1", "Scroll"},
-        {"Label5", "Scroll"},
-        {"Label3", "Min"},
-        {"Label4", "Max"},
-        {"Frame1", "Grid x/y Steps"},
-        {"Label2", "X Grid line:"},
-        {"lblY", "Y Grid line:"},
-        {"fraDrawStyle", "Draw Style"},
-        {"mnuPrinter", "Printer"},
-        {"mnuColorPrinter", "&Color Printer"},
-        {"mnuBlackWhite", "B/W Printer"},
-        {"mnuFile", "&File"},
-        {"mnuOpenFile", "&Open File"},
-        {"mnuAfdrukken", "&Print"},
-        {"mnuAfdrukVoorbeeld", "Print pre&view"},
-        {"mnuExit", "&Exit"},
-        {"mnuHelp", "&Help"},
-        {"mnuOptions", "O&ptions"},
-        {"mnuRealTime", "&Real Time"},
-        {"mnuON", "ON"},
-        {"mnuOFF", "OFF"},
-        {"mnuTaal", "&Language"},
-        {"mnuNed", "&Dutch"},
-        {"mnuEng", "&English"},
-        {"mnuFreeChlorine", "Free Chlorine"},
-        {"mnuPeroxide", "Peroxide"},
-        {"mnuTarvox", "Tarvox"},
-        {"mnuSystem", "System choice"},
-        {"mnuAbout", "&About"},
-        {"Frame3", "Select values"},
-        {"chkItem0", "Peroxide"},
-        {"chkItem1", "PH"},
-        {"chkItem2", "Flow"},
-        {"chkItem3", "Cell"},
-    };
-    for (const auto& [name, text] : expected)
-        EXPECT_EQ(caption(QString::fromLatin1(name)), QString::fromUtf8(text)) << name;
-
-    EXPECT_EQ(items(c->Xas), QStringList({"192 Hour", "96 Hour", "48 Hour", "24 Hour", "12 Hour",
-                                          "6 Hour", "3 Hour"}));
-    EXPECT_EQ(items(c->cmbGridX),
-              QStringList({"4 Hour", "2 Hour", "1 Hour", "30 Minutes", "15 Minutes"}));
-    EXPECT_EQ(items(c->cboDrawStyle), QStringList({"Dots", "Bars", "Line"}));
-}
-
-TEST_F(ApplyTextsTest, SwitchingLanguageKeepsSpanAndGridAndResetsTheDrawStyle) {
+// Each caption is a text of the language in use, the one of its own number in every language.
+TEST_F(ApplyTextsTest, EveryCaptionComesFromTheLanguageInUse) {
     startReturning();
-    c->Xas->setCurrentIndex(4);
-    c->cmbGridX->setCurrentIndex(3);
-    c->cboDrawStyle->setCurrentIndex(0);
-    SetDrawStyle(state.render, kDrawStyleDots);
-    // A loaded log stays loaded through the switch.
-    state.records.FileLoaded = true;
+    installMarkedDutch();
+    std::map<int, std::string> english = englishTexts();
+    const auto shownInEnglish = captions();
+    const std::vector<QStringList> englishLists = lists();
 
     action("mnuNed")->trigger();
 
-    EXPECT_TRUE(dialogs.prompts.empty());
-    EXPECT_EQ(stored(settings::kLanguage), "nederlands.lng");
-    EXPECT_TRUE(action("mnuNed")->isChecked());
-    EXPECT_FALSE(action("mnuEng")->isChecked());
-    EXPECT_EQ(menuTitle("mnuFile"), QStringLiteral("&Bestand"));
-    EXPECT_EQ(c->Xas->currentIndex(), 4);
-    EXPECT_EQ(c->cmbGridX->currentIndex(), 3);
-    EXPECT_EQ(c->cmbGridX->count(), 5);
-    EXPECT_EQ(c->cboDrawStyle->currentIndex(), 2);
-    EXPECT_EQ(state.render.DrawStyle, kDrawStyleLine);
-    EXPECT_TRUE(state.records.FileLoaded);
-    // The lists carry the Dutch unit words now, their numbers first as before.
-    EXPECT_TRUE(c->Xas->currentText().startsWith(QStringLiteral("12 ")));
-    EXPECT_NE(c->Xas->currentText(), QStringLiteral("12 Hour"));
+    ASSERT_GT(shownInEnglish.size(), 40u);
+    for (const auto& [name, caption] : captions()) {
+        // "x<n>": text n, whose English text the caption showed before.
+        const std::string text = caption.startsWith(u'x') ? english[caption.mid(1).toInt()] : "?";
+        EXPECT_EQ(withoutAccessKeys(shownInEnglish.at(name).toStdString()), withoutAccessKeys(text))
+            << name.toStdString() << " shows " << caption.toStdString();
+    }
+    const std::vector<QStringList> markedLists = lists();
+    for (size_t i = 0; i < markedLists.size(); ++i) {
+        EXPECT_EQ(markedLists[i].size(), englishLists[i].size()) << i;
+        for (const QString& item : markedLists[i])
+            EXPECT_TRUE(item.contains(QLatin1Char('x'))) << item.toStdString();
+    }
+}
 
-    action("mnuEng")->trigger();
-    EXPECT_EQ(stored(settings::kLanguage), "english.lng");
-    EXPECT_EQ(c->Xas->currentText(), QStringLiteral("12 Hour"));
-    EXPECT_TRUE(action("mnuEng")->isChecked());
-    EXPECT_FALSE(action("mnuNed")->isChecked());
+// Language and product-system switches while a log is shown, scrolled back from its newest
+// records: the lists are filled anew in the other texts, the draw style goes back to a line, and
+// the view stays where the user left it, drawn once.
+TEST_F(ApplyTextsTest, SwitchesOnALoadedLogKeepTheWindowSpanAndGridWithOneRedraw) {
+    startReturning();
+    open(logs.write("log.csv", generatedLog(6000))); // 16 hours 40 minutes
+    c->Xas->setCurrentIndex(4);                      // 12 hours
+    c->cmbGridX->setCurrentIndex(3);                 // 30 minutes
+    c->hsGridY->setValue(35);
+    for (int i = 0; i < 3; ++i)
+        c->hscGraphScroller->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    ASSERT_LT(state.records.ViewEndRecord, 6000 - 2 * 360) << "scrolled back three hours";
+    const auto view = [this] {
+        std::vector<QString> v{QString::number(state.records.ViewEndRecord),
+                               QString::number(c->hscGraphScroller->value()),
+                               QString::number(c->Xas->currentIndex()),
+                               QString::number(c->cmbGridX->currentIndex()),
+                               QString::number(c->hsGridY->value()),
+                               QString::number(state.view.GridStepPixelsY),
+                               QString::number(state.view.TimeAxis.SpanRecords)};
+        for (QLabel* l : c->lblScaleXas)
+            v.push_back(l->text());
+        return v;
+    };
+    const std::vector<QString> before = view();
+    const QString english = menuTitle("mnuFile");
+    for (const char* entry : {"mnuNed", "mnuPeroxide", "mnuEng", "mnuTarvox", "mnuFreeChlorine"}) {
+        SCOPED_TRACE(entry);
+        c->cboDrawStyle->setCurrentIndex(0);
+        SetDrawStyle(state.render, kDrawStyleDots);
+        const int64_t redrawn = redraws();
+        action(entry)->trigger();
+        const bool dutch = stored(settings::kLanguage) == "nederlands.lng";
+        EXPECT_EQ(dutch, std::string(entry) == "mnuNed" || std::string(entry) == "mnuPeroxide");
+        EXPECT_EQ(action("mnuNed")->isChecked(), dutch);
+        EXPECT_EQ(action("mnuEng")->isChecked(), !dutch);
+        EXPECT_EQ(menuTitle("mnuFile") == english, !dutch);
+        EXPECT_EQ(redraws(), redrawn + 1);
+        EXPECT_TRUE(state.records.FileLoaded);
+        EXPECT_EQ(view(), before);
+        EXPECT_TRUE(c->Xas->isEnabled());
+        // The span list shows the span in the texts now in use.
+        EXPECT_TRUE(dutch ? c->Xas->currentText().startsWith(QStringLiteral("12 "))
+                          : c->Xas->currentText() == QStringLiteral("12 Hour"));
+        if (std::string(entry) == "mnuNed" || std::string(entry) == "mnuEng") {
+            EXPECT_EQ(c->cboDrawStyle->currentIndex(), kDrawStyleLine);
+            EXPECT_EQ(state.render.DrawStyle, kDrawStyleLine);
+        }
+    }
+    EXPECT_TRUE(dialogs.messages().empty());
 }
 
 TEST_F(ApplyTextsTest, AMissingDutchFileLeavesEnglishWithTheDutchEntryChecked) {
     installLanguageFile("english.lng");
     storeSettings("english.lng", "True", "Chloor");
     startAfterDialog();
+    const QString english = menuTitle("mnuFile");
 
     action("mnuNed")->trigger();
 
     // Once for the text table, once for the language object.
     EXPECT_EQ(dialogs.messages(),
               std::vector<std::string>({"Using default language", "Using default language"}));
-    for (const Prompt& p : dialogs.prompts) {
-        EXPECT_EQ(p.title, "Set defaults");
-        EXPECT_EQ(p.icon, MessageIcon::Information);
-    }
     EXPECT_TRUE(action("mnuNed")->isChecked());
     EXPECT_FALSE(action("mnuEng")->isChecked());
-    EXPECT_EQ(menuTitle("mnuFile"), QStringLiteral("&File"));
-    EXPECT_EQ(c->chkItem[1]->text(), QStringLiteral("PH"));
+    EXPECT_EQ(menuTitle("mnuFile"), english);
 }
 
+// The product box is named as the system's menu entry, and no file is read for it: a vanished
+// language file goes unnoticed.
 TEST_F(ApplyTextsTest, AProductSystemRecaptionsTheProductBoxWithoutReadingAFile) {
     startReturning();
-    // No file is read: a vanished language file goes unnoticed.
     std::filesystem::remove(programFolder.path() / "english.lng");
-    const std::array<const char*, 3> choices[] = {{"mnuTarvox", "Tarvox", "Tarvox"},
-                                                  {"mnuPeroxide", "Peroxide", "Peroxide"},
-                                                  {"mnuFreeChlorine", "Chloor", "Free Chlorine"}};
-    for (const auto& [entry, system, productBox] : choices) {
-        action(entry)->trigger();
-        EXPECT_EQ(c->chkItem[0]->text(), QString::fromLatin1(productBox));
+    const std::pair<QAction*, const char*> choices[] = {
+        {c->mnuTarvox, "Tarvox"}, {c->mnuPeroxide, "Peroxide"}, {c->mnuFreeChlorine, "Chloor"}};
+    for (const auto& [entry, system] : choices) {
+        entry->trigger();
+        EXPECT_EQ(c->chkItem[0]->text(), entry->text());
         EXPECT_EQ(stored(settings::kSystem), system);
         for (QAction* a : {c->mnuFreeChlorine, c->mnuPeroxide, c->mnuTarvox})
-            EXPECT_EQ(a->isChecked(), a == action(entry)) << entry;
+            EXPECT_EQ(a->isChecked(), a == entry) << system;
     }
     EXPECT_TRUE(dialogs.prompts.empty());
 }
 
-// Language and product system commands end in a redraw while a log is shown, and only then.
-TEST_F(LogWindowFixture, LanguageAndSystemCommandsRedrawAShownLog) {
-    const QColor product(128, 0, 128);
-    c->mnuPeroxide->trigger();
-    EXPECT_EQ(pixelsOf(c->pGraph, product), 0);
-    openLog(720);
-    for (QAction* command : {c->mnuNed, c->mnuEng, c->mnuTarvox, c->mnuFreeChlorine}) {
-        c->pGraph->surface().clear();
-        ASSERT_EQ(pixelsOf(c->pGraph, product), 0);
-        command->trigger();
-        EXPECT_GT(pixelsOf(c->pGraph, product), 0) << command->objectName().toStdString();
-    }
-}
-
 TEST(AccessKeys, PlainLabelsLoseTheirMarks) {
     const std::pair<const char*, const char*> cases[] = {{"&File", "File"},
-                                                         {"Print pre&view", "Print preview"},
                                                          {"Salt && pepper", "Salt & pepper"},
                                                          {"&&&x", "&x"},
                                                          {"end&", "end"},
-                                                         {"", ""},
-                                                         {"Legend", "Legend"}};
+                                                         {"", ""}};
     for (const auto& [in, out] : cases)
         EXPECT_EQ(withoutAccessKeys(in), out) << in;
 }

@@ -1,12 +1,11 @@
-#include "gui/logdata/LogWindowFixture.h"
+// The Open File command, a dropped file and Ctrl+O: the chooser, the questions and messages
+// around it, and what the window shows of the log read (or of none).
+#include "gui/app/ProgramFixture.h"
+#include "support/LogText.h"
 
-#include "graph/PlotRedraws.h"
-
-#include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QPushButton>
 #include <QTest>
 #include <QUrl>
 
@@ -15,17 +14,9 @@ namespace {
 
 class OpenCommandTest : public LogWindowFixture {
 protected:
-    // What the user sees without a log: data controls off, axis labels hidden, a blank plot.
+    // What the user sees without a log (the enabled states are the random session's): axis
+    // labels hidden, a blank plot.
     void expectNoLogState() {
-        for (QWidget* w :
-             {static_cast<QWidget*>(c->Xas), static_cast<QWidget*>(c->cmbGridX),
-              static_cast<QWidget*>(c->hsGridY), static_cast<QWidget*>(c->vscScaleMin),
-              static_cast<QWidget*>(c->vscScaleMax), static_cast<QWidget*>(c->vscGraphScroller),
-              static_cast<QWidget*>(c->cboDrawStyle)})
-            EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
-        for (size_t g = 0; g < c->chkItem.size(); ++g)
-            EXPECT_FALSE(c->chkItem[g]->isEnabled() || c->cmdItem[g]->isEnabled()) << g;
-        EXPECT_FALSE(c->mnuAfdrukken->isEnabled() || c->mnuAfdrukVoorbeeld->isEnabled());
         for (size_t i = 0; i < c->lblScaleXas.size(); ++i)
             EXPECT_TRUE(c->lblScaleXas[i]->isHidden() && c->lblDataXas[i]->isHidden()) << i;
         for (QLabel* label : c->lblScale)
@@ -34,83 +25,81 @@ protected:
         EXPECT_EQ(pixelsOf(c->pGraph, Qt::white), plot.width() * plot.height());
         EXPECT_FALSE(state.records.FileLoaded);
     }
-
     void expectLoaded(int records) {
         EXPECT_TRUE(state.records.FileLoaded);
         EXPECT_EQ(state.records.RecordCount, records);
         EXPECT_EQ(c->lblRecords->text().toStdString(), "Records: " + std::to_string(records));
         EXPECT_EQ(caption(), "OSK-Graphs");
-        EXPECT_TRUE(c->Xas->isEnabled());
         EXPECT_TRUE(c->chkItem[0]->isChecked());
         EXPECT_FALSE(c->lblScaleXas[12]->isHidden());
     }
-
-    // The companion's Data folder below folder, joined as on this platform.
-    static std::string inData(const std::string& folder) {
-        return folder + QDir::separator().toLatin1() + "Data";
-    }
-
-    static void drop(QWidget* target, QMimeData& data, bool expectAccepted) {
+    // A file (or a text) dragged over the window and dropped; the read follows once the drop
+    // has returned.
+    void drop(const std::string& path, bool expectAccepted, const QString& text = {}) {
+        QMimeData data;
+        if (text.isEmpty())
+            data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+        else
+            data.setText(text);
         QDragEnterEvent enter(QPoint(200, 200), Qt::CopyAction, &data, Qt::LeftButton,
                               Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &enter);
+        QCoreApplication::sendEvent(window.get(), &enter);
         EXPECT_EQ(enter.isAccepted(), expectAccepted);
         QDropEvent dropped(QPointF(200, 200), Qt::CopyAction, &data, Qt::LeftButton,
                            Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &dropped);
-        // The read comes after the drop event has returned.
+        QCoreApplication::sendEvent(window.get(), &dropped);
         QCoreApplication::processEvents();
     }
 };
 
-TEST_F(OpenCommandTest, CancelAtTheFirstOpenThenNoLeavesTheWindowWithoutALog) {
+// Cancel in the chooser asks whether to choose again: Yes offers it again in the same folder,
+// No leaves the window without a log.
+TEST_F(OpenCommandTest, CancelAsksToChooseAgainAndNoLeavesTheWindowWithoutALog) {
     store(settings::kDataDir, "/srv/remote");
+    dialogs.cancelFile();
+    dialogs.answerYes();
     dialogs.cancelFile();
     dialogs.answerNo();
     c->mnuOpenFile->trigger();
 
-    ASSERT_EQ(dialogs.prompts.size(), 2u);
+    ASSERT_EQ(dialogs.prompts.size(), 4u);
     const OpenFileRequest& chooser = dialogs.prompts[0].request;
-    EXPECT_EQ(chooser.initialFolder, inData("/srv/remote"));
+    EXPECT_EQ(chooser.initialFolder,
+              "/srv/remote" + std::string(1, QDir::separator().toLatin1()) + "Data");
     EXPECT_EQ(chooser.filter, "All Files (*.*)|*.*|CSV Files (*.csv)|*.csv");
     EXPECT_EQ(chooser.selectedFilter, 2);
-    EXPECT_EQ(dialogs.prompts[1].kind, Prompt::Kind::Question);
-    EXPECT_EQ(dialogs.prompts[1].text, "No file selected, Select file?");
-    EXPECT_EQ(dialogs.prompts[1].title, "OSK-Graphs");
+    EXPECT_EQ(dialogs.prompts[2].kind, Prompt::Kind::OpenFile);
+    EXPECT_EQ(dialogs.prompts[2].request.initialFolder, chooser.initialFolder);
+    for (size_t question : {1u, 3u}) {
+        EXPECT_EQ(dialogs.prompts[question].kind, Prompt::Kind::Question);
+        EXPECT_EQ(dialogs.prompts[question].text, "No file selected, Select file?");
+        EXPECT_EQ(dialogs.prompts[question].title, "OSK-Graphs");
+    }
     EXPECT_EQ(caption(), "OSK-Graphs  No file loaded");
     expectNoLogState();
     EXPECT_EQ(redraws(), 0);
 }
 
-TEST_F(OpenCommandTest, CancelThenYesOffersTheChooserAgainInTheSameFolder) {
-    const std::string path = writeLog("day.csv", 500);
-    dialogs.cancelFile();
-    dialogs.answerYes();
-    dialogs.chooseFile(path);
-    c->mnuOpenFile->trigger();
-
-    ASSERT_EQ(dialogs.prompts.size(), 3u);
-    EXPECT_EQ(dialogs.prompts[2].kind, Prompt::Kind::OpenFile);
-    // No companion folder is stored: the folder is the data folder's name alone.
-    EXPECT_EQ(dialogs.prompts[0].request.initialFolder, inData(""));
-    EXPECT_EQ(dialogs.prompts[2].request.initialFolder, dialogs.prompts[0].request.initialFolder);
-    expectLoaded(500);
-}
-
+// A cancelled open with a log shown asks nothing and reads the shown (or dropped) file again.
 TEST_F(OpenCommandTest, CancellingTheNextOpenReadsTheShownFileAgainFromDisk) {
-    const std::string path = writeLog("day.csv", 500);
-    open(path);
-    expectLoaded(500);
+    for (const bool dropped : {false, true}) {
+        SCOPED_TRACE(dropped ? "dropped" : "chosen");
+        const std::string path = writeLog(dropped ? "dropped.csv" : "day.csv", 500);
+        dialogs.prompts.clear();
+        dropped ? drop(path, true) : open(path);
+        expectLoaded(500);
+        EXPECT_EQ(dialogs.prompts.size(), dropped ? 0u : 1u) << "the chooser, if anything";
 
-    writeLog("day.csv", 800); // the companion has written more since
-    dialogs.cancelFile();
-    c->mnuOpenFile->trigger();
-
-    ASSERT_EQ(dialogs.prompts.size(), 2u) << "no question while a log is shown";
-    EXPECT_EQ(dialogs.prompts[1].request.rememberedPath, path);
-    expectLoaded(800);
-    EXPECT_EQ(state.records.ViewEndRecord, 800);
-    EXPECT_EQ(redraws(), 2) << "one per read";
+        writeLog(dropped ? "dropped.csv" : "day.csv", 800); // the companion has written more since
+        const int64_t before = redraws();
+        dialogs.cancelFile();
+        c->mnuOpenFile->trigger();
+        EXPECT_EQ(dialogs.prompts.back().request.rememberedPath, path);
+        EXPECT_EQ(dialogs.prompts.back().kind, Prompt::Kind::OpenFile) << "no question";
+        expectLoaded(800);
+        EXPECT_EQ(state.records.ViewEndRecord, 800);
+        EXPECT_EQ(redraws(), before + 1);
+    }
 }
 
 TEST_F(OpenCommandTest, ARejectedHeaderIsReportedAndLeavesNoLog) {
@@ -120,13 +109,22 @@ TEST_F(OpenCommandTest, ARejectedHeaderIsReportedAndLeavesNoLog) {
             openLog(500);
         dialogs.prompts.clear();
         open(logs.write("foreign.csv", "Date,Time,Value\r\n2024-03-01,00:00:00,1\r\n"));
-
-        ASSERT_EQ(dialogs.messages().size(), 1u);
-        EXPECT_EQ(dialogs.messages()[0], "Error With Communication (invalid file)");
+        EXPECT_EQ(dialogs.messages(),
+                  std::vector<std::string>{"Error With Communication (invalid file)"});
         EXPECT_EQ(dialogs.prompts.back().icon, MessageIcon::Critical);
         EXPECT_EQ(caption(), "OSK-Graphs  -  ");
         expectNoLogState();
     }
+}
+
+TEST_F(OpenCommandTest, AnUnreadableRecordTimeIsReportedAsATimeFault) {
+    std::string log = logText(10, "Record");
+    log += "11,a,b,2024-03-01 xx:yy:zz,0,1\r\n12,a,b,2024-03-01 10:01:00,0,1\r\n";
+    open(logs.write("fault.csv", log));
+    ASSERT_FALSE(dialogs.messages().empty());
+    EXPECT_EQ(dialogs.messages()[0], "There is a record with a non valid time value.");
+    EXPECT_EQ(dialogs.prompts[1].title, "Time fault");
+    EXPECT_EQ(dialogs.prompts[1].icon, MessageIcon::Critical);
 }
 
 TEST_F(OpenCommandTest, TheNewFileShowsNothingLeftFromALongerOne) {
@@ -137,7 +135,6 @@ TEST_F(OpenCommandTest, TheNewFileShowsNothingLeftFromALongerOne) {
                                  "1,x,y,2024-03-02 00:00:00,0,81,21,51,30,52,7.7\r\n"
                                  "2,x,y,2024-03-02 00:00:10,0,81,21,51,30,53,7.7\r\n"
                                  "3,x,y,2024-03-02 00:00:20,0,81,21,51,30,54,7.7\r\n"));
-
     expectLoaded(3);
     const RecordTable& r = state.records;
     EXPECT_EQ(r.RecordValue(2, 10), 53.0);
@@ -147,59 +144,24 @@ TEST_F(OpenCommandTest, TheNewFileShowsNothingLeftFromALongerOne) {
     EXPECT_EQ(r.RecordTime[4], "");
 }
 
-TEST_F(OpenCommandTest, AnOpenTicksTheProductGroupEvenAfterTheUserUntickedIt) {
+// An open shows the newest records on the product scale, with the product group ticked even
+// after the user unticked it (the tick inside the open draws nothing of its own).
+TEST_F(OpenCommandTest, AnOpenTicksTheProductGroupAndShowsTheNewestRecords) {
     openLog(500);
     c->chkItem[0]->setChecked(false);
-    ASSERT_EQ(state.render.SeriesOn.get(0, 0), 0);
     ASSERT_EQ(pixelsOf(c->Legenda, QColor(128, 0, 128)), 0);
-
     const int64_t before = redraws();
-    openLog(600);
-    EXPECT_EQ(redraws(), before + 1) << "the tick inside the open draws nothing of its own";
-    EXPECT_TRUE(c->chkItem[0]->isChecked());
+    openLog(19000); // 2024-03-01 00:00:00 to 2024-03-03 04:46:30
+    EXPECT_EQ(redraws(), before + 1);
+    expectLoaded(19000);
     EXPECT_EQ(state.render.SeriesOn.get(0, 0), 1);
     EXPECT_GT(pixelsOf(c->Legenda, QColor(128, 0, 128)), 0);
     EXPECT_GT(pixelsOf(c->pGraph, QColor(128, 0, 128)), 0);
-}
-
-TEST_F(OpenCommandTest, AnOpenShowsTheNewestRecordsOnTheProductScale) {
-    openLog(19000); // 2024-03-01 00:00:00 to 2024-03-03 04:46:30
-    expectLoaded(19000);
     EXPECT_EQ(state.records.ViewEndRecord, 19000);
-    EXPECT_EQ(c->hscGraphScroller->maximum(), 19000);
-    EXPECT_EQ(c->hscGraphScroller->value(), 19000);
     EXPECT_EQ(timeLabel(12), "5:00");
     EXPECT_EQ(c->lblMin[1]->text(), "150");
     EXPECT_EQ(c->lblYValue->text(), "15");
     EXPECT_EQ(c->hsGridY->maximum(), c->pGraph->height());
-}
-
-TEST_F(OpenCommandTest, AnUnreadableRecordTimeIsReportedAsATimeFault) {
-    std::string log = "Record\r\n";
-    for (int i = 1; i <= 10; ++i)
-        log += std::to_string(i) + ",a,b,2024-03-01 10:00:" + std::to_string(10 + i) + ",0,1\r\n";
-    log += "11,a,b,2024-03-01 xx:yy:zz,0,1\r\n12,a,b,2024-03-01 10:01:00,0,1\r\n";
-    open(logs.write("fault.csv", log));
-
-    ASSERT_FALSE(dialogs.messages().empty());
-    EXPECT_EQ(dialogs.messages()[0], "There is a record with a non valid time value.");
-    EXPECT_EQ(dialogs.prompts[1].title, "Time fault");
-    EXPECT_EQ(dialogs.prompts[1].icon, MessageIcon::Critical);
-}
-
-TEST_F(OpenCommandTest, ADroppedLogOpensWithoutTheChooser) {
-    const std::string path = writeLog("dropped.csv", 700);
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
-    drop(window.get(), data, true);
-
-    expectLoaded(700);
-    ASSERT_EQ(dialogs.prompts.size(), 0u);
-    // The dropped file is remembered as a chosen one: cancelling the next open reads it again.
-    dialogs.cancelFile();
-    c->mnuOpenFile->trigger();
-    EXPECT_EQ(dialogs.prompts[0].request.rememberedPath, path);
-    expectLoaded(700);
 }
 
 #ifndef _WIN32
@@ -211,39 +173,27 @@ TEST_F(OpenCommandTest, ANamedPipeIsNotAValidFile) {
     for (const bool dropped : {false, true}) {
         SCOPED_TRACE(dropped ? "dropped" : "chosen");
         dialogs.prompts.clear();
-        if (dropped) {
-            dialogs.chooseFile(writeLog("next.csv", 600));
-            QMimeData data;
-            data.setUrls({QUrl::fromLocalFile(QString::fromStdString(pipe))});
-            drop(window.get(), data, true);
-        } else {
+        if (!dropped)
             dialogs.chooseFile(pipe);
-            dialogs.chooseFile(writeLog("next.csv", 600));
-            c->mnuOpenFile->trigger();
-        }
-        ASSERT_EQ(dialogs.messages().size(), 1u);
-        EXPECT_EQ(dialogs.messages()[0], "Please select valid file");
+        dialogs.chooseFile(writeLog("next.csv", 600));
+        dropped ? drop(pipe, true) : c->mnuOpenFile->trigger();
+        EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"Please select valid file"});
         EXPECT_EQ(dialogs.prompts.back().kind, Prompt::Kind::OpenFile);
         expectLoaded(600);
     }
 }
 #endif
 
-TEST_F(OpenCommandTest, DropsThatCannotBeOpenedAreRefused) {
-    QMimeData text;
-    text.setText(QStringLiteral("not a file"));
-    drop(window.get(), text, false);
-
-    QMimeData file;
-    file.setUrls({QUrl::fromLocalFile(QString::fromStdString(writeLog("d.csv", 500)))});
-    // While the open command is unavailable (real-time mode) a drop does nothing either.
+// A text is no file; while the open command is unavailable (real-time mode) a drop does nothing
+// either. Ctrl+O opens.
+TEST_F(OpenCommandTest, DropsThatCannotBeOpenedAreRefusedAndCtrlOOpens) {
+    drop("", false, QStringLiteral("not a file"));
     c->mnuOpenFile->setEnabled(false);
-    drop(window.get(), file, false);
+    drop(writeLog("d.csv", 500), false);
     EXPECT_FALSE(state.records.FileLoaded);
     EXPECT_TRUE(dialogs.prompts.empty());
-}
 
-TEST_F(OpenCommandTest, CtrlOOpens) {
+    c->mnuOpenFile->setEnabled(true);
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     dialogs.chooseFile(writeLog("keys.csv", 500));

@@ -1,14 +1,12 @@
 #include "PrintWindowFixture.h"
 
+#include "print/ContactLines.h"
+
 #include "print/PreviewPicture.h"
 
-#include <QApplication>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QKeyEvent>
-
-#include <cstdlib>
-#include <filesystem>
-#include <string>
 
 namespace osk::test {
 namespace {
@@ -17,6 +15,18 @@ namespace {
 class PreviewFromTheMenu : public PrintWindowFixture, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(PreviewFromTheMenu, ShowsThePaperPlotAndLegendAndPrintsNothing) {
+    // The preview window is loaded with the hidden plot surface at the paper plot's size and the
+    // page pictures, and not shown until a preview fills it.
+    EXPECT_FALSE(preview().isVisible());
+    const double dpi = preview().screenDpi();
+    EXPECT_EQ(preview().dummyGraph().image().size(),
+              QSize(qRound(8430 * dpi / 1440), qRound(6075 * dpi / 1440)));
+    EXPECT_FALSE(
+        preview().findChild<QWidget*>(QStringLiteral("DummyGraph"))->isVisibleTo(&preview()));
+    for (const char* name : {"Image1", "Image2", "Image3"})
+        EXPECT_FALSE(preview().findChild<QLabel*>(QString::fromLatin1(name))->pixmap().isNull())
+            << name;
+
     const bool cellGroup = GetParam();
     c->chkItem[3]->setChecked(cellGroup);
     ASSERT_EQ(hasColour(c->Legenda->surface().image(), kCellBlue), cellGroup);
@@ -75,40 +85,26 @@ INSTANTIATE_TEST_SUITE_P(CellGroup, PreviewFromTheMenu, ::testing::Bool());
 
 // A print that ends before a page is out: cancelled in the dialog, or the printer refusing every
 // copy. Either way the window is left as it was.
-struct EndsEarlyCase {
-    const char* name;
-    int copies; // 0: the dialog is cancelled
-    bool unwritable;
-    int redraws;
-};
-void PrintTo(const EndsEarlyCase& e, std::ostream* os) {
-    *os << e.name;
-}
-
-class PrintEndsEarly : public PrintWindowFixture,
-                       public ::testing::WithParamInterface<EndsEarlyCase> {};
+// The number of copies asked for (0: the dialog is cancelled, and nothing is redrawn).
+class PrintEndsEarly : public PrintWindowFixture, public ::testing::WithParamInterface<int> {};
 
 TEST_P(PrintEndsEarly, LeavesTheWindowAsItWasAndTellsOnlyOfFailures) {
-    const EndsEarlyCase& e = GetParam();
+    const int copies = GetParam();
     c->chkItem[3]->setChecked(true);
     const QString target =
-        e.unwritable
-            ? QString::fromStdString((pdfs.path() / "no-such-folder" / "page.pdf").string())
-            : printer().outputFileName();
+        copies ? QString::fromStdString((pdfs.path() / "no-such-folder" / "page.pdf").string())
+               : printer().outputFileName();
     printTo(target);
     const ScreenState before = screen();
     const int64_t redrawsBefore = redraws();
-    if (e.copies == 0)
-        dialogs.cancelPrint();
-    else
-        dialogs.printCopies(e.copies);
+    copies ? dialogs.printCopies(copies) : dialogs.cancelPrint();
 
     c->mnuAfdrukken->trigger();
 
     EXPECT_TRUE(dialogs.allAnswersUsed());
     // Each copy: the notice, then the error with its number and the printer's description.
     const std::vector<std::string> messages = dialogs.messages();
-    ASSERT_EQ(messages.size(), static_cast<size_t>(2 * e.copies));
+    ASSERT_EQ(messages.size(), static_cast<size_t>(2 * copies));
     for (size_t i = 0; i < messages.size(); i += 2) {
         EXPECT_EQ(messages[i], kCellNotice);
         EXPECT_TRUE(messages[i + 1].starts_with("Printer error!  (2  The printer "))
@@ -117,33 +113,11 @@ TEST_P(PrintEndsEarly, LeavesTheWindowAsItWasAndTellsOnlyOfFailures) {
     }
     EXPECT_FALSE(QFileInfo::exists(target));
     expectScreenRebuilt(before);
-    EXPECT_EQ(redraws(), redrawsBefore + e.redraws);
+    EXPECT_EQ(redraws(), redrawsBefore + (copies ? 1 : 0));
     EXPECT_FALSE(preview().isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(Prints, PrintEndsEarly,
-                         ::testing::Values(EndsEarlyCase{"cancelled", 0, false, 0},
-                                           EndsEarlyCase{"printer_refuses", 2, true, 1}));
-
-// What a page leaves on screen: the plot's and the legend's pictures and the points the read-out
-// searches.
-struct DrawnScreen {
-    QImage plot;
-    QImage legend;
-    PlotPointTable points;
-};
-
-// "" when both tables hold the same points, else the first record and slot that differ.
-std::string firstDifference(const PlotPointTable& a, const PlotPointTable& b) {
-    if (a.rows() != b.rows())
-        return std::to_string(a.rows()) + " rows against " + std::to_string(b.rows());
-    for (int32_t r = 0; r < a.rows(); ++r)
-        for (int slot = 0; slot < kPlotSlots; ++slot)
-            if (a.at(r, slot) != b.at(r, slot))
-                return "record " + std::to_string(r) + " slot " + std::to_string(slot) + ": " +
-                       std::to_string(a.at(r, slot)) + " against " + std::to_string(b.at(r, slot));
-    return {};
-}
+INSTANTIATE_TEST_SUITE_P(CancelledOrRefusedCopies, PrintEndsEarly, ::testing::Values(0, 2));
 
 // A failed real-time refresh leaves the last graph on screen with no log counted as loaded.
 // Printing or previewing it must give the screen back as any page does, which is not quite the
@@ -151,25 +125,19 @@ std::string firstDifference(const PlotPointTable& a, const PlotPointTable& b) {
 class AfterAFailedRefresh : public PrintWindowFixture, public ::testing::WithParamInterface<bool> {
 protected:
     void makePage() {
-        if (GetParam()) {
-            c->mnuAfdrukVoorbeeld->trigger();
-        } else {
+        if (!GetParam())
             dialogs.printCopies(1);
-            c->mnuAfdrukken->trigger();
-        }
-    }
-    DrawnScreen drawn() {
-        return {c->pGraph->surface().image().copy(), c->Legenda->surface().image().copy(),
-                state.render.PlotPoints};
+        (GetParam() ? c->mnuAfdrukVoorbeeld : c->mnuAfdrukken)->trigger();
     }
 };
 
 TEST_P(AfterAFailedRefresh, ThePageIsMadeAndTheScreenRebuiltAsAfterAnyOtherPage) {
-    const bool previewing = GetParam();
     makePage();
-    const DrawnScreen afterPage = drawn();
+    const QImage plot = c->pGraph->surface().image().copy();
+    const QImage legend = c->Legenda->surface().image().copy();
+    const PlotPointTable points = state.render.PlotPoints;
     const ScreenState before = screen();
-    ASSERT_NE(afterPage.points.at(state.records.ViewEndRecord, 1), 0);
+    ASSERT_NE(points.at(state.records.ViewEndRecord, 1), 0);
     std::filesystem::remove(printer().outputFileName().toStdString());
     preview().hide();
 
@@ -177,34 +145,75 @@ TEST_P(AfterAFailedRefresh, ThePageIsMadeAndTheScreenRebuiltAsAfterAnyOtherPage)
     makePage();
 
     EXPECT_TRUE(dialogs.messages().empty());
-    if (previewing)
-        EXPECT_TRUE(preview().isVisible());
-    else
-        EXPECT_GT(QFileInfo(printer().outputFileName()).size(), 0);
+    EXPECT_TRUE(GetParam() ? preview().isVisible()
+                           : QFileInfo(printer().outputFileName()).size() > 0);
     EXPECT_TRUE(hasColour(preview().dummyGraph().image(), Rgb(128, 0, 128)));
     expectScreenRebuilt(before);
-    const DrawnScreen after = drawn();
-    EXPECT_EQ(firstDifference(after.points, afterPage.points), "");
-    EXPECT_EQ(after.legend, afterPage.legend);
-    EXPECT_EQ(after.plot, afterPage.plot);
+    ASSERT_EQ(state.render.PlotPoints.rows(), points.rows());
+    for (int32_t r = 0; r < points.rows(); ++r)
+        for (int slot = 0; slot < kPlotSlots; ++slot)
+            ASSERT_EQ(state.render.PlotPoints.at(r, slot), points.at(r, slot)) << r << " " << slot;
+    EXPECT_EQ(c->Legenda->surface().image(), legend);
+    EXPECT_EQ(c->pGraph->surface().image(), plot);
     EXPECT_FALSE(state.records.FileLoaded);
 }
 
 INSTANTIATE_TEST_SUITE_P(PreviewOrPrint, AfterAFailedRefresh, ::testing::Bool());
 
-TEST_F(PrintWindowFixture, ThePreviewWindowHoldsTheHiddenPlotSurfaceAndThePagePictures) {
-    const double dpi = preview().screenDpi();
-    EXPECT_EQ(preview().dummyGraph().image().size(),
-              QSize(qRound(8430 * dpi / 1440), qRound(6075 * dpi / 1440)));
-    auto* dummy = preview().findChild<QWidget*>(QStringLiteral("DummyGraph"));
-    ASSERT_NE(dummy, nullptr);
-    EXPECT_FALSE(dummy->isVisibleTo(&preview()));
-    for (const char* name : {"Image1", "Image2", "Image3"}) {
-        auto* image = preview().findChild<QLabel*>(QString::fromLatin1(name));
-        ASSERT_NE(image, nullptr) << name;
-        EXPECT_FALSE(image->pixmap().isNull()) << name;
+using PrintToQueue = PrintWindowFixture;
+
+TEST_F(PrintToQueue, ThreeCopiesAreThreeOnePageLandscapePdfsWithThePageTexts) {
+    OSK_NEEDS_LINUX_PRINTING();
+    const PrintQueue queue;
+    ASSERT_TRUE(queue.ready()) << queue.problem().toStdString();
+    ASSERT_TRUE(printing().printer().selectPrinter(QString::fromLatin1(kTestQueue)));
+    ASSERT_EQ(printer().outputFormat(), QPrinter::NativeFormat);
+    // A title of this run only: other PDFs in the folder are never taken for ours.
+    const QString title = QStringLiteral("osk-print-test-%1-%2")
+                              .arg(QCoreApplication::applicationPid())
+                              .arg(QDateTime::currentMSecsSinceEpoch());
+    printer().setDocName(title);
+    c->chkItem[3]->setChecked(true);
+    const ScreenState before = screen();
+    const int64_t redrawsBefore = redraws();
+    dialogs.printCopies(3);
+
+    c->mnuAfdrukken->trigger();
+
+    // A notice for each page, and no printer error.
+    EXPECT_EQ(dialogs.messages(), std::vector<std::string>(3, kCellNotice));
+    expectScreenRebuilt(before);
+    EXPECT_EQ(redraws(), redrawsBefore + 1);
+
+    const QStringList pdfs = queue.waitForPdfs(title, 3, 60000);
+    ASSERT_EQ(pdfs.size(), 3) << title.toStdString() << " in " << queue.outputDir().toStdString();
+    ASSERT_EQ(state.records.RecordTime[static_cast<size_t>(state.records.ViewEndRecord)],
+              "2024-03-05 23:59:50");
+    QStringList wanted = {"Product",
+                          ": OSK-GRAPHS",
+                          "Date",
+                          ": 05-03-2024",
+                          "(Time)",
+                          "(Measering value)",
+                          "Legend",
+                          QString::fromStdString(logPath()),
+                          c->lblScaleXas[0]->text(),
+                          before.captions.back()};
+    for (std::string_view line : kContactLines)
+        wanted << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
+    for (const QString& pdf : pdfs) {
+        const auto info = readPdfInfo(pdf);
+        ASSERT_TRUE(info.has_value()) << pdf.toStdString();
+        EXPECT_EQ(info->pages, 1) << pdf.toStdString();
+        EXPECT_GT(info->width, info->height) << pdf.toStdString();
+        const QString text = readPdfText(pdf);
+        for (const QString& w : wanted)
+            EXPECT_TRUE(text.contains(w)) << w.toStdString() << " not in " << pdf.toStdString();
     }
-    EXPECT_FALSE(preview().isVisible()); // loaded, not shown, until a preview fills it
+    // A failed run leaves its PDFs for a look.
+    if (!::testing::Test::HasFailure())
+        for (const QString& pdf : pdfs)
+            QFile::remove(pdf);
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include "print/PageLayout.h"
 #include "support/TempDir.h"
 
-#include "PrintQueue.h"
+#include "PrintWindowFixture.h"
 
 #include <QPainter>
 #include <QPrinter>
@@ -20,7 +20,7 @@ QImage bluePicture(int w, int h) {
     return image;
 }
 
-// A printer that writes a PDF file, its paper in portrait until a job turns it.
+// A printer that writes a PDF file, its paper in portrait until a job turns it; the job started.
 struct PdfPrinter {
     explicit PdfPrinter(QPageSize::PageSizeId size, bool withLegend = true)
         : pictures([] { return bluePicture(562, 405); },
@@ -29,11 +29,13 @@ struct PdfPrinter {
         printer.setOutputFileName(file());
         printer.setPageSize(QPageSize(size));
         printer.setPageOrientation(QPageLayout::Portrait);
+        EXPECT_FALSE(job.start().has_value());
     }
     QString file() const { return QString::fromStdString((dir.path() / "page.pdf").string()); }
     test::TempDir dir;
     QPrinter printer{QPrinter::HighResolution};
     PagePictures pictures;
+    PrinterSurface job{printer, pictures};
 };
 
 TEST(PrinterSurface, TheOffsetComesFromTheLandscapePaperWidth) {
@@ -44,31 +46,25 @@ TEST(PrinterSurface, TheOffsetComesFromTheLandscapePaperWidth) {
         {QPageSize::A4, 1578}, {QPageSize::Letter, 580}, {QPageSize::A5, 0}, {QPageSize::A3, 8551}};
     for (const auto& paper : papers) {
         PdfPrinter p(paper.size);
-        PrinterSurface job(p.printer, p.pictures);
-        ASSERT_FALSE(job.start().has_value());
-        EXPECT_EQ(PageOffset(job.pageWidth()), paper.dx) << paper.size;
+        EXPECT_EQ(PageOffset(p.job.pageWidth()), paper.dx) << paper.size;
         EXPECT_EQ(p.printer.copyCount(), 1);
-        EXPECT_GT(job.scaleWidth(), job.scaleHeight()); // the printable area, in landscape
-        EXPECT_LE(job.scaleWidth(), job.pageWidth());
+        EXPECT_GT(p.job.scaleWidth(), p.job.scaleHeight()); // the printable area, in landscape
+        EXPECT_LE(p.job.scaleWidth(), p.job.pageWidth());
     }
 }
 
 TEST(PrinterSurface, AFinishedJobIsOneLandscapePageAndAnAbortedOneNothing) {
     OSK_NEEDS_LINUX_PRINTING();
     PdfPrinter dropped(QPageSize::A4);
-    PrinterSurface first(dropped.printer, dropped.pictures);
-    ASSERT_FALSE(first.start().has_value());
-    first.page().printText("dropped");
-    first.abort();
+    dropped.job.page().printText("dropped");
+    dropped.job.abort();
     EXPECT_FALSE(QFileInfo::exists(dropped.file()));
 
     PdfPrinter sent(QPageSize::A4);
-    PrinterSurface job(sent.printer, sent.pictures);
-    ASSERT_FALSE(job.start().has_value());
-    job.page().setCurrentX(600);
-    job.page().setCurrentY(500);
-    job.page().printText("sent");
-    ASSERT_FALSE(job.finish().has_value());
+    sent.job.page().setCurrentX(600);
+    sent.job.page().setCurrentY(500);
+    sent.job.page().printText("sent");
+    ASSERT_FALSE(sent.job.finish().has_value());
     const auto info = test::readPdfInfo(sent.file());
     ASSERT_TRUE(info.has_value());
     EXPECT_EQ(info->pages, 1);
@@ -78,8 +74,7 @@ TEST(PrinterSurface, AFinishedJobIsOneLandscapePageAndAnAbortedOneNothing) {
 
 TEST(PrinterSurface, PicturesTakeTheirOwnSizeOnPaperOrTheSizeAskedFor) {
     PdfPrinter p(QPageSize::A4);
-    PrinterSurface job(p.printer, p.pictures);
-    ASSERT_FALSE(job.start().has_value());
+    PrinterSurface& job = p.job;
     const struct {
         PagePicture which;
         double w, h, expectedW, expectedH;
@@ -100,18 +95,16 @@ TEST(PrinterSurface, PicturesTakeTheirOwnSizeOnPaperOrTheSizeAskedFor) {
     }
 
     PdfPrinter noLegend(QPageSize::A4, false);
-    PrinterSurface failing(noLegend.printer, noLegend.pictures);
-    ASSERT_FALSE(failing.start().has_value());
-    failing.page().drawPicture(PagePicture::Legend, 13500, 1700, 0, 0);
-    ASSERT_TRUE(failing.failure().has_value());
-    EXPECT_EQ(failing.failure()->number, kPrintErrorPicture);
+    noLegend.job.page().drawPicture(PagePicture::Legend, 13500, 1700, 0, 0);
+    ASSERT_TRUE(noLegend.job.failure().has_value());
+    EXPECT_EQ(noLegend.job.failure()->number, kPrintErrorPicture);
 }
 
 // Inked rows of column 100 (the pen's width) and the top-left corner of what a page drawing
 // paints at dpi, one page unit to a pixel.
 struct Painted {
-    int penRows = 0;
-    QPoint inkTopLeft{-1, -1};
+    int penRows;
+    QPoint inkTopLeft;
 };
 
 Painted paintAt(double dpi, const PageDrawing::Step& step) {
@@ -124,15 +117,13 @@ Painted paintAt(double dpi, const PageDrawing::Step& step) {
     QPainter painter(&image);
     drawing.paint(painter, 1.0, dpi);
     painter.end();
-    Painted out;
+    Painted out{0, QPoint(image.width(), image.height())};
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (image.pixel(x, y) != qRgb(255, 255, 255)) {
                 out.penRows += x == 100;
-                if (out.inkTopLeft.y() < 0)
-                    out.inkTopLeft.setY(y);
-                if (out.inkTopLeft.x() < 0 || x < out.inkTopLeft.x())
-                    out.inkTopLeft.setX(x);
+                out.inkTopLeft =
+                    QPoint(std::min(x, out.inkTopLeft.x()), std::min(y, out.inkTopLeft.y()));
             }
     return out;
 }
@@ -154,10 +145,8 @@ TEST(PageDrawing, PensCountDotsOfASixHundredDpiPrinterAndTextsHangFromTheirCorne
     font.setPointSizeF(10);
     const Painted text =
         paintAt(96, PageDrawing::Text{QPointF(100, 100), QStringLiteral("Hg"), font, Qt::black});
-    EXPECT_GE(text.inkTopLeft.y(), 100);
-    EXPECT_LE(text.inkTopLeft.y(), 106);
-    EXPECT_GE(text.inkTopLeft.x(), 100);
-    EXPECT_LE(text.inkTopLeft.x(), 104);
+    EXPECT_TRUE(text.inkTopLeft.y() >= 100 && text.inkTopLeft.y() <= 106) << text.inkTopLeft.y();
+    EXPECT_TRUE(text.inkTopLeft.x() >= 100 && text.inkTopLeft.x() <= 104) << text.inkTopLeft.x();
 }
 
 } // namespace

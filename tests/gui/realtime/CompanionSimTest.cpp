@@ -1,25 +1,18 @@
 // The companion simulator run for real: its data folder, its setting in the program's store, and
 // the window in real-time mode following the file while the simulator writes it. Real processes,
 // real files, the real settings store; only the clock's second is the test's.
-#include "gui/realtime/RealtimeWindowFixture.h"
+#include "gui/app/ProgramFixture.h"
+#include "gui/support/Support.h"
 
 #include "logdata/BoundedRead.h"
 #include "logdata/LogParse.h"
 
 #include <QDeadlineTimer>
-#include <QProcess>
-#include <QScrollBar>
 #include <QThread>
 
-#include <algorithm>
-#include <chrono>
 #include <fstream>
-#include <iterator>
-#include <map>
-#include <memory>
 #include <regex>
 #include <thread>
-#include <vector>
 
 namespace osk::test {
 namespace {
@@ -27,6 +20,13 @@ namespace {
 std::string fileText(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+const std::string kCompanionsLog = "Record,a,b,c,date\r\n1,2,3,2024-03-05 00:00:00,7.2\r\n";
+
+void writeText(const std::filesystem::path& path, const std::string& text) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << text;
 }
 
 // A log file as the program reads it.
@@ -37,33 +37,30 @@ ParseResult parsed(const std::filesystem::path& file) {
     return parseLog(read.bytes, *table);
 }
 
-// Every file under a folder with its bytes and time of change: what a refusal must leave as it
-// was.
+// Every file under a folder (none if there is no folder) with its bytes and time of change:
+// what a refusal must leave as it was.
 using FolderSnapshot =
     std::map<std::string, std::pair<std::string, std::filesystem::file_time_type>>;
 
 FolderSnapshot snapshot(const std::filesystem::path& folder) {
     FolderSnapshot files;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        const std::string name = std::filesystem::relative(entry.path(), folder).generic_string();
-        if (entry.is_directory())
-            files[name] = {"<folder>", entry.last_write_time()};
-        else
-            files[name] = {fileText(entry.path()), entry.last_write_time()};
-    }
+    for (const auto& entry : std::filesystem::exists(folder)
+                                 ? std::filesystem::recursive_directory_iterator(folder)
+                                 : std::filesystem::recursive_directory_iterator())
+        files[std::filesystem::relative(entry.path(), folder).generic_string()] = {
+            entry.is_directory() ? "<folder>" : fileText(entry.path()), entry.last_write_time()};
     return files;
 }
 
 // The lines of a text, each with its line end.
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> out;
-    size_t from = 0;
-    for (size_t end; (end = text.find('\n', from)) != std::string::npos; from = end + 1)
+    for (size_t from = 0, end; (end = text.find('\n', from)) != std::string::npos; from = end + 1)
         out.push_back(text.substr(from, end + 1 - from));
     return out;
 }
 
-class CompanionSim : public RealtimeWindowFixture {
+class CompanionSim : public LogWindowFixture {
 protected:
     ~CompanionSim() override {
         if (sim.state() != QProcess::NotRunning) {
@@ -72,39 +69,28 @@ protected:
         }
     }
 
-    // The data folder and the options.
-    QStringList args(const std::string& options) const {
-        QStringList list{QStringLiteral("--data-dir"), QString::fromStdString(dataDir.string())};
-        if (!options.empty())
-            list += QString::fromStdString(options).split(QLatin1Char(' '));
-        return list;
-    }
-    void startSimulator(const QStringList& commandLine) {
+    // The options, "@dir" standing for the data folder.
+    void startSimulator(const std::string& options) {
+        QStringList args = QString::fromStdString(options).split(u' ', Qt::SkipEmptyParts);
+        args.replaceInStrings(QStringLiteral("@dir"), QString::fromStdString(dataDir.string()));
         sim.setProcessEnvironment(settingsFolder.environment());
-        sim.start(QStringLiteral(OSK_COMPANION_SIM), commandLine);
+        sim.start(QStringLiteral(OSK_COMPANION_SIM), args);
         ASSERT_TRUE(sim.waitForStarted(10000));
     }
     // Runs the simulator to its end: its exit code, and what it said on standard error.
-    std::pair<int, std::string> runToEnd(const QStringList& commandLine) {
-        startSimulator(commandLine);
+    std::pair<int, std::string> runToEnd(const std::string& options) {
+        startSimulator(options);
         EXPECT_TRUE(sim.waitForFinished(30000));
         return {sim.exitCode(), sim.readAllStandardError().toStdString()};
-    }
-    // The simulator says so once its folder is complete and its DataDir stored.
-    void waitUntilReady() {
-        while (!sim.canReadLine())
-            ASSERT_TRUE(sim.waitForReadyRead(30000)) << sim.readAllStandardError().toStdString();
     }
 
     // Waits, a bounded time, until the simulator has finished more records than the table has.
     void waitForNewRecords() {
         const QDeadlineTimer deadline(20000);
-        const auto lines = [this] {
-            const std::string text = fileText(dataDir / "Realtime.csv");
-            return std::count(text.begin(), text.end(), '\n');
-        };
         // The header line comes before the records; a line still being written does not count.
-        while (lines() < state.records.RecordCount + 1 + 2 && !deadline.hasExpired())
+        while (lines(fileText(dataDir / "Realtime.csv")).size() <
+                   size_t(state.records.RecordCount) + 1 + 2 &&
+               !deadline.hasExpired())
             QThread::msleep(20);
         ASSERT_FALSE(deadline.hasExpired()) << "the simulator wrote nothing new";
     }
@@ -122,8 +108,10 @@ protected:
 };
 
 TEST_F(CompanionSim, FillsItsFolderAndTheWindowFollowsItOverSeveralRefreshes) {
-    startSimulator(args("--interval-ms 100 --records 50"));
-    waitUntilReady();
+    startSimulator("--data-dir @dir --interval-ms 100 --records 50");
+    // The simulator says so once its folder is complete and its DataDir stored.
+    while (!sim.canReadLine())
+        ASSERT_TRUE(sim.waitForReadyRead(30000)) << sim.readAllStandardError().toStdString();
     const std::filesystem::path canonical = std::filesystem::canonical(dataDir);
     EXPECT_EQ(stored(settings::kDataDir), canonical.string());
 
@@ -140,9 +128,7 @@ TEST_F(CompanionSim, FillsItsFolderAndTheWindowFollowsItOverSeveralRefreshes) {
         const ParseResult result = parsed(logs[i]);
         EXPECT_EQ(result.outcome, ParseOutcome::Ok);
         EXPECT_EQ(result.name, "Demo pool");
-        if (i < 2) {
-            EXPECT_EQ(result.recordCount, 8640);
-        }
+        EXPECT_TRUE(i == 2 || result.recordCount == 8640);
     }
 
     on();
@@ -167,12 +153,11 @@ TEST_F(CompanionSim, FillsItsFolderAndTheWindowFollowsItOverSeveralRefreshes) {
     EXPECT_TRUE(dialogs.prompts.empty());
     // The added records continue the first ones, 10 seconds apart.
     const RecordTable& r = state.records;
-    for (int32_t k = 2; k <= r.RecordCount; ++k) {
-        const auto previous = genlog::parseDateTime(r.RecordTime[static_cast<size_t>(k - 1)]);
-        const auto at = genlog::parseDateTime(r.RecordTime[static_cast<size_t>(k)]);
-        ASSERT_TRUE(previous && at) << k;
-        EXPECT_EQ(*at - *previous, 10) << k;
-    }
+    for (int32_t k = 2; k <= r.RecordCount; ++k)
+        EXPECT_EQ(genlog::parseDateTime(r.RecordTime[size_t(k)]).value_or(0) -
+                      genlog::parseDateTime(r.RecordTime[size_t(k - 1)]).value_or(0),
+                  10)
+            << k;
 
     off();
     expectModeAndCaption(false);
@@ -191,120 +176,125 @@ TEST_F(CompanionSim, FillsItsFolderAndTheWindowFollowsItOverSeveralRefreshes) {
 #endif
 }
 
-TEST_F(CompanionSim, StopsAfterCountAndCanLeaveTheSettingsAlone) {
-    startSimulator(args("--interval-ms 20 --records 5 --count 3 --no-settings"));
-    ASSERT_TRUE(sim.waitForFinished(30000));
-    EXPECT_EQ(sim.exitCode(), 0) << sim.readAllStandardError().toStdString();
-    EXPECT_EQ(stored(settings::kDataDir), "");
-    const ParseResult result = parsed(dataDir / "Realtime.csv");
-    EXPECT_EQ(result.outcome, ParseOutcome::Ok);
-    EXPECT_EQ(result.recordCount, 8);
-}
-
-TEST_F(CompanionSim, RefusesBadCommandLines) {
-    const QStringList cases[] = {{},
-                                 {QStringLiteral("--data-dir")},
-                                 args("--interval-ms 0"),
-                                 args("--records -1"),
-                                 args("--count"),
-                                 args("--keep-records 0"),
-                                 args("--keep-records 19999"),
-                                 args("--unknown")};
-    for (const QStringList& line : cases) {
-        startSimulator(line);
-        ASSERT_TRUE(sim.waitForFinished(30000));
-        EXPECT_EQ(sim.exitCode(), 2) << line.join(QLatin1Char(' ')).toStdString();
-    }
-    EXPECT_FALSE(std::filesystem::exists(dataDir));
-    EXPECT_EQ(stored(settings::kDataDir), "");
-}
-
-// A data folder holding a companion's file that the simulator did not write, made by how.
-struct ForeignCase {
+// A run to its end: the data folder and DataDir before, the options ("@dir": the data folder),
+// and what the run leaves.
+struct RunCase {
     const char* name;
-    const char* foreign; // the file named in the refusal
-    void (*make)(const std::filesystem::path& folder, const std::filesystem::path& elsewhere);
+    const char* options;
+    int code;
+    const char* says; // on standard error, its only line when the code is 0
+    int records = -1; // in Realtime.csv after the run, 0 any; -1: the folder is untouched
+    const char* storedBefore =
+        "";           // DataDir; "@other": another folder, "@same": this one spelt otherwise
+    bool kept = true; // DataDir is as before, else the data folder's full name
+    void (*make)(const std::filesystem::path& dir, const std::filesystem::path& other) = nullptr;
 };
-void PrintTo(const ForeignCase& f, std::ostream* os) {
-    *os << f.name;
-}
+OSK_PRINTS_ITS_NAME(RunCase)
 
-void writeText(const std::filesystem::path& path, const std::string& text) {
-    std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-}
+class CompanionSimRun : public CompanionSim, public ::testing::WithParamInterface<RunCase> {};
 
-const std::string kCompanionsLog = "Record,a,b,c,date\r\n1,2,3,2024-03-05 00:00:00,7.2\r\n";
-
-class CompanionSimRefuses : public CompanionSim,
-                            public ::testing::WithParamInterface<ForeignCase> {};
-
-TEST_P(CompanionSimRefuses, AFolderWithAFileItDidNotWriteAndChangesNothing) {
-    const ForeignCase& f = GetParam();
-    const TempDir elsewhere;
-    f.make(dataDir, elsewhere.path());
-    if (!std::filesystem::exists(dataDir / ".osk-companion-sim")) {
-        // Like a real companion's folder: only its own files.
+TEST_P(CompanionSimRun, LeavesTheFolderAndTheSettingsAsItShould) {
+    const RunCase& r = GetParam();
+    const TempDir other;
+    if (r.make)
+        r.make(dataDir, other.path());
+    // Like a real companion's folder: only its own files.
+    if (r.code == 3 && !std::filesystem::exists(dataDir / ".osk-companion-sim"))
         writeText(dataDir / "Data" / "2024-03-04.csv", kCompanionsLog);
-    }
-    const FolderSnapshot before = snapshot(dataDir);
-    const FolderSnapshot beforeElsewhere = snapshot(elsewhere.path());
+    std::string before = r.storedBefore;
+    if (before == "@other")
+        before = other.path().string();
+    else if (before == "@same")
+        before = (dataDir.parent_path() / "." / dataDir.filename()).string();
+    if (!before.empty())
+        store(settings::kDataDir, before);
+    const FolderSnapshot folder = snapshot(dataDir), elsewhere = snapshot(other.path());
     // File times have a coarse grain on some file systems: a rewrite must fall in a new one.
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
 
-    const auto [code, err] = runToEnd(args("--records 5 --count 0 --replace-data-dir"));
+    const auto [code, err] = runToEnd(r.options);
 
-    EXPECT_EQ(code, 3);
-    EXPECT_NE(err.find(f.foreign), std::string::npos) << err;
-    EXPECT_NE(err.find("nothing was written"), std::string::npos) << err;
-    EXPECT_EQ(snapshot(dataDir), before);
-    EXPECT_EQ(snapshot(elsewhere.path()), beforeElsewhere);
-    EXPECT_EQ(stored(settings::kDataDir), "");
+    EXPECT_EQ(code, r.code) << err;
+    EXPECT_NE(err.find(r.says), std::string::npos) << err;
+    EXPECT_TRUE(code != 0 || std::count(err.begin(), err.end(), '\n') == (*r.says ? 1 : 0)) << err;
+    EXPECT_TRUE(code != 3 || err.find("nothing was written") != std::string::npos) << err;
+    if (r.records < 0) {
+        EXPECT_EQ(snapshot(dataDir), folder);
+    } else {
+        const ParseResult result = parsed(dataDir / "Realtime.csv");
+        EXPECT_EQ(result.outcome, ParseOutcome::Ok);
+        EXPECT_TRUE(r.records == 0 || result.recordCount == r.records) << result.recordCount;
+        EXPECT_FALSE(result.tooBig);
+    }
+    EXPECT_EQ(snapshot(other.path()), elsewhere);
+    EXPECT_EQ(stored(settings::kDataDir),
+              r.kept ? before : std::filesystem::canonical(dataDir).string());
 }
 
-const ForeignCase kForeignFolders[] = {
-    ForeignCase{"a_companions_realtime_file", "Realtime.csv",
-                [](const std::filesystem::path& d, const std::filesystem::path&) {
-                    writeText(d / "Realtime.csv", kCompanionsLog);
-                }},
-    ForeignCase{"a_companions_log_only", "Data/2024-03-04.csv",
-                [](const std::filesystem::path& d, const std::filesystem::path&) {
-                    std::filesystem::create_directories(d);
-                }},
-    ForeignCase{"a_log_in_capitals", "Data/OLD.CSV",
-                [](const std::filesystem::path& d, const std::filesystem::path&) {
-                    writeText(d / "Data" / "OLD.CSV", kCompanionsLog);
-                }},
-    ForeignCase{
-        "its_own_folder_with_a_log_added_later", "Data/2024-03-04.csv",
-        [](const std::filesystem::path& d, const std::filesystem::path&) {
-            const std::string args = "--data-dir " + d.string();
-            std::filesystem::create_directories(d);
-            QProcess p;
-            p.start(
-                QStringLiteral(OSK_COMPANION_SIM),
-                QString::fromStdString(args + " --count 0 --no-settings").split(QLatin1Char(' ')));
-            ASSERT_TRUE(p.waitForFinished(30000));
-            ASSERT_EQ(p.exitCode(), 0);
-            writeText(d / "Data" / "2024-03-04.csv", kCompanionsLog);
-        }},
+using Path = const std::filesystem::path&;
+void makeFolder(Path d, Path) {
+    std::filesystem::create_directories(d);
+}
+// A data folder holding a companion's file that the simulator did not write.
+RunCase foreign(const char* name, const char* file, void (*make)(Path, Path)) {
+    return {name, "--data-dir @dir --records 5 --count 0 --replace-data-dir", 3, file, -1, "", true,
+            make};
+}
+
+const RunCase kRuns[] = {
+    {"stops_after_count_leaving_the_settings",
+     "--data-dir @dir --interval-ms 20 --records 5 --count 3 --no-settings", 0, "", 8},
+    {"starts_with_the_newest_it_keeps", "--data-dir @dir --records 19999 --count 0 --no-settings",
+     0, "", 19998},
+    // What the simulator does with a DataDir stored before it starts.
+    {"another_data_dir_is_kept", "--data-dir @dir --count 0", 0, "DataDir stays", 0, "@other", true,
+     makeFolder},
+    {"another_data_dir_replaced", "--data-dir @dir --count 0 --replace-data-dir", 0, "", 0,
+     "@other", false, makeFolder},
+    {"no_data_dir_known", "--data-dir @dir --count 0", 0, "", 0, "-1", false, makeFolder},
+    {"this_data_dir_spelt_otherwise", "--data-dir @dir --count 0", 0, "", 0, "@same", false,
+     makeFolder},
+    // Bad command lines.
+    {"nothing", "", 2, ""},
+    {"no_folder", "--data-dir", 2, ""},
+    {"no_interval", "--data-dir @dir --interval-ms 0", 2, ""},
+    {"negative_records", "--data-dir @dir --records -1", 2, ""},
+    {"count_without_number", "--data-dir @dir --count", 2, ""},
+    {"keep_none", "--data-dir @dir --keep-records 0", 2, ""},
+    {"keep_more_than_the_table", "--data-dir @dir --keep-records 19999", 2, ""},
+    {"unknown_option", "--data-dir @dir --unknown", 2, ""},
+    foreign("a_companions_realtime_file", "Realtime.csv",
+            [](Path d, Path) { writeText(d / "Realtime.csv", kCompanionsLog); }),
+    foreign("a_companions_log_only", "Data/2024-03-04.csv", makeFolder),
+    foreign("a_log_in_capitals", "Data/OLD.CSV",
+            [](Path d, Path) { writeText(d / "Data" / "OLD.CSV", kCompanionsLog); }),
+    foreign("its_own_folder_with_a_log_added_later", "Data/2024-03-04.csv",
+            [](Path d, Path) {
+                std::filesystem::create_directories(d);
+                const ProcessResult r =
+                    runProcess(QStringLiteral(OSK_COMPANION_SIM),
+                               {QStringLiteral("--data-dir"), QString::fromStdString(d.string()),
+                                QStringLiteral("--count"), QStringLiteral("0"),
+                                QStringLiteral("--no-settings")});
+                ASSERT_TRUE(r.finished && r.exitCode == 0) << r.err;
+                writeText(d / "Data" / "2024-03-04.csv", kCompanionsLog);
+            }),
 #ifndef _WIN32
     // Symbolic links need an administrator's rights on Windows.
-    ForeignCase{"its_realtime_file_turned_into_a_link", "Realtime.csv",
-                [](const std::filesystem::path& d, const std::filesystem::path& other) {
-                    std::filesystem::create_directories(d);
-                    writeText(d / ".osk-companion-sim", "Realtime.csv\n");
-                    writeText(other / "Realtime.csv", kCompanionsLog);
-                    std::filesystem::create_symlink(other / "Realtime.csv", d / "Realtime.csv");
-                }},
+    foreign("its_realtime_file_turned_into_a_link", "Realtime.csv",
+            [](Path d, Path other) {
+                writeText(d / ".osk-companion-sim", "Realtime.csv\n");
+                writeText(other / "Realtime.csv", kCompanionsLog);
+                std::filesystem::create_symlink(other / "Realtime.csv", d / "Realtime.csv");
+            }),
 #endif
 };
 
-INSTANTIATE_TEST_SUITE_P(Folders, CompanionSimRefuses, ::testing::ValuesIn(kForeignFolders));
+INSTANTIATE_TEST_SUITE_P(Runs, CompanionSimRun, ::testing::ValuesIn(kRuns), CaseName());
 
 TEST_F(CompanionSim, RefillsItsOwnFolderAndListsWhatItWrote) {
     for (int run = 0; run < 2; ++run) {
-        const auto [code, err] = runToEnd(args("--records 5 --count 0 --no-settings"));
+        const auto [code, err] = runToEnd("--data-dir @dir --records 5 --count 0 --no-settings");
         ASSERT_EQ(code, 0) << "run " << run << ": " << err;
     }
     EXPECT_EQ(parsed(dataDir / "Realtime.csv").recordCount, 5);
@@ -319,97 +309,39 @@ TEST_F(CompanionSim, RefillsItsOwnFolderAndListsWhatItWrote) {
         EXPECT_FALSE(entry.path().filename().string().ends_with(".new")) << entry.path();
 }
 
-// What the simulator does with a DataDir stored before it starts.
-struct DataDirCase {
-    const char* name;
-    const char* before; // "@other": another folder that exists; "@same": this one, spelt otherwise
-    bool replace;
-    bool kept;
-};
-void PrintTo(const DataDirCase& d, std::ostream* os) {
-    *os << d.name;
-}
-
-class CompanionSimDataDir : public CompanionSim,
-                            public ::testing::WithParamInterface<DataDirCase> {};
-
-TEST_P(CompanionSimDataDir, NamingAnotherFolderIsKeptUnlessReplacingIsAsked) {
-    const DataDirCase& d = GetParam();
-    const TempDir other;
-    std::filesystem::create_directories(dataDir);
-    std::string before = d.before;
-    if (before == "@other")
-        before = other.path().string();
-    else if (before == "@same")
-        before = (dataDir.parent_path() / "." / dataDir.filename()).string();
-    store(settings::kDataDir, before);
-
-    const auto [code, err] =
-        runToEnd(args(d.replace ? "--count 0 --replace-data-dir" : "--count 0"));
-
-    ASSERT_EQ(code, 0) << err;
-    const std::string canonical = std::filesystem::canonical(dataDir).string();
-    EXPECT_EQ(stored(settings::kDataDir), d.kept ? before : canonical);
-    // Keeping it is said in one line; the folder is filled all the same.
-    EXPECT_EQ(err.find("DataDir stays") != std::string::npos, d.kept) << err;
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), d.kept ? 1 : 0) << err;
-    EXPECT_EQ(parsed(dataDir / "Realtime.csv").outcome, ParseOutcome::Ok);
-}
-
-INSTANTIATE_TEST_SUITE_P(Settings, CompanionSimDataDir,
-                         ::testing::Values(DataDirCase{"another_folder", "@other", false, true},
-                                           DataDirCase{"another_folder_replaced", "@other", true,
-                                                       false},
-                                           DataDirCase{"none_known", "-1", false, false},
-                                           DataDirCase{"this_folder", "@same", false, false}));
-
 TEST_F(CompanionSim, RealtimeFileKeepsItsNewestRecordsWithinTheLimitWhileBeingRead) {
     constexpr int32_t kKeep = 20, kStart = 15, kAppended = 40;
-    startSimulator(args("--interval-ms 5 --records 15 --count 40 --keep-records 20 --no-settings"));
-    waitUntilReady();
+    startSimulator("--data-dir @dir --interval-ms 5 --records 15 --count 40 --keep-records 20 "
+                   "--no-settings");
+    while (!sim.canReadLine())
+        ASSERT_TRUE(sim.waitForReadyRead(30000)) << sim.readAllStandardError().toStdString();
     // A reader at any moment finds a whole log within the limit.
-    int reads = 0;
-    while (sim.state() != QProcess::NotRunning) {
+    for (int reads = 0; sim.state() != QProcess::NotRunning; ++reads, sim.waitForFinished(1)) {
         const ParseResult seen = parsed(dataDir / "Realtime.csv");
         ASSERT_EQ(seen.outcome, ParseOutcome::Ok) << "read " << reads;
-        ASSERT_GE(seen.recordCount, kStart) << "read " << reads;
-        ASSERT_LE(seen.recordCount, kKeep) << "read " << reads;
-        ++reads;
-        sim.waitForFinished(1);
+        ASSERT_TRUE(seen.recordCount >= kStart && seen.recordCount <= kKeep)
+            << "read " << reads << ": " << seen.recordCount;
     }
     ASSERT_EQ(sim.exitCode(), 0) << sim.readAllStandardError().toStdString();
 
     // The file is the tail of everything the simulator produced, the newest record last.
-    const std::string text = fileText(dataDir / "Realtime.csv");
-    const std::vector<std::string> kept = lines(text);
+    const std::vector<std::string> kept = lines(fileText(dataDir / "Realtime.csv"));
     ASSERT_GE(kept.size(), 4u);
-    const std::string& newest = kept.back();
-    std::string field = newest;
+    std::string field = kept.back();
     for (int k = 0; k < 3; ++k)
         field = field.substr(field.find(',') + 1);
     const auto last = genlog::parseDateTime(field.substr(0, field.find(',')));
     ASSERT_TRUE(last);
-    genlog::LogOptions all;
-    all.records = kStart + kAppended;
-    all.start = genlog::formatDateTime(*last - (all.records - 1) * 10);
-    all.seed = 7;
-    all.name = "Demo pool";
-    const std::vector<std::string> produced = lines(genlog::generateLog(all));
+    const int64_t all = kStart + kAppended;
+    const std::vector<std::string> produced =
+        lines(generatedLog(all, genlog::formatDateTime(*last - (all - 1) * 10), [](auto& o) {
+            o.seed = 7;
+            o.name = "Demo pool";
+        }));
     EXPECT_EQ(kept.front(), produced.front()); // the header
-    const std::vector<std::string> tail(produced.end() - static_cast<long>(kept.size() - 1),
-                                        produced.end());
-    EXPECT_EQ(std::vector<std::string>(kept.begin() + 1, kept.end()), tail);
-    EXPECT_LE(kept.size() - 1, static_cast<size_t>(kKeep));
-    EXPECT_GE(kept.size() - 1, static_cast<size_t>(kKeep - 2));
-}
-
-TEST_F(CompanionSim, StartsWithTheNewestRecordsWhenAskedForMoreThanItKeeps) {
-    const auto [code, err] = runToEnd(args("--records 19999 --count 0 --no-settings"));
-    ASSERT_EQ(code, 0) << err;
-    const ParseResult result = parsed(dataDir / "Realtime.csv");
-    EXPECT_EQ(result.outcome, ParseOutcome::Ok);
-    EXPECT_EQ(result.recordCount, 19998);
-    EXPECT_FALSE(result.tooBig);
+    EXPECT_EQ(std::vector(kept.begin() + 1, kept.end()),
+              std::vector(produced.end() - long(kept.size() - 1), produced.end()));
+    EXPECT_TRUE(kept.size() - 1 >= size_t(kKeep - 2) && kept.size() - 1 <= size_t(kKeep));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // A log across the end of summer time: the companion's clock goes back one hour, so the record
 // after 02:59:50 is stamped 02:00:00 again and one hour of times comes twice.
-#include "gui/logdata/LogWindowFixture.h"
+#include "gui/app/ProgramFixture.h"
 
 #include <QRegularExpression>
 

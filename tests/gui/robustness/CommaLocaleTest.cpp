@@ -1,6 +1,6 @@
 // Numbers under a locale whose decimal separator is a comma: the window shows the separator Qt's
 // locale gives, once, between digits; the files other programs read keep the decimal point.
-#include "gui/logdata/LogWindowFixture.h"
+#include "gui/app/ProgramFixture.h"
 #include "gui/robustness/NumberText.h"
 
 #include <QFile>

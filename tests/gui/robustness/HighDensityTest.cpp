@@ -1,6 +1,6 @@
 // The window on a screen of two device pixels to a pixel. The ratio is fixed when the
 // application starts, so the test runs itself again in a child process with QT_SCALE_FACTOR=2.
-#include "gui/logdata/LogWindowFixture.h"
+#include "gui/app/ProgramFixture.h"
 
 #include "export/WindowPicture.h"
 

@@ -1,6 +1,6 @@
 // A folder whose name is not ASCII: logs open from it dropped or chosen, pictures are saved
 // into it, and the companion's data folder may be such a one.
-#include "gui/logdata/LogWindowFixture.h"
+#include "gui/app/ProgramFixture.h"
 
 #include <QImage>
 #include <QMimeData>

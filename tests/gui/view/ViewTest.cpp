@@ -1,0 +1,253 @@
+// The view controls round the plot: the window's layout, the value scale bars, the read-out's
+// pop-up and the look of the bars while disabled.
+#include "gui/app/ProgramFixture.h"
+#include "gui/support/Support.h"
+
+#include "view/LayoutGeometry.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QTest>
+
+namespace osk::test {
+namespace {
+
+TEST(LayoutGeometry, TwipsBecomeEnoughWholePixels) {
+    // {twips, dpi, pixels}: rounded up, never below nothing; no screen resolution gives no pixels.
+    const std::tuple<int, double, int> cases[] = {{10000, 96, 667},   {15, 96, 1},  {16, 96, 2},
+                                                  {10000, 144, 1000}, {-15, 96, 0}, {10000, 0, 0}};
+    for (const auto& [twips, dpi, pixels] : cases)
+        EXPECT_EQ(pixelsForTwips(twips, dpi), pixels) << twips << " at " << dpi;
+    EXPECT_DOUBLE_EQ(twipsForPixels(667, 96), 10005);
+    EXPECT_DOUBLE_EQ(twipsForPixels(10, 0), 0);
+}
+
+class LayoutTest : public LogWindowFixture {
+protected:
+    // The placement rule's result, checked against the client area as it is now.
+    void expectPlacedForClient() {
+        const MainWindowLayout l = layoutForClient(c->client->width(), c->client->height());
+        EXPECT_EQ(c->pGraph->geometry(),
+                  QRect(l.pGraph.left, l.pGraph.top, l.pGraph.width, l.pGraph.height));
+        EXPECT_EQ(c->Frame5->y(), l.Frame5Top);
+        EXPECT_EQ(c->Legenda->pos(), QPoint(l.LegendaLeft, l.LegendaTop));
+        EXPECT_EQ(c->lblRecords->y(), l.lblRecordsTop);
+        EXPECT_EQ(c->Line1->width(), c->client->width());
+    }
+};
+
+// Shrinking below the minimum snaps back; while minimised nothing moves, and the restore places
+// everything.
+TEST_F(LayoutTest, TheWindowIsPlacedForItsClientAreaWhenShownAtAnySize) {
+    window->resize(300, 200);
+    const QSize outer = window->frameGeometry().size();
+    EXPECT_GE(twipsForPixels(outer.width(), window->logicalDpiX()), 10000);
+    EXPECT_GE(twipsForPixels(outer.height(), window->logicalDpiY()), 8000);
+    EXPECT_LT(twipsForPixels(outer.width() - 1, window->logicalDpiX()), 10000);
+    expectPlacedForClient();
+
+    window->resize(800, 650);
+    const QRect before = c->pGraph->geometry();
+    window->showMinimized();
+    window->resize(1000, 760);
+    EXPECT_EQ(c->pGraph->geometry(), before);
+    window->showNormal();
+    EXPECT_NE(c->pGraph->geometry(), before);
+    expectPlacedForClient();
+    // Without a log the resize draws nothing.
+    const QImage& plot = c->pGraph->surface().image();
+    EXPECT_EQ(pixelsOf(c->pGraph, Qt::white), plot.width() * plot.height());
+
+    // With one, the picture is drawn anew at the new size.
+    openLog(720, "2026-12-01 08:00:00");
+    window->resize(900, 700);
+    expectPlacedForClient();
+    EXPECT_GT(pixelsOf(c->pGraph, QColor(128, 0, 128)), 35);
+    EXPECT_EQ(c->lblScaleXas[12]->y(), c->pGraph->height() + 12);
+}
+
+// A loaded log on the product scale 0..150 with grid step 15.
+class ValueScale : public LogWindowFixture {
+protected:
+    void SetUp() override {
+        LogWindowFixture::SetUp();
+        openLog(2000);
+    }
+    void expectScale(int min, int max) {
+        EXPECT_EQ(c->vscScaleMin->value(), min);
+        EXPECT_EQ(c->vscScaleMax->value(), max);
+        EXPECT_EQ(c->lblMin[0]->text(), QString::number(min));
+        EXPECT_EQ(c->lblMin[1]->text(), QString::number(max));
+        EXPECT_EQ(state.view.ValueAxis.Min, min);
+        EXPECT_EQ(state.view.ValueAxis.Max, max);
+        EXPECT_EQ(c->lblScale[0]->text(), QString::number(max) + QStringLiteral(".0"));
+        EXPECT_EQ(c->lblScale[10]->text(), QString::number(min) + QStringLiteral(".0"));
+    }
+};
+
+// What the user does with the bars, and where the scale ends up.
+struct BarCase {
+    const char* name;
+    void (*before)(const MainWindowControls&); // done first, not counted
+    void (*act)(const MainWindowControls&);    // the user's one action
+    int min, max, scrollerThumb;
+};
+OSK_PRINTS_ITS_NAME(BarCase)
+
+void nothing(const MainWindowControls&) {}
+
+class BarActions : public ValueScale, public ::testing::WithParamInterface<BarCase> {};
+
+TEST_P(BarActions, EndInAConsistentScaleWithOneRedraw) {
+    const BarCase& b = GetParam();
+    b.before(*c);
+    const int64_t before = redraws();
+    b.act(*c);
+    EXPECT_EQ(redraws(), before + 1);
+    expectScale(b.min, b.max);
+    EXPECT_EQ(c->vscGraphScroller->value(), b.scrollerThumb);
+    EXPECT_EQ(state.view.ScaleChangeOwner, kOwnerNone);
+    EXPECT_DOUBLE_EQ(state.view.ValueAxis.PixelsPerUnit,
+                     (c->pGraph->height() - 5.0) / (b.max - b.min));
+    // The one redraw came after every nested change: it drew the grid step of the new scale.
+    EXPECT_DOUBLE_EQ(state.view.GridStepPixelsY,
+                     std::max(0.51, c->hsGridY->value() * state.view.ValueAxis.PixelsPerUnit));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bars, BarActions,
+    ::testing::Values(
+        BarCase{"upper bound lowered", nothing, [](auto& c) { c.vscScaleMax->setValue(120); }, 0,
+                120, 0},
+        BarCase{"upper bound to zero becomes one", nothing,
+                [](auto& c) { c.vscScaleMax->setValue(0); }, 0, 1, 0},
+        BarCase{"upper bound onto the lower one", [](auto& c) { c.vscScaleMin->setValue(50); },
+                [](auto& c) { c.vscScaleMax->setValue(50); }, 49, 50, 49},
+        BarCase{"lower bound onto the upper one", [](auto& c) { c.vscScaleMax->setValue(80); },
+                [](auto& c) { c.vscScaleMin->setValue(80); }, 79, 80, 79},
+        BarCase{"scroller shifts the window", nothing,
+                [](auto& c) { c.vscGraphScroller->setValue(900); }, 900, 1050, 900},
+        BarCase{"scroller refused near the top", [](auto& c) { c.vscScaleMax->setValue(900); },
+                [](auto& c) { c.vscGraphScroller->setValue(1150); }, 0, 900, 0}),
+    CaseName());
+
+TEST_F(ValueScale, TheGridStepCaptionFollowsADragAndThePlotWaitsForTheRelease) {
+    QScrollBar* grid = c->hsGridY;
+    const int64_t before = redraws();
+    grid->setSliderDown(true);
+    grid->setSliderPosition(30);
+    EXPECT_EQ(c->lblYValue->text(), "30");
+    EXPECT_EQ(redraws(), before);
+    grid->setSliderDown(false);
+    EXPECT_EQ(redraws(), before + 1);
+    EXPECT_EQ(c->lblYValue->text(), "30");
+    EXPECT_DOUBLE_EQ(state.view.GridStepPixelsY, 30 * state.view.ValueAxis.PixelsPerUnit);
+}
+
+TEST_F(ValueScale, TheValueBarsMoveTheWayTheirThumbsShow) {
+    QScrollBar* upper = c->vscScaleMax;
+    upper->setFocus();
+    QTest::keyClick(upper, Qt::Key_Up);
+    expectScale(0, 151);
+    QTest::keyClick(upper, Qt::Key_PageUp);
+    expectScale(0, 161);
+    QTest::keyClick(upper, Qt::Key_Down);
+    expectScale(0, 160);
+    const int64_t before = redraws();
+    // The top arrow.
+    QTest::mouseClick(upper, Qt::LeftButton, {},
+                      scrollBarPart(*upper, QStyle::SC_ScrollBarSubLine).center());
+    expectScale(0, 161);
+    EXPECT_EQ(redraws(), before + 1);
+}
+
+// The read-out's pop-up as the user meets it: a press on the drawn plot of an opened log. Which
+// point a press hits and what the lines say are the core's; here is where and how big the
+// pop-up is.
+// Six records ten minutes apart, so that their points lie well apart on a 3-hour span; only
+// the product value (column 10) varies, and record 3 lies at the bottom of the scale.
+std::string sixRecordLog() {
+    std::string log = "Record,Date,Time,DateTime,Status,c6,c7,c8,c9,Product\r\n";
+    const char* const product[] = {"40", "41.5", "0", "44.75", "46", "47.25"};
+    for (int i = 0; i < 6; ++i)
+        log += std::to_string(i + 1) + ",d,t,2024-03-01 10:" + std::to_string(i) +
+               "0:00,0,80,20,50,30," + product[i] + "\r\n";
+    return log;
+}
+
+class ReadoutWindow : public LogWindowFixture {
+protected:
+    void SetUp() override {
+        LogWindowFixture::SetUp();
+        open(logs.write("log.csv", sixRecordLog()));
+        ASSERT_TRUE(state.records.FileLoaded);
+        c->Xas->setCurrentIndex(c->Xas->count() - 1); // the shortest span
+    }
+    // Where record k's product point was drawn, in picture pixels.
+    QPoint pointOf(int32_t record) const {
+        const PlotPointTable& p = state.render.PlotPoints;
+        return {p.at(record, 0), p.at(record, 1)};
+    }
+    // The pop-up's place after a press on p, relative to p.
+    QPoint popupAfterPressOn(QPoint p) {
+        plotMouse(QEvent::MouseButtonPress, p);
+        EXPECT_TRUE(c->ToolTipje->isVisibleTo(c->pGraph));
+        return c->ToolTipje->pos() - p - QPoint(PictureBox::kBorder, PictureBox::kBorder);
+    }
+};
+
+// At the cursor, or left of it near the right edge and above it near the bottom; always of a
+// fixed height that holds the four lines and not a fifth, gone at the release.
+TEST_F(ReadoutWindow, ThePopUpHoldsItsLinesAndStaysInsideThePlot) {
+    const QLabel& tip = *c->ToolTipje;
+    EXPECT_EQ(popupAfterPressOn(pointOf(4)), QPoint(0, 0));
+    EXPECT_EQ(tip.minimumHeight(), tip.maximumHeight());
+    EXPECT_GE(tip.height(), tip.sizeHint().height());
+    EXPECT_LT(tip.height(), tip.sizeHint().height() + tip.fontMetrics().lineSpacing());
+    plotMouse(QEvent::MouseButtonRelease, pointOf(4));
+    EXPECT_FALSE(tip.isVisibleTo(c->pGraph));
+
+    ASSERT_GT(pointOf(6).x() + tip.width(), c->pGraph->width());
+    EXPECT_EQ(popupAfterPressOn(pointOf(6)), QPoint(-tip.width(), 0));
+    ASSERT_GT(pointOf(3).y() + tip.height(), c->pGraph->height() - 2 * PictureBox::kBorder);
+    EXPECT_EQ(popupAfterPressOn(pointOf(3)), QPoint(0, -tip.height()));
+}
+
+// Pixels of the thumb that differ between the bar enabled and disabled; the bar is left as it
+// was found.
+int thumbPixelsChangedByDisabling(QScrollBar& bar) {
+    const bool wasEnabled = bar.isEnabled();
+    const QRect thumb = scrollBarPart(bar, QStyle::SC_ScrollBarSlider);
+    EXPECT_FALSE(thumb.isEmpty());
+    bar.setEnabled(true);
+    const QImage enabled = bar.grab().toImage().copy(thumb);
+    bar.setEnabled(false);
+    const QImage disabled = bar.grab().toImage().copy(thumb);
+    bar.setEnabled(wasEnabled);
+    return differingPixels(enabled, disabled);
+}
+
+using DisabledBarLook = LogWindowFixture;
+
+TEST_F(DisabledBarLook, ValueBarsWithoutALogShowAFadedThumbLikeAnOrdinaryBar) {
+    QScrollBar ordinary(Qt::Vertical, c->Frame2);
+    ordinary.setRange(0, 1200);
+    ordinary.setPageStep(10);
+    ordinary.setGeometry(c->vscScaleMin->geometry());
+    ordinary.setEnabled(false);
+    EXPECT_GT(thumbPixelsChangedByDisabling(ordinary), 0);
+
+    for (QScrollBar* bar : {c->vscScaleMax, c->vscScaleMin, c->vscGraphScroller}) {
+        SCOPED_TRACE(bar->objectName().toStdString());
+        ASSERT_FALSE(bar->isEnabled());
+        ASSERT_TRUE(bar->invertedAppearance());
+        const QSize thumb = scrollBarPart(*bar, QStyle::SC_ScrollBarSlider).size();
+        EXPECT_GT(thumbPixelsChangedByDisabling(*bar), thumb.width() * thumb.height() / 2);
+    }
+    // The time scroll bar, disabled as well until a log is drawn, alike.
+    EXPECT_FALSE(c->hscGraphScroller->isEnabled());
+    EXPECT_GT(thumbPixelsChangedByDisabling(*c->hscGraphScroller), 0);
+}
+
+} // namespace
+} // namespace osk::test
