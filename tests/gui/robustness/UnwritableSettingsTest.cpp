@@ -23,6 +23,9 @@ std::vector<std::string> messagesOfAStart(const std::filesystem::path& programFo
 }
 
 TEST(RobustSettings, AStoreThatKeepsNothingSaysSoWithTheDefaultsMessage) {
+#ifdef _WIN32
+    GTEST_SKIP() << "the settings are registry keys on Windows, not files in a folder";
+#endif
     const SettingsFolder folder;
     const std::filesystem::path file = folder.path() / "not-a-folder";
     std::ofstream(file) << "x";
