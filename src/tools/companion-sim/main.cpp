@@ -75,37 +75,28 @@ int fail(const std::string& message) {
 // nullopt and a message on standard error for a bad command line.
 std::optional<Options> parseArguments(int argc, char** argv, bool& help) {
     Options options;
-    const std::vector<std::string> args = osk::tools::utf8Arguments(argc, argv);
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        const auto value = [&]() -> std::optional<std::string_view> {
-            if (i + 1 >= args.size())
-                return std::nullopt;
-            return std::string_view(args[++i]);
-        };
-        const auto number = [&](int64_t lo, int64_t hi) -> std::optional<int64_t> {
-            const auto v = value();
-            return v ? osk::tools::parseWholeNumber<int64_t>(*v, lo, hi) : std::nullopt;
-        };
+    osk::tools::ArgumentWalk args(osk::tools::utf8Arguments(argc, argv));
+    for (std::string_view arg; args.next(arg);) {
         if (arg == "--help" || arg == "-h") {
             help = true;
             return options;
         } else if (arg == "--data-dir") {
-            const auto v = value();
+            const auto v = args.value();
             if (!v || v->empty()) {
                 fail("--data-dir needs a folder");
                 return std::nullopt;
             }
             options.dataDir = osk::pathFromUtf8(*v);
         } else if (arg == "--interval-ms") {
-            const auto v = number(1, kMaxInterval);
+            const auto v = args.number(1, kMaxInterval);
             if (!v) {
                 fail("--interval-ms needs a whole number from 1 to 3600000");
                 return std::nullopt;
             }
             options.interval = std::chrono::milliseconds(*v);
         } else if (arg == "--records" || arg == "--count") {
-            const auto v = arg == "--records" ? number(0, kMaxStartRecords) : number(0, kMaxCount);
+            const auto v =
+                arg == "--records" ? args.number(0, kMaxStartRecords) : args.number(0, kMaxCount);
             if (!v) {
                 fail(std::string(arg) + " needs a whole number from 0 to " +
                      std::to_string(arg == "--records" ? kMaxStartRecords : kMaxCount));
@@ -116,7 +107,7 @@ std::optional<Options> parseArguments(int argc, char** argv, bool& help) {
             else
                 options.count = *v;
         } else if (arg == "--keep-records") {
-            const auto v = number(1, osk::companionsim::kRealtimeCapacity);
+            const auto v = args.number(1, osk::companionsim::kRealtimeCapacity);
             if (!v) {
                 fail("--keep-records needs a whole number from 1 to " +
                      std::to_string(osk::companionsim::kRealtimeCapacity));

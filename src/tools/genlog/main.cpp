@@ -41,18 +41,8 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     osk::genlog::LogOptions options;
     std::string output;
-    const std::vector<std::string> args = osk::tools::utf8Arguments(argc, argv);
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        const auto value = [&]() -> std::optional<std::string_view> {
-            if (i + 1 >= args.size())
-                return std::nullopt;
-            return std::string_view(args[++i]);
-        };
-        const auto number = [&](int64_t lo, int64_t hi) -> std::optional<int64_t> {
-            const auto v = value();
-            return v ? osk::tools::parseWholeNumber<int64_t>(*v, lo, hi) : std::nullopt;
-        };
+    osk::tools::ArgumentWalk args(osk::tools::utf8Arguments(argc, argv));
+    for (std::string_view arg; args.next(arg);) {
         if (arg == "--help" || arg == "-h") {
             std::cout << kUsage;
             return 0;
@@ -62,7 +52,7 @@ int main(int argc, char** argv) {
             options.crlf = false;
         } else if (arg == "--records" || arg == "--gap-after" || arg == "--gap-minutes" ||
                    arg == "--wide-line") {
-            const auto v = number(0, kMaxRecordsOption);
+            const auto v = args.number(0, kMaxRecordsOption);
             if (!v)
                 return fail(std::string(arg) + " needs a whole number from 0 to 100000000");
             (arg == "--records"       ? options.records
@@ -70,7 +60,7 @@ int main(int argc, char** argv) {
              : arg == "--gap-minutes" ? options.gapMinutes
                                       : options.wideLine) = *v;
         } else if (arg == "--seed") {
-            const auto v = value();
+            const auto v = args.value();
             const auto seed = v ? osk::tools::parseWholeNumber<uint64_t>(
                                       *v, 0, std::numeric_limits<uint64_t>::max())
                                 : std::optional<uint64_t>();
@@ -78,12 +68,12 @@ int main(int argc, char** argv) {
                 return fail("--seed needs a whole number");
             options.seed = *seed;
         } else if (arg == "--start") {
-            const auto v = value();
+            const auto v = args.value();
             if (!v || !osk::genlog::parseDateTime(*v))
                 return fail("--start needs a date-time \"YYYY-MM-DD hh:mm:ss\"");
             options.start = std::string(*v);
         } else if (arg == "--name") {
-            const auto v = value();
+            const auto v = args.value();
             if (!v || v->find_first_of("\r\n") != std::string_view::npos)
                 return fail("--name needs a name on one line");
             options.name = std::string(*v);
@@ -91,7 +81,7 @@ int main(int argc, char** argv) {
                 std::cerr << "osk-genlog: warning: a name longer than 36 characters is not "
                              "found by the reader\n";
         } else if (arg == "-o") {
-            const auto v = value();
+            const auto v = args.value();
             if (!v || v->empty())
                 return fail("-o needs a file name");
             output = std::string(*v);
