@@ -49,11 +49,11 @@ public:
     }
     std::optional<std::string> chooseOpenFile(const OpenFileRequest& request) override {
         const auto a = take({Prompt::Kind::OpenFile, request.title, {}, {}, request, {}});
-        return a ? a->path : std::nullopt;
+        return a && a->hasPath ? std::optional(a->path) : std::nullopt;
     }
     std::optional<SaveFileChoice> chooseSaveFile(const SaveFileRequest& request) override {
         const auto a = take({Prompt::Kind::SaveFile, request.title, {}, {}, {}, request});
-        return a && a->path ? std::optional(SaveFileChoice{*a->path, a->filter}) : std::nullopt;
+        return a && a->hasPath ? std::optional(SaveFileChoice{a->path, a->filter}) : std::nullopt;
     }
     std::optional<int> choosePrint() override {
         const auto a = take({Prompt::Kind::Print, {}, {}, {}, {}, {}});
@@ -82,13 +82,16 @@ private:
     struct Answer {
         Prompt::Kind kind;
         bool yes;
-        std::optional<std::string> path;
+        // A plain string and a flag: MinGW's GCC 12 warns (wrongly) of an optional string
+        // moved through the queue.
+        bool hasPath;
+        std::string path;
         std::optional<int> copies;
         int filter = 1;
     };
     void queue(Prompt::Kind kind, bool yes, std::optional<std::string> path = {},
                std::optional<int> copies = {}, int filter = 1) {
-        answers_.push_back(Answer{kind, yes, std::move(path), copies, filter});
+        answers_.push_back(Answer{kind, yes, path.has_value(), path.value_or(""), copies, filter});
     }
     // A message box or question stays open while whileOpen runs.
     void show(Prompt p) {
