@@ -29,9 +29,10 @@ TEST(QtDialogs, MessageBoxesShowTheirTextPlainWithIconAndTitleAndQuestionsAnswer
     for (const auto& [icon, title, shownIcon, shownTitle] : cases) {
         bool seen = false;
         whenModal<QMessageBox>([&](QMessageBox& box) {
-            EXPECT_EQ(std::tuple(box.icon(), box.windowTitle(), box.text(), box.textFormat()),
-                      std::tuple(shownIcon, QString::fromUtf8(shownTitle),
-                                 QStringLiteral("<b>not bold</b>"), Qt::PlainText));
+            EXPECT_EQ(box.icon(), shownIcon);
+            EXPECT_EQ(box.windowTitle(), QString::fromUtf8(shownTitle));
+            EXPECT_EQ(box.text(), QStringLiteral("<b>not bold</b>"));
+            EXPECT_EQ(box.textFormat(), Qt::PlainText);
             seen = true;
             box.accept();
         });
@@ -56,11 +57,11 @@ TEST(QtDialogs, TheOpenDialogOffersFolderFiltersAndTheLastFileAndTellsCancelApar
     request.selectedFilter = 2;
     QtDialogs dialogs;
     whenModal<QFileDialog>([&](QFileDialog& chooser) {
-        EXPECT_EQ(chooser.nameFilters()
-                      << chooser.selectedNameFilter()
-                      << QDir::toNativeSeparators(chooser.directory().absolutePath()),
-                  QStringList({"All Files (*)", "CSV Files (*.csv)", "CSV Files (*.csv)",
-                               QString::fromStdString(folder.path().string())}));
+        EXPECT_EQ(QDir::toNativeSeparators(chooser.directory().absolutePath()),
+                  QString::fromStdString(folder.path().string()));
+        EXPECT_EQ(chooser.nameFilters(), QStringList({QStringLiteral("All Files (*)"),
+                                                      QStringLiteral("CSV Files (*.csv)")}));
+        EXPECT_EQ(chooser.selectedNameFilter(), QStringLiteral("CSV Files (*.csv)"));
         chooser.reject();
     });
     EXPECT_EQ(dialogs.chooseOpenFile(request), std::nullopt);
@@ -80,12 +81,10 @@ TEST(QtDialogs, TheSaveDialogTellsTheChosenTypeAndAddsItsExtension) {
     request.selectedFilter = 1;
     QtDialogs dialogs;
     whenModal<QFileDialog>([&](QFileDialog& chooser) {
-        EXPECT_EQ(std::tuple(chooser.acceptMode(),
-                             QDir::toNativeSeparators(chooser.directory().absolutePath()),
-                             chooser.selectedNameFilter()),
-                  std::tuple(QFileDialog::AcceptSave,
-                             QString::fromStdString(folder.path().string()),
-                             QStringLiteral("PNG (*.png)")));
+        EXPECT_EQ(chooser.acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(QDir::toNativeSeparators(chooser.directory().absolutePath()),
+                  QString::fromStdString(folder.path().string()));
+        EXPECT_EQ(chooser.selectedNameFilter(), QStringLiteral("PNG (*.png)"));
         chooser.reject();
     });
     EXPECT_EQ(dialogs.chooseSaveFile(request), std::nullopt);
@@ -98,8 +97,8 @@ TEST(QtDialogs, TheSaveDialogTellsTheChosenTypeAndAddsItsExtension) {
     });
     const auto chosen = dialogs.chooseSaveFile(request);
     ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(std::tuple(chosen->path, chosen->filter),
-              std::tuple((folder.path() / "Pool 3 2024-03-01.svg").string(), 2));
+    EXPECT_EQ(chosen->path, (folder.path() / "Pool 3 2024-03-01.svg").string());
+    EXPECT_EQ(chosen->filter, 2);
 }
 
 // The program's print prompt sets up the very printer the jobs print on.
@@ -115,14 +114,13 @@ TEST(QtDialogs, ThePrintPromptGivesTheCopiesOnTheChosenPrinterOrNothingOnCancel)
         bool shown = false;
         whenModal<QPrintDialog>([&](QPrintDialog& dialog) {
             shown = true;
-            EXPECT_EQ(std::tuple(dialog.printer(),
-                                 dialog.testOption(QAbstractPrintDialog::PrintSelection),
-                                 choice.printer().pageLayout().orientation()),
-                      std::tuple(&choice.printer(), false, QPageLayout::Landscape));
+            EXPECT_EQ(dialog.printer(), &choice.printer());
+            EXPECT_FALSE(dialog.testOption(QAbstractPrintDialog::PrintSelection));
+            EXPECT_EQ(choice.printer().pageLayout().orientation(), QPageLayout::Landscape);
             accept ? dialog.accept() : dialog.reject();
         });
-        EXPECT_EQ(std::tuple(dialogs.choosePrint(), shown),
-                  std::tuple(accept ? std::optional(3) : std::nullopt, true));
+        EXPECT_EQ(dialogs.choosePrint(), accept ? std::optional(3) : std::nullopt);
+        EXPECT_TRUE(shown);
         // Each copy is a job of its own.
         EXPECT_EQ(choice.printer().copyCount(), accept ? 1 : 3);
     }
