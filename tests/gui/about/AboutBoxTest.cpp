@@ -29,9 +29,8 @@ TEST_F(AboutBoxTest, ShowsTitleVersionAndNoticeInTheChosenLanguage) {
     const QString english = label("lblDisclaimer");
     for (const char* entry : {"mnuEng", "mnuNed"}) {
         action(entry)->trigger();
-        EXPECT_EQ(&window->aboutBox(), &about);
-        EXPECT_TRUE(label("lblVersion").endsWith(QStringLiteral(": ") + version));
-        EXPECT_FALSE(label("lblDisclaimer").isEmpty());
+        EXPECT_TRUE(&window->aboutBox() == &about && !label("lblDisclaimer").isEmpty() &&
+                    label("lblVersion").endsWith(QStringLiteral(": ") + version));
     }
     EXPECT_NE(label("lblDisclaimer"), english);
 }
@@ -45,9 +44,9 @@ TEST_F(AboutBoxTest, WithoutLanguageFilesShowsTheBuiltInNotice) {
     const auto notice = std::find_if(builtin.begin(), builtin.end(),
                                      [](const BuiltinText& t) { return t.number == 58; });
     ASSERT_NE(notice, builtin.end());
-    EXPECT_EQ(label("lblDisclaimer"), QString::fromUtf8(notice->text));
-    EXPECT_EQ(label("lblVersion"), QStringLiteral("Version: ") + version);
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>(2, "Using default language"));
+    EXPECT_EQ(std::tuple(label("lblDisclaimer"), label("lblVersion"), dialogs.messages()),
+              std::tuple(QString::fromUtf8(notice->text), "Version: " + version,
+                         std::vector<std::string>(2, "Using default language")));
 }
 
 // Opened modally from the menu or the logo, it stays loaded after OK; the Exit command (true)
@@ -63,8 +62,7 @@ TEST_P(AboutBoxTest, OpensModallyAndClosesWithTheProgram) {
         ASSERT_TRUE(about.isVisible()) << fromLogo;
         EXPECT_EQ(about.windowModality(), Qt::ApplicationModal);
         about.findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
-        EXPECT_FALSE(about.isVisible());
-        EXPECT_EQ(&window->aboutBox(), &about);
+        EXPECT_TRUE(!about.isVisible() && &window->aboutBox() == &about);
     }
 
     auto* graph = find<PictureBox>("pGraph");
@@ -76,10 +74,9 @@ TEST_P(AboutBoxTest, OpensModallyAndClosesWithTheProgram) {
     action("mnuAbout")->trigger();
     ASSERT_TRUE(about.isVisible());
     GetParam() ? action("mnuExit")->trigger() : void(window->close());
-    EXPECT_FALSE(about.isVisible());
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(state.render.PlotTarget, nullptr);
-    EXPECT_EQ(graph->surface().image().pixelColor(10, 5), QColor(Qt::white));
+    EXPECT_EQ(std::tuple(about.isVisible(), window->isVisible(), state.render.PlotTarget,
+                         graph->surface().image().pixelColor(10, 5)),
+              std::tuple(false, false, nullptr, QColor(Qt::white)));
 }
 
 INSTANTIATE_TEST_SUITE_P(ExitOrFrame, AboutBoxTest, ::testing::Bool());

@@ -21,22 +21,15 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QProcessEnvironment>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QSettings>
-#include <QString>
-#include <QTimer>
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <memory>
 #include <optional>
-#include <string>
 
 namespace osk::test {
 
@@ -52,11 +45,11 @@ class SettingsFolder {
 public:
     SettingsFolder() {
         const QString path = QString::fromStdString(dir_.path().string());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path);
         const QString system = QString::fromStdString(systemPath().string());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, system);
-        QSettings::setPath(QSettings::IniFormat, QSettings::SystemScope, system);
+        for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+            QSettings::setPath(format, QSettings::UserScope, path);
+            QSettings::setPath(format, QSettings::SystemScope, system);
+        }
         clearRegistry();
     }
     ~SettingsFolder() { clearRegistry(); }
@@ -104,8 +97,8 @@ protected:
                                    programFolder.path() / name);
     }
     void installBothLanguages() {
-        installLanguageFile("english.lng");
-        installLanguageFile("nederlands.lng");
+        for (const char* name : {"english.lng", "nederlands.lng"})
+            installLanguageFile(name);
     }
 
     void store(const char* path, const std::string& value) { settings.RegWrite(path, value); }
@@ -224,11 +217,10 @@ protected:
     // What the window shows of the mode: the menu marks, the open command and the caption (which
     // tells the mode only until a refresh reads a file: the read sets the program title).
     void expectModeAndCaption(bool on) const {
-        EXPECT_EQ(c->mnuON->isChecked(), on);
-        EXPECT_EQ(c->mnuOFF->isChecked(), !on);
-        EXPECT_EQ(c->mnuOpenFile->isEnabled(), !on);
-        EXPECT_EQ(state.records.RealtimeOn, on);
-        EXPECT_EQ(caption(), on ? "OSK-Graphs  Real time" : "OSK-Graphs  No file loaded");
+        EXPECT_EQ(std::tuple(c->mnuON->isChecked(), c->mnuOFF->isChecked(),
+                             c->mnuOpenFile->isEnabled(), state.records.RealtimeOn, caption()),
+                  std::tuple(on, !on, !on, on,
+                             on ? "OSK-Graphs  Real time" : "OSK-Graphs  No file loaded"));
     }
 
     TempDir logs;

@@ -13,25 +13,24 @@ protected:
     void SetUp() override { installBothLanguages(); }
     // The check marks of the language, printer and system menus; system "" marks no system.
     void expectMarks(bool dutch, bool colourPrinter, const std::string& system) {
-        EXPECT_EQ(menuTitle("mnuFile") == QStringLiteral("&Bestand"), dutch);
-        EXPECT_EQ(action("mnuNed")->isChecked(), dutch);
-        EXPECT_EQ(action("mnuEng")->isChecked(), !dutch);
-        EXPECT_EQ(action("mnuColorPrinter")->isChecked(), colourPrinter);
-        EXPECT_EQ(action("mnuBlackWhite")->isChecked(), !colourPrinter);
+        std::vector<bool> shown, wanted{dutch, dutch, !dutch, colourPrinter, !colourPrinter};
+        shown.push_back(menuTitle("mnuFile") == QStringLiteral("&Bestand"));
+        for (const char* entry : {"mnuNed", "mnuEng", "mnuColorPrinter", "mnuBlackWhite",
+                                  "mnuFreeChlorine", "mnuPeroxide", "mnuTarvox"})
+            shown.push_back(action(entry)->isChecked());
         for (const char* entry : {"mnuFreeChlorine", "mnuPeroxide", "mnuTarvox"})
-            EXPECT_EQ(action(entry)->isChecked(), entry == system) << entry;
+            wanted.push_back(entry == system);
+        EXPECT_EQ(shown, wanted);
     }
     // The event loop's first turn opens the log the start-up was given.
     void expectLoadedWithTheEventLoop(int records, const std::string& path) {
-        EXPECT_TRUE(window->isVisible());
-        EXPECT_FALSE(state.records.FileLoaded);
+        EXPECT_TRUE(window->isVisible() && !state.records.FileLoaded);
         QCoreApplication::sendPostedEvents();
-        EXPECT_TRUE(state.records.FileLoaded);
-        EXPECT_EQ(state.records.RecordCount, records);
-        EXPECT_EQ(c->lblRecords->text().toStdString(), "Records: " + std::to_string(records));
-        EXPECT_EQ(caption(), "OSK-Graphs");
-        EXPECT_TRUE(c->chkItem[0]->isChecked());
-        EXPECT_EQ(state.records.LogSource.path(), path);
+        EXPECT_EQ(std::tuple(state.records.FileLoaded, state.records.RecordCount,
+                             c->lblRecords->text().toStdString(), caption(),
+                             c->chkItem[0]->isChecked(), state.records.LogSource.path()),
+                  std::tuple(true, records, "Records: " + std::to_string(records), "OSK-Graphs",
+                             true, path));
     }
 };
 
@@ -47,12 +46,11 @@ TEST_P(FirstRun, AnnouncesAndStoresTheDefaultsKeepingTheChosenLanguage) {
                     dutch ? std::optional(log) : std::nullopt),
               nullptr);
     ASSERT_EQ(dialogs.prompts.size(), 1u);
-    EXPECT_EQ(dialogs.prompts[0].text, "Default settings are used");
-    EXPECT_EQ(dialogs.prompts[0].title, "Set defaults");
-    EXPECT_EQ(dialogs.prompts[0].icon, MessageIcon::Information);
-    EXPECT_EQ(stored(settings::kColor), "True");
-    EXPECT_EQ(stored(settings::kLanguage), dutch ? "Nederlands.lng" : "English.lng");
-    EXPECT_EQ(stored(settings::kSystem), "Chloor");
+    EXPECT_EQ(std::tuple(dialogs.prompts[0].text, dialogs.prompts[0].title, dialogs.prompts[0].icon,
+                         stored(settings::kColor), stored(settings::kLanguage),
+                         stored(settings::kSystem)),
+              std::tuple("Default settings are used", "Set defaults", MessageIcon::Information,
+                         "True", dutch ? "Nederlands.lng" : "English.lng", "Chloor"));
     expectMarks(dutch, true, "mnuFreeChlorine");
     if (dutch)
         expectLoadedWithTheEventLoop(400, log);
@@ -80,11 +78,10 @@ TEST_P(StoredSettings, ComeBackIntoTheMenus) {
     EXPECT_TRUE(dialogs.prompts.empty());
     expectMarks(p.dutch, p.colourPrinter, p.checkedSystem);
     // The product box is named as the system's entry; without one it has text 0.
-    EXPECT_EQ(c->chkItem[0]->text(),
-              *p.checkedSystem ? action(p.checkedSystem)->text() : QString());
+    EXPECT_EQ(c->chkItem[0]->text(), *p.checkedSystem ? action(p.checkedSystem)->text() : "");
     // Nothing was rewritten.
-    EXPECT_EQ(stored(settings::kColor), p.colour);
-    EXPECT_EQ(stored(settings::kSystem), p.system);
+    EXPECT_EQ(std::tuple(stored(settings::kColor), stored(settings::kSystem)),
+              std::tuple(std::string(p.colour), std::string(p.system)));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -117,13 +114,12 @@ TEST_F(StartupTest, TheWindowStartsWithoutALog) {
     start();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("OSK Graphs"));
     // 48 hours across, a line every 2 hours, drawn as a line.
-    EXPECT_EQ(c->Xas->currentIndex(), 2);
-    EXPECT_EQ(c->cmbGridX->currentIndex(), 1);
-    EXPECT_EQ(c->cboDrawStyle->currentIndex(), kDrawStyleLine);
-    EXPECT_EQ(c->hscGraphScroller->minimum(), 1);
+    EXPECT_EQ(std::vector({c->Xas->currentIndex(), c->cmbGridX->currentIndex(),
+                           c->cboDrawStyle->currentIndex(), c->hscGraphScroller->minimum(),
+                           c->Timer1->interval()}),
+              std::vector({2, 1, int(kDrawStyleLine), 1, 1000}));
     EXPECT_FALSE(c->hscGraphScroller->isEnabled() || c->vscScaleMax->isEnabled());
     EXPECT_TRUE(c->Timer1->isActive());
-    EXPECT_EQ(c->Timer1->interval(), 1000);
     // The second choice of the checked colour entry must keep it checked.
     for (const char* entry : {"mnuBlackWhite", "mnuBlackWhite", "mnuColorPrinter"}) {
         action(entry)->trigger();
@@ -144,15 +140,14 @@ TEST_F(StartupTest, AReturningUserSeesTheLogOnceTheWindowIsUp) {
     QDir::setCurrent(before);
     EXPECT_FALSE(c->chkItem[0]->isChecked());
     expectLoadedWithTheEventLoop(700, path);
-    EXPECT_TRUE(dialogs.prompts.empty());
-    EXPECT_EQ(redraws(), 1);
-    EXPECT_EQ(state.openDialogPath, path);
+    EXPECT_EQ(std::tuple(dialogs.prompts.size(), redraws(), state.openDialogPath),
+              std::tuple(0u, 1, path));
 
     dialogs.cancelFile();
     c->mnuOpenFile->trigger();
     ASSERT_EQ(dialogs.prompts.size(), 1u);
-    EXPECT_EQ(dialogs.prompts[0].request.rememberedPath, path);
-    EXPECT_EQ(state.records.RecordCount, 700);
+    EXPECT_EQ(std::tuple(dialogs.prompts[0].request.rememberedPath, state.records.RecordCount),
+              std::tuple(path, 700));
 }
 
 TEST_F(StartupTest, AMissingLogLeadsToTheChooserWhereAnotherCanBePicked) {
@@ -162,9 +157,9 @@ TEST_F(StartupTest, AMissingLogLeadsToTheChooserWhereAnotherCanBePicked) {
     startAfterDialog((logs.path() / "gone.csv").string());
     QCoreApplication::sendPostedEvents();
     ASSERT_EQ(dialogs.prompts.size(), 2u);
-    EXPECT_EQ(dialogs.prompts[1].kind, Prompt::Kind::OpenFile);
-    EXPECT_EQ(state.records.RecordCount, 600);
-    EXPECT_EQ(state.records.LogSource.path(), other);
+    EXPECT_EQ(std::tuple(dialogs.prompts[1].kind, state.records.RecordCount,
+                         state.records.LogSource.path()),
+              std::tuple(Prompt::Kind::OpenFile, 600, other));
 }
 
 } // namespace

@@ -50,8 +50,7 @@ TEST_P(PngFilePicture, DecodesToThePicturesOpaquePixels) {
     const std::filesystem::path file = folder.write("graph.png", std::string(1 << 20, 'x'));
     ASSERT_EQ(writePng(image, pathOf(file)), QString());
     const QImage decoded = QImage::fromData(contents(file), "PNG");
-    ASSERT_FALSE(decoded.isNull());
-    EXPECT_FALSE(decoded.hasAlphaChannel());
+    ASSERT_FALSE(decoded.isNull() || decoded.hasAlphaChannel());
     EXPECT_EQ(decoded.convertToFormat(QImage::Format_RGB32),
               image.convertToFormat(QImage::Format_RGB32));
 }
@@ -84,13 +83,12 @@ TEST(PngFile, AFailedWriteSaysWhyAndLeavesTheFolderAsItWas) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path.string());
         const QString error = writePng(c.image, pathOf(c.path));
-        EXPECT_FALSE(error.isEmpty());
-        EXPECT_TRUE(!c.says || error == QString::fromLatin1(c.says)) << error.toStdString();
-        EXPECT_EQ(contents(existing), QByteArray("old picture"));
-        EXPECT_TRUE(std::filesystem::is_empty(folder.path() / "sub"));
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
-                                std::filesystem::directory_iterator()),
-                  2);
+        EXPECT_TRUE(!error.isEmpty() && (!c.says || error == QString::fromLatin1(c.says)))
+            << error.toStdString();
+        EXPECT_EQ(std::tuple(contents(existing), std::filesystem::is_empty(folder.path() / "sub"),
+                             std::distance(std::filesystem::directory_iterator(folder.path()),
+                                           std::filesystem::directory_iterator())),
+                  std::tuple(QByteArray("old picture"), true, 2));
     }
 }
 

@@ -126,10 +126,9 @@ TEST_P(SvgPictureElements, AreWrittenAsPainted) {
     const auto& drawn = GetParam().drawn;
     ASSERT_EQ(elements.size(), drawn.size() + 2);
     // 200 x 100 units at 96 to the inch, on paper a hair under rather than over.
-    EXPECT_EQ(elements[0]["viewBox"], "0 0 200 100");
-    EXPECT_EQ(elements[0]["width"], "52.9166mm");
-    EXPECT_EQ(elements[0]["height"], "26.4583mm");
-    EXPECT_EQ(elements[1].text.toStdString(), "Pool <3> & \"more\"");
+    EXPECT_EQ(std::tuple(elements[0]["viewBox"], elements[0]["width"], elements[0]["height"],
+                         elements[1].text.toStdString()),
+              std::tuple("0 0 200 100", "52.9166mm", "26.4583mm", "Pool <3> & \"more\""));
     for (size_t i = 0; i < drawn.size(); ++i) {
         const SvgElement& e = elements[i + 2];
         EXPECT_EQ(e.name.toStdString(), drawn[i][0].toStdString()) << i;

@@ -1,7 +1,6 @@
 // What the window draws of the series: one redraw per user action, the automatic scale for the
 // groups switched on, the sub-series, and the legend box.
 #include "gui/app/ProgramFixture.h"
-#include "gui/support/Support.h"
 
 #include "graph/Legend.h"
 #include "graph/LegendBox.h"
@@ -46,12 +45,11 @@ TEST_P(OneRedraw, PerUserAction) {
                      std::max(0.51, c->hsGridY->value() * state.view.ValueAxis.PixelsPerUnit));
     if (a.min < 0)
         return;
-    EXPECT_EQ(c->vscScaleMin->value(), a.min);
-    EXPECT_EQ(c->vscScaleMax->value(), a.max);
-    EXPECT_EQ(c->hsGridY->value(), a.gridStep);
-    EXPECT_EQ(c->lblYValue->text(), QString::number(a.gridStep));
-    EXPECT_EQ(c->lblScale[0]->text(), QString::number(a.max) + QStringLiteral(".0"));
-    EXPECT_EQ(c->vscGraphScroller->value(), a.min);
+    EXPECT_EQ(std::tuple(c->vscScaleMin->value(), c->vscScaleMax->value(), c->hsGridY->value(),
+                         c->vscGraphScroller->value(), c->lblYValue->text(),
+                         c->lblScale[0]->text()),
+              std::tuple(a.min, a.max, a.gridStep, a.min, QString::number(a.gridStep),
+                         QString::number(a.max) + ".0"));
 }
 
 using C = const MainWindowControls&;
@@ -103,10 +101,9 @@ TEST_F(LogWindowFixture, TheListsDrawNothingWithoutALog) {
     c->cboDrawStyle->setCurrentIndex(kDrawStyleBars);
     c->Xas->setCurrentIndex(6);
     c->cmbGridX->setCurrentIndex(4);
-    EXPECT_EQ(redraws(), 0);
-    EXPECT_TRUE(dialogs.prompts.empty());
-    EXPECT_EQ(state.render.DrawStyle, kDrawStyleLine);
-    EXPECT_EQ(state.view.TimeAxis.SpanRecords, 0.0);
+    EXPECT_EQ(std::tuple(redraws(), dialogs.prompts.size(), state.render.DrawStyle,
+                         state.view.TimeAxis.SpanRecords),
+              std::tuple(0, 0u, kDrawStyleLine, 0.0));
 
     openLog(500);
     c->cboDrawStyle->setCurrentIndex(kDrawStyleDots);
@@ -118,13 +115,12 @@ TEST_F(OneRedraw, ASubSeriesShowsOnlyWithItsGroup) {
     c->chkItem[0]->setChecked(false);
     c->cmdItem[0]->click();
     c->chkItems2[1]->setChecked(true);
-    EXPECT_EQ(state.render.SeriesOn.get(0, 1), 1);
-    EXPECT_EQ(pixelsOf(c->pGraph, productAlarm), 0);
-    EXPECT_EQ(pixelsOf(c->Legenda, productAlarm), 0);
+    EXPECT_EQ(std::tuple(state.render.SeriesOn.get(0, 1), pixelsOf(c->pGraph, productAlarm),
+                         pixelsOf(c->Legenda, productAlarm)),
+              std::tuple(1, 0, 0));
 
     c->chkItem[0]->setChecked(true);
-    EXPECT_GT(pixelsOf(c->pGraph, productAlarm), 0);
-    EXPECT_GT(pixelsOf(c->Legenda, productAlarm), 0);
+    EXPECT_TRUE(pixelsOf(c->pGraph, productAlarm) > 0 && pixelsOf(c->Legenda, productAlarm) > 0);
 }
 
 // Each group's "..." button shows a named box for each of its sub-series and hides the rest,
@@ -214,8 +210,7 @@ TEST_F(LegendBoxTest, TheToolTipCarriesTheFullTextOfTheEntryUnderTheMouse) {
     // Above the first entry nothing is shown; with fewer entries the lower rows are empty.
     EXPECT_EQ(toolTipAtLine(0.3), QString());
     c->chkItem[3]->setChecked(false);
-    EXPECT_EQ(toolTipAtLine(15), QString());
-    EXPECT_EQ(toolTipAtLine(13), QStringLiteral("Low alarm"));
+    EXPECT_EQ(QStringList({toolTipAtLine(15), toolTipAtLine(13)}), QStringList({"", "Low alarm"}));
 }
 
 } // namespace

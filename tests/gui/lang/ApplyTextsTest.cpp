@@ -129,20 +129,17 @@ TEST_F(ApplyTextsTest, SwitchesOnALoadedLogKeepTheWindowSpanAndGridWithOneRedraw
         const int64_t redrawn = redraws();
         action(entry)->trigger();
         const bool dutch = stored(settings::kLanguage) == "nederlands.lng";
-        EXPECT_EQ(dutch, std::string(entry) == "mnuNed" || std::string(entry) == "mnuPeroxide");
-        EXPECT_EQ(action("mnuNed")->isChecked(), dutch);
-        EXPECT_EQ(action("mnuEng")->isChecked(), !dutch);
-        EXPECT_EQ(menuTitle("mnuFile") == english, !dutch);
-        EXPECT_EQ(redraws(), redrawn + 1);
-        EXPECT_TRUE(state.records.FileLoaded);
-        EXPECT_EQ(view(), before);
-        EXPECT_TRUE(c->Xas->isEnabled());
+        EXPECT_EQ(std::tuple(dutch, action("mnuNed")->isChecked(), action("mnuEng")->isChecked(),
+                             menuTitle("mnuFile") == english, redraws(), state.records.FileLoaded,
+                             c->Xas->isEnabled(), view()),
+                  std::tuple(std::string(entry) == "mnuNed" || std::string(entry) == "mnuPeroxide",
+                             dutch, !dutch, !dutch, redrawn + 1, true, true, before));
         // The span list shows the span in the texts now in use.
         EXPECT_TRUE(dutch ? c->Xas->currentText().startsWith(QStringLiteral("12 "))
                           : c->Xas->currentText() == QStringLiteral("12 Hour"));
         if (std::string(entry) == "mnuNed" || std::string(entry) == "mnuEng") {
-            EXPECT_EQ(c->cboDrawStyle->currentIndex(), kDrawStyleLine);
-            EXPECT_EQ(state.render.DrawStyle, kDrawStyleLine);
+            EXPECT_EQ(std::tuple(c->cboDrawStyle->currentIndex(), state.render.DrawStyle),
+                      std::tuple(kDrawStyleLine, kDrawStyleLine));
         }
     }
     EXPECT_TRUE(dialogs.messages().empty());
@@ -157,11 +154,10 @@ TEST_F(ApplyTextsTest, AMissingDutchFileLeavesEnglishWithTheDutchEntryChecked) {
     action("mnuNed")->trigger();
 
     // Once for the text table, once for the language object.
-    EXPECT_EQ(dialogs.messages(),
-              std::vector<std::string>({"Using default language", "Using default language"}));
-    EXPECT_TRUE(action("mnuNed")->isChecked());
-    EXPECT_FALSE(action("mnuEng")->isChecked());
-    EXPECT_EQ(menuTitle("mnuFile"), english);
+    EXPECT_EQ(
+        std::tuple(dialogs.messages(), action("mnuNed")->isChecked(), action("mnuEng")->isChecked(),
+                   menuTitle("mnuFile")),
+        std::tuple(std::vector<std::string>(2, "Using default language"), true, false, english));
 }
 
 // The product box is named as the system's menu entry, and no file is read for it: a vanished
@@ -173,8 +169,8 @@ TEST_F(ApplyTextsTest, AProductSystemRecaptionsTheProductBoxWithoutReadingAFile)
         {c->mnuTarvox, "Tarvox"}, {c->mnuPeroxide, "Peroxide"}, {c->mnuFreeChlorine, "Chloor"}};
     for (const auto& [entry, system] : choices) {
         entry->trigger();
-        EXPECT_EQ(c->chkItem[0]->text(), entry->text());
-        EXPECT_EQ(stored(settings::kSystem), system);
+        EXPECT_EQ(std::tuple(c->chkItem[0]->text(), stored(settings::kSystem)),
+                  std::tuple(entry->text(), std::string(system)));
         for (QAction* a : {c->mnuFreeChlorine, c->mnuPeroxide, c->mnuTarvox})
             EXPECT_EQ(a->isChecked(), a == entry) << system;
     }

@@ -14,7 +14,6 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QThread>
-#include <optional>
 
 namespace osk::test {
 
@@ -72,17 +71,16 @@ protected:
     // and outer height), the legend's own colour, Printing cleared.
     void expectScreenRebuilt(const ScreenState& before) const {
         const ScreenState after = screen();
-        EXPECT_EQ(after.captions, before.captions);
-        EXPECT_EQ(after.timeLabels, before.timeLabels);
+        EXPECT_EQ(std::tuple(after.captions, after.timeLabels, after.pixelsPerRecord),
+                  std::tuple(before.captions, before.timeLabels, before.pixelsPerRecord));
         ASSERT_EQ(after.valueLabelTops.size(), before.valueLabelTops.size());
         for (size_t i = 0; i < after.valueLabelTops.size(); ++i)
             EXPECT_NEAR(after.valueLabelTops[i], before.valueLabelTops[i], 8)
                 << "value label " << i;
-        EXPECT_DOUBLE_EQ(after.pixelsPerRecord, before.pixelsPerRecord);
-        EXPECT_EQ(window->printing().legendBackColor(), kLegendBeige);
         const QImage& legend = c->Legenda->surface().image();
-        EXPECT_EQ(legend.pixel(legend.width() - 1, 0), qRgb(236, 233, 216));
-        EXPECT_FALSE(state.render.Printing);
+        EXPECT_EQ(std::tuple(window->printing().legendBackColor(),
+                             legend.pixel(legend.width() - 1, 0), state.render.Printing),
+                  std::tuple(kLegendBeige, qRgb(236, 233, 216), false));
     }
 
     TempDir pdfs;

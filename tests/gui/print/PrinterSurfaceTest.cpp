@@ -1,15 +1,10 @@
 #include "print/PrinterSurface.h"
 #include "print/PageDrawing.h"
 #include "print/PageLayout.h"
-#include "support/TempDir.h"
 
 #include "PrintWindowFixture.h"
 
 #include <QPainter>
-#include <QPrinter>
-#include <gtest/gtest.h>
-
-#include <filesystem>
 
 namespace osk {
 namespace {
@@ -46,10 +41,12 @@ TEST(PrinterSurface, TheOffsetComesFromTheLandscapePaperWidth) {
         {QPageSize::A4, 1578}, {QPageSize::Letter, 580}, {QPageSize::A5, 0}, {QPageSize::A3, 8551}};
     for (const auto& paper : papers) {
         PdfPrinter p(paper.size);
-        EXPECT_EQ(PageOffset(p.job.pageWidth()), paper.dx) << paper.size;
-        EXPECT_EQ(p.printer.copyCount(), 1);
-        EXPECT_GT(p.job.scaleWidth(), p.job.scaleHeight()); // the printable area, in landscape
-        EXPECT_LE(p.job.scaleWidth(), p.job.pageWidth());
+        EXPECT_EQ(std::tuple(PageOffset(p.job.pageWidth()), p.printer.copyCount()),
+                  std::tuple(paper.dx, 1))
+            << paper.size;
+        // The printable area, in landscape.
+        EXPECT_TRUE(p.job.scaleWidth() > p.job.scaleHeight() &&
+                    p.job.scaleWidth() <= p.job.pageWidth());
     }
 }
 
@@ -67,8 +64,7 @@ TEST(PrinterSurface, AFinishedJobIsOneLandscapePageAndAnAbortedOneNothing) {
     ASSERT_FALSE(sent.job.finish().has_value());
     const auto info = test::readPdfInfo(sent.file());
     ASSERT_TRUE(info.has_value());
-    EXPECT_EQ(info->pages, 1);
-    EXPECT_GT(info->width, info->height);
+    EXPECT_TRUE(info->pages == 1 && info->width > info->height);
     EXPECT_TRUE(test::readPdfText(sent.file()).contains(QStringLiteral("sent")));
 }
 
@@ -145,8 +141,8 @@ TEST(PageDrawing, PensCountDotsOfASixHundredDpiPrinterAndTextsHangFromTheirCorne
     font.setPointSizeF(10);
     const Painted text =
         paintAt(96, PageDrawing::Text{QPointF(100, 100), QStringLiteral("Hg"), font, Qt::black});
-    EXPECT_TRUE(text.inkTopLeft.y() >= 100 && text.inkTopLeft.y() <= 106) << text.inkTopLeft.y();
-    EXPECT_TRUE(text.inkTopLeft.x() >= 100 && text.inkTopLeft.x() <= 104) << text.inkTopLeft.x();
+    EXPECT_TRUE(QRect(100, 100, 5, 7).contains(text.inkTopLeft))
+        << text.inkTopLeft.x() << "," << text.inkTopLeft.y();
 }
 
 } // namespace

@@ -51,8 +51,9 @@ TEST_F(RealtimeWindow, NoRefreshStartsWhileARefreshMessageIsOpen) {
     };
     for (size_t refreshes : {1u, 2u}) {
         tickAt(refreshes == 1 ? 1 : 31);
-        EXPECT_EQ(dialogs.messages().size(), refreshes);
-        EXPECT_EQ(window->realtime().mode().RealtimeFailCount(), int(refreshes));
+        EXPECT_EQ(
+            std::tuple(dialogs.messages().size(), window->realtime().mode().RealtimeFailCount()),
+            std::tuple(refreshes, int(refreshes)));
         dialogs.whileOpen = nullptr;
     }
 }
@@ -67,9 +68,8 @@ TEST_F(RealtimeWindow, OffKeepsTheGraphAsItWasAndReadsNoMore) {
 
     off();
     expectModeAndCaption(false);
-    EXPECT_TRUE(c->Xas->isEnabled());
-    EXPECT_EQ(c->pGraph->surface().image(), shown);
-    EXPECT_EQ(redraws(), before);
+    EXPECT_EQ(std::tuple(c->Xas->isEnabled(), c->pGraph->surface().image(), redraws()),
+              std::tuple(true, shown, before));
 
     writeRealtime(generatedLog(210));
     tickAt(31);
@@ -91,9 +91,9 @@ TEST_F(RealtimeWindow, TheScrollerIsEnabledOnlyWhenTheSeriesReachTheLeftEdge) {
     for (const auto& [records, enabled] : steps) {
         SCOPED_TRACE(records);
         refreshWith(records);
-        EXPECT_EQ(c->hscGraphScroller->isEnabled(), enabled);
-        EXPECT_EQ(c->hscGraphScroller->maximum(), records);
-        EXPECT_EQ(c->hscGraphScroller->value(), records);
+        EXPECT_EQ(std::tuple(c->hscGraphScroller->isEnabled(), c->hscGraphScroller->maximum(),
+                             c->hscGraphScroller->value()),
+                  std::tuple(enabled, records, records));
     }
 }
 
@@ -116,10 +116,9 @@ TEST_F(RealtimeWindow, AFileLongerThanTheTableShowsItsNewestRecords) {
     for (const auto& step : steps) {
         SCOPED_TRACE(step.lines);
         refreshWith(step.lines);
-        EXPECT_EQ(state.records.RecordTime[1], step.oldest);
-        EXPECT_EQ(state.records.RecordTime[kMaxRecords], step.newest);
-        EXPECT_EQ(window->realtime().mode().RealtimeSameCount(), step.sameCount);
-        EXPECT_EQ(caption(), "OSK-Graphs  Real time");
+        EXPECT_EQ(std::tuple(state.records.RecordTime[1], state.records.RecordTime[kMaxRecords],
+                             window->realtime().mode().RealtimeSameCount(), caption()),
+                  std::tuple(step.oldest, step.newest, step.sameCount, "OSK-Graphs  Real time"));
     }
     EXPECT_TRUE(dialogs.messages().empty());
 }

@@ -8,7 +8,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
-#include <QProcess>
 
 #include <clocale>
 
@@ -71,23 +70,21 @@ INSTANTIATE_TEST_SUITE_P(Robust, RobustLocale, ::testing::Values(true, false),
 
 // The render tool under the user's comma locale, Qt's and the C library's alike: its value
 // captions follow it, the numbers of --describe and --csv do not.
-TEST(RobustLocaleRenderTool, DescribeAndCsvKeepThePoint) {
+TEST(RobustLocaleRenderTool, DescribeKeepsThePoint) {
     if (std::setlocale(LC_NUMERIC, kCommaLocale) == nullptr)
         GTEST_SKIP() << kCommaLocale << " is not installed (locale -a)";
     std::setlocale(LC_NUMERIC, "C");
     TempDir files, config;
     const QString dir = QString::fromStdString(files.path().string()) + QLatin1Char('/');
     files.write("log.csv", genlog::generateLog(genlog::LogOptions{}));
-    QProcess tool;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(config.path().string()));
     env.insert(QStringLiteral("LC_ALL"), QString::fromLatin1(kCommaLocale));
-    tool.setProcessEnvironment(env);
-    tool.start(QStringLiteral(OSK_RENDER_TOOL),
-               {dir + "log.csv", "-o", dir + "out.png", "--groups", "product,ph", "--describe",
-                dir + "out.json", "--csv", dir + "out.csv"});
-    ASSERT_TRUE(tool.waitForFinished(60000));
-    ASSERT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
+    const ProcessResult r = runProcess(QStringLiteral(OSK_RENDER_TOOL),
+                                       {dir + "log.csv", "-o", dir + "out.png", "--groups",
+                                        "product,ph", "--describe", dir + "out.json"},
+                                       env);
+    ASSERT_TRUE(r.finished && r.exitCode == 0) << r.err;
 
     const QJsonObject d =
         QJsonDocument::fromJson(QByteArray::fromStdString(contents(dir + "out.json"))).object();
@@ -98,7 +95,6 @@ TEST(RobustLocaleRenderTool, DescribeAndCsvKeepThePoint) {
         const std::string text = caption.toString().trimmed().toStdString();
         EXPECT_TRUE(text.empty() || isShownNumber(text, ',')) << text;
     }
-    EXPECT_TRUE(hasPortableNumbers(contents(dir + "out.csv")));
 }
 
 } // namespace

@@ -4,9 +4,6 @@
 
 #include "export/WindowPicture.h"
 
-#include <QImage>
-#include <QProcess>
-
 namespace osk::test {
 namespace {
 
@@ -19,18 +16,14 @@ using RobustHighDensity = LogWindowFixture;
 // the plot's pixels where the plot is.
 TEST_F(RobustHighDensity, ReadoutAndSavedPictureUseWindowPixels) {
     if (!qEnvironmentVariableIsSet(kChildVariable)) {
-        QProcess child;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
         env.insert(QString::fromLatin1(kChildVariable), QStringLiteral("1"));
-        child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--gtest_filter=RobustHighDensity.*")});
-        ASSERT_TRUE(child.waitForFinished(120000));
-        const std::string output = child.readAll().toStdString();
-        EXPECT_EQ(child.exitCode(), 0) << output;
-        EXPECT_NE(output.find("[  PASSED  ] 1 test"), std::string::npos) << output;
+        const ProcessResult r = runProcess(QCoreApplication::applicationFilePath(),
+                                           {"--gtest_filter=RobustHighDensity.*"}, env, 120000);
+        EXPECT_TRUE(r.finished && r.exitCode == 0 &&
+                    r.out.find("[  PASSED  ] 1 test") != std::string::npos)
+            << r.out << r.err;
         return;
     }
     ASSERT_EQ(c->pGraph->devicePixelRatioF(), 2.0);
@@ -40,9 +33,8 @@ TEST_F(RobustHighDensity, ReadoutAndSavedPictureUseWindowPixels) {
     const QPoint at(points.at(drawn, 0), points.at(drawn, 1));
     plotMouse(QEvent::MouseButtonPress, at);
     ASSERT_TRUE(c->ToolTipje->isVisibleTo(c->pGraph));
-    const QString caption = c->lblRecords->text();
-    ASSERT_TRUE(caption.startsWith(QStringLiteral("record nr. "))) << caption.toStdString();
-    const int32_t found = caption.mid(11).toInt();
+    ASSERT_TRUE(c->lblRecords->text().startsWith("record nr. "));
+    const int32_t found = c->lblRecords->text().mid(11).toInt();
     EXPECT_LT((QPoint(points.at(found, 0), points.at(found, 1)) - at).manhattanLength(), 10);
     plotMouse(QEvent::MouseButtonRelease, at);
 
@@ -51,12 +43,12 @@ TEST_F(RobustHighDensity, ReadoutAndSavedPictureUseWindowPixels) {
     c->mnuSavePicture->trigger();
     const QImage saved(QString::fromStdString(png));
     ASSERT_EQ(saved.size(), windowPictureSize(*c));
-    EXPECT_EQ(saved.width(), c->client->width());
     const QImage& plot = c->pGraph->surface().image();
     const QPoint plotOrigin = c->pGraph->pos() + QPoint(PictureBox::kBorder, PictureBox::kBorder);
-    EXPECT_EQ(saved.pixel(plotOrigin + at), plot.pixel(at));
-    EXPECT_EQ(saved.pixel(plotOrigin + QPoint(plot.width() / 3, plot.height() / 2)),
-              plot.pixel(plot.width() / 3, plot.height() / 2));
+    const QPoint middle(plot.width() / 3, plot.height() / 2);
+    EXPECT_EQ(
+        std::tuple(saved.width(), saved.pixel(plotOrigin + at), saved.pixel(plotOrigin + middle)),
+        std::tuple(c->client->width(), plot.pixel(at), plot.pixel(middle)));
 }
 
 } // namespace

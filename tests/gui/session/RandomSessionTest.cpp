@@ -133,8 +133,7 @@ public:
     // Somewhere on the picture, or near a drawn point of some series now and then.
     QPoint somewhereOnThePlot() {
         const PlotPointTable& p = state.render.PlotPoints;
-        const int32_t oldest = state.render.DrawnOldest;
-        const int32_t newest = state.render.DrawnNewest;
+        const int32_t oldest = state.render.DrawnOldest, newest = state.render.DrawnNewest;
         if (newest > 0 && chance(60)) {
             const int32_t r = pick(oldest, newest);
             std::vector<int> drawn{1};
@@ -214,23 +213,17 @@ public:
     std::optional<std::optional<std::string>> pendingOpen;
     // Where the last action pressed the mouse button on the plot, if it did.
     std::optional<QPoint> pressedAt;
-    int64_t readouts = 0;
-    int64_t ticksInBoxes = 0;
-    // Refreshes still to come before the user acts again.
-    int refreshesToWait = 0;
-    int64_t liveRecords = 0;
-    int savedFiles = 0;
     // The name typed into the Save dialog during the action, if one was.
     std::optional<std::string> chosenSave;
-    int promptsThisAction = 0;
-    // A file was opened, dropped or read by a refresh during the action.
-    bool loadAttempted = false;
-    // A record time that is no time keeps the axis as it was; the next load without such a
-    // fault builds it anew.
-    bool labelsMayBeStale = false;
-    // A real-time refresh that finds no usable log leaves the data controls as they were; an
-    // open of a file or a successful refresh makes them follow the loaded state again.
-    bool controlsMayBeStale = false;
+    // refreshesToWait: refreshes still to come before the user acts again.
+    int64_t readouts = 0, ticksInBoxes = 0, liveRecords = 0;
+    int refreshesToWait = 0, savedFiles = 0, promptsThisAction = 0;
+    // loadAttempted: a file was opened, dropped or read by a refresh during the action.
+    // labelsMayBeStale: a record time that is no time keeps the axis as it was; the next load
+    // without such a fault builds it anew. controlsMayBeStale: a real-time refresh that finds no
+    // usable log leaves the data controls as they were; an open of a file or a successful
+    // refresh makes them follow the loaded state again.
+    bool loadAttempted = false, labelsMayBeStale = false, controlsMayBeStale = false;
     TempDir out;
 
     void runSession();
@@ -240,11 +233,9 @@ public:
 private:
     void improvise(const Prompt& p);
     void checkInvariants(const std::string& step, int64_t redrawsBefore);
-    void expectTimeLabels(const std::string& step);
-    void expectValueLabels(const std::string& step);
-    void expectEnabledStates(const std::string& step);
-    void expectSeriesBoxes(const std::string& step);
-    void expectReadout(const std::string& step, QPoint pressedAt);
+    void expectTimeLabels(const std::string&step), expectValueLabels(const std::string&step),
+        expectEnabledStates(const std::string&step), expectSeriesBoxes(const std::string&step),
+        expectReadout(const std::string&step, QPoint pressedAt);
 };
 
 void RandomSession::improvise(const Prompt& p) {
@@ -302,8 +293,9 @@ std::string clockText(int minutesOfDay) {
 void RandomSession::expectTimeLabels(const std::string& step) {
     const RecordTable& r = state.records;
     ASSERT_TRUE(r.ViewEndRecord >= 1 && r.ViewEndRecord <= r.RecordCount) << step;
-    EXPECT_EQ(c->hscGraphScroller->maximum(), r.RecordCount) << step;
-    EXPECT_EQ(c->hscGraphScroller->value(), r.ViewEndRecord) << step;
+    EXPECT_EQ(std::tuple(c->hscGraphScroller->maximum(), c->hscGraphScroller->value()),
+              std::tuple(r.RecordCount, r.ViewEndRecord))
+        << step;
     if (labelsMayBeStale)
         return;
     const TimeAxis& axis = state.view.TimeAxis;
@@ -314,8 +306,8 @@ void RandomSession::expectTimeLabels(const std::string& step) {
     // "YYYY-MM-DD hh:mm:ss" of the record before the end.
     const std::string before = r.RecordTime[static_cast<size_t>(r.ViewEndRecord) - 1];
     ASSERT_GE(before.size(), 8u) << step;
-    const int hour = std::atoi(before.substr(before.size() - 8, 2).c_str());
-    const int minute = std::atoi(before.substr(before.size() - 5, 2).c_str());
+    const int hour = std::atoi(before.substr(before.size() - 8, 2).c_str()),
+              minute = std::atoi(before.substr(before.size() - 5, 2).c_str());
     EXPECT_EQ(state.view.HourOffsetRecords, (60 - minute) * 6) << step;
     const int item = c->Xas->currentIndex();
     ASSERT_TRUE(item >= 0 && item < 7) << step;
@@ -333,21 +325,20 @@ void RandomSession::expectTimeLabels(const std::string& step) {
 // The bars, their captions, the axis the drawing uses and the labels beside the plot agree.
 void RandomSession::expectValueLabels(const std::string& step) {
     const ValueAxis& axis = state.view.ValueAxis;
-    const int low = c->vscScaleMin->value();
-    const int high = c->vscScaleMax->value();
+    const int low = c->vscScaleMin->value(), high = c->vscScaleMax->value();
     EXPECT_LT(low, high) << step;
-    EXPECT_EQ(axis.Min, static_cast<double>(low)) << step;
-    EXPECT_EQ(axis.Max, static_cast<double>(high)) << step;
-    EXPECT_EQ(c->lblMin[0]->text(), QString::number(low)) << step;
-    EXPECT_EQ(c->lblMin[1]->text(), QString::number(high)) << step;
     const auto number = [](const QLabel* l) {
         bool ok = false;
         const double v = l->text().replace(u',', u'.').toDouble(&ok);
         return ok ? v : -1e9;
     };
-    EXPECT_DOUBLE_EQ(number(c->lblScale[0]), high) << step;
-    EXPECT_DOUBLE_EQ(number(c->lblScale[10]), low) << step;
-    EXPECT_EQ(c->lblYValue->text(), QString::number(c->hsGridY->value())) << step;
+    EXPECT_EQ(std::tuple(axis.Min, axis.Max, number(c->lblScale[0]), number(c->lblScale[10])),
+              std::tuple(double(low), double(high), double(high), double(low)))
+        << step;
+    EXPECT_EQ(QStringList({c->lblMin[0]->text(), c->lblMin[1]->text(), c->lblYValue->text()}),
+              QStringList({QString::number(low), QString::number(high),
+                           QString::number(c->hsGridY->value())}))
+        << step;
     // Built for the plot's height as it is now (the callers pass its inner or outer height, less
     // 5 or not).
     const int height = c->pGraph->height();
@@ -367,11 +358,11 @@ void RandomSession::expectValueLabels(const std::string& step) {
 }
 
 void RandomSession::expectEnabledStates(const std::string& step) {
-    const bool loaded = state.records.FileLoaded;
-    const bool live = state.records.RealtimeOn;
-    EXPECT_EQ(c->mnuOpenFile->isEnabled(), !live) << step;
-    EXPECT_EQ(c->mnuON->isChecked(), live) << step;
-    EXPECT_EQ(c->mnuOFF->isChecked(), !live) << step;
+    const bool loaded = state.records.FileLoaded, live = state.records.RealtimeOn;
+    EXPECT_EQ(
+        std::tuple(c->mnuOpenFile->isEnabled(), c->mnuON->isChecked(), c->mnuOFF->isChecked()),
+        std::tuple(!live, live, !live))
+        << step;
     if (!loaded && controlsMayBeStale)
         return;
     const QWidget* const controls[] = {c->Xas,          c->cmbGridX,         c->vscScaleMin,
@@ -406,9 +397,8 @@ void RandomSession::expectReadout(const std::string& step, QPoint pressedAt) {
     if (!c->ToolTipje->isVisibleTo(c->pGraph))
         return;
     ++readouts;
-    const QString caption = c->lblRecords->text();
-    ASSERT_TRUE(caption.startsWith(QStringLiteral("record nr. "))) << step;
-    const int32_t k = caption.mid(11).toInt();
+    ASSERT_TRUE(c->lblRecords->text().startsWith(QStringLiteral("record nr. "))) << step;
+    const int32_t k = c->lblRecords->text().mid(11).toInt();
     const PlotPointTable& p = state.render.PlotPoints;
     const auto near = [](int32_t a, int b) { return a > b - 5 && a < b + 5; };
     bool hit = false;
@@ -626,8 +616,8 @@ const std::vector<ActionKind>& RandomSession::actionKinds() {
 }
 
 void RandomSession::runSession() {
-    const uint64_t seed = fromEnvironment("OSK_MONKEY_SEED", kDefaultSeed);
-    const uint64_t steps = fromEnvironment("OSK_MONKEY_STEPS", kDefaultSteps);
+    const uint64_t seed = fromEnvironment("OSK_MONKEY_SEED", kDefaultSeed),
+                   steps = fromEnvironment("OSK_MONKEY_STEPS", kDefaultSteps);
     const bool trace = fromEnvironment("OSK_MONKEY_TRACE", 0) != 0;
     std::cout << "random session: OSK_MONKEY_SEED=" << seed << " OSK_MONKEY_STEPS=" << steps
               << std::endl;
@@ -649,10 +639,8 @@ void RandomSession::runSession() {
         const ActionKind& kind = refreshesToWait > 0 ? refresh : actionKinds()[choose(rng)];
         if (trace)
             std::cout << n << ". " << kind.name << std::endl;
-        promptsThisAction = 0;
-        pressedAt.reset();
-        chosenSave.reset();
-        loadAttempted = false;
+        promptsThisAction = 0, loadAttempted = false;
+        pressedAt.reset(), chosenSave.reset();
         const size_t promptsBefore = dialogs.prompts.size();
         const int64_t before = redraws();
         const bool wasLive = state.records.RealtimeOn;
