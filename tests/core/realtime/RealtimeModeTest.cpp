@@ -16,6 +16,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace osk {
@@ -74,11 +75,9 @@ protected:
         return out;
     }
     void expectOff() {
-        EXPECT_FALSE(mode.RealtimeOn());
-        EXPECT_FALSE(window.checksOn);
-        EXPECT_TRUE(window.openFileEnabled);
-        EXPECT_EQ(window.caption, "OSK-Graphs  No file loaded");
-        EXPECT_TRUE(window.timerRunning);
+        EXPECT_EQ(std::tuple(mode.RealtimeOn(), window.checksOn, window.openFileEnabled,
+                             window.caption, window.timerRunning),
+                  std::tuple(false, false, true, "OSK-Graphs  No file loaded", true));
     }
 
     test::TempDir dir;
@@ -96,10 +95,9 @@ TEST_F(RealtimeModeTest, OnAsksNothingAndRefreshesOnlyAtSecondsOneAndThirtyOne) 
     writeRealtime(test::logText(3) + "4,d,t,2024-03-01 10:00:14");
     tickAt(1); // off: nothing
     mode.mnuONClick();
-    EXPECT_TRUE(dialogs.prompts.empty());
-    EXPECT_TRUE(window.checksOn && !window.openFileEnabled && window.timerRunning);
-    EXPECT_EQ(window.caption, "OSK-Graphs  Real time");
-    EXPECT_EQ(realtimeValue(), "<unset>");
+    EXPECT_EQ(std::tuple(dialogs.prompts.size(), window.checksOn, window.openFileEnabled,
+                         window.timerRunning, window.caption, realtimeValue()),
+              std::tuple(0u, true, false, true, "OSK-Graphs  Real time", "<unset>"));
     Strings refreshedAt;
     for (int second = 0; second < 60; ++second) {
         const size_t before = window.steps.size();
@@ -147,18 +145,16 @@ TEST_P(SetUp, EndsByTheUsersAnswers) {
     mode.mnuONClick();
     for (const Prompt& p : dialogs.prompts) {
         if (p.kind == Prompt::Kind::OpenFile) {
-            EXPECT_EQ(p.request.initialFolder, settings.values[settings::kDataDir]);
-            EXPECT_EQ(p.request.filter, "EXE Files (*.exe)|*.exe");
-            EXPECT_EQ(p.request.selectedFilter, 2);
+            EXPECT_EQ(
+                std::tie(p.request.initialFolder, p.request.filter, p.request.selectedFilter),
+                std::tuple(settings.values[settings::kDataDir], "EXE Files (*.exe)|*.exe", 2));
         }
         const bool titled = p.text.starts_with(texts[kTextNoCompanionSelected]);
         EXPECT_EQ(p.title, titled ? "OSK-Graphs" : "") << p.text;
     }
-    EXPECT_EQ(shown(), c.prompts);
-    EXPECT_EQ(realtimeValue(), c.realtime);
-    EXPECT_EQ(mode.RealtimeOn(), c.on);
-    EXPECT_EQ(window.checksOn, c.on);
-    EXPECT_EQ(window.timerRunning, c.timerRunning);
+    EXPECT_EQ(std::tuple(shown(), realtimeValue(), mode.RealtimeOn(), window.checksOn,
+                         window.timerRunning),
+              std::tuple(c.prompts, c.realtime, c.on, c.on, c.timerRunning));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -218,19 +214,17 @@ TEST_F(RealtimeModeTest, SixthFailedRefreshEndsTheModeWhateverSucceededBetween) 
             settings.values[settings::kDataDir] = folder;
             writeRealtime(test::logText(3 + i));
             tickAt(31);
-            EXPECT_EQ(table->RecordCount, 3 + i);
-            EXPECT_EQ(mode.RealtimeFailCount(), i);
+            EXPECT_EQ(std::tuple(table->RecordCount, mode.RealtimeFailCount()),
+                      std::tuple(3 + i, i));
         }
-        EXPECT_TRUE(dialogs.prompts.empty());
-        EXPECT_TRUE(mode.RealtimeOn());
+        EXPECT_EQ(std::tuple(dialogs.prompts.size(), mode.RealtimeOn()), std::tuple(0u, true));
         c.yes ? dialogs.answerYes() : dialogs.answerNo();
         fail();
         ASSERT_EQ(shown(), "T46 NotOpened");
         EXPECT_EQ(dialogs.prompts[0].icon, MessageIcon::Critical);
-        EXPECT_EQ(realtimeValue(), c.yes ? "" : "/before/Realtime.csv");
+        EXPECT_EQ(std::tuple(realtimeValue(), mode.RealtimeFailCount(), window.steps.back()),
+                  std::tuple(c.yes ? "" : "/before/Realtime.csv", 0, "Disable"));
         expectOff();
-        EXPECT_EQ(mode.RealtimeFailCount(), 0);
-        EXPECT_EQ(window.steps.back(), "Disable");
     }
 }
 
@@ -260,19 +254,17 @@ TEST_P(RealtimeQuestion, ComesOnTheThirtyFirstUnchangedRefresh) {
     refreshes(1, test::logText(4) + test::logRecord(6)); // the same count, a new newest record
     refreshes(29, test::logText(4) + test::logRecord(6));
     refreshes(1, test::logText(2)); // no usable log: the count stays
-    EXPECT_EQ(mode.RealtimeSameCount(), 29);
-    EXPECT_TRUE(dialogs.prompts.empty());
+    EXPECT_EQ(std::tuple(mode.RealtimeSameCount(), dialogs.prompts.size()), std::tuple(29, 0u));
 
     yes ? dialogs.answerYes() : dialogs.answerNo();
     refreshes(1, test::logText(4) + test::logRecord(6));
     ASSERT_FALSE(dialogs.prompts.empty());
     EXPECT_EQ(std::tie(dialogs.prompts[0].text, dialogs.prompts[0].title),
               std::tuple(texts[kTextRealtimeUnchanged], "OSK-Graphs"));
-    EXPECT_EQ(mode.RealtimeSameCount(), 0);
     // Set up anew, the mode finds the companion's folder again and stays on.
-    EXPECT_TRUE(mode.RealtimeOn());
-    EXPECT_EQ(realtimeValue(), yes ? "-1" : "<unset>");
-    EXPECT_TRUE(window.timerRunning);
+    EXPECT_EQ(std::tuple(mode.RealtimeSameCount(), mode.RealtimeOn(), realtimeValue(),
+                         window.timerRunning),
+              std::tuple(0, true, yes ? "-1" : "<unset>", true));
 }
 
 INSTANTIATE_TEST_SUITE_P(Answer, RealtimeQuestion, ::testing::Bool(),
