@@ -1,5 +1,7 @@
 #include "logdata/LogParse.h"
 
+#include "support/LogText.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -19,13 +21,6 @@ std::unique_ptr<RecordTable> usedTable() {
     std::fill(t->RecordTime.begin(), t->RecordTime.end(), std::string("old"));
     t->RecordCount = 7;
     return t;
-}
-
-std::string repeatLines(const std::string& line, int n) {
-    std::string out = "Record\n";
-    for (int i = 0; i < n; ++i)
-        out += line + "\n";
-    return out;
 }
 
 TEST(LogParse, HeaderWordAndNameMarker) {
@@ -122,16 +117,13 @@ TEST(LogParse, FieldsOfARecordLine) {
         SCOPED_TRACE(c.what);
         auto table = usedTable();
         const ParseResult r = parseLog("Record\n1,2,3,first\n" + c.line + "\n", *table);
-        ASSERT_EQ(r.outcome, ParseOutcome::Ok);
-        ASSERT_EQ(r.recordCount, 2);
-        EXPECT_EQ(table->RecordTime[2], c.time);
-        for (int col = 0; col < kRecordColumns; ++col) {
-            double expected = kOld;
-            for (const auto& [sc, v] : c.set)
-                if (sc == col)
-                    expected = v;
-            EXPECT_DOUBLE_EQ(table->RecordValue(2, col), expected) << "column " << col;
-        }
+        std::vector<double> want(kRecordColumns, kOld), got;
+        for (const auto& [column, v] : c.set)
+            want[static_cast<size_t>(column)] = v;
+        for (int col = 0; col < kRecordColumns; ++col)
+            got.push_back(table->RecordValue(2, col));
+        EXPECT_EQ(std::tie(r.outcome, r.recordCount, table->RecordTime[2], got),
+                  std::tuple(ParseOutcome::Ok, 2, c.time, want));
     }
 }
 
@@ -201,12 +193,12 @@ TEST(LogParse, CapAtTheLastFreeRow) {
         int32_t count;
         bool tooBig;
     } cases[] = {
-        {"one below the cap", repeatLines("1,2,3,t,5", kMaxRecords - 1), kMaxRecords - 1, false},
-        {"exactly the cap", repeatLines("1,2,3,t,5", kMaxRecords), kMaxRecords, true},
-        {"cap, last line without end", repeatLines("1,2,3,t,5", kMaxRecords - 1) + "1,2,3,t,5",
+        {"one below the cap", test::logText(kMaxRecords - 1), kMaxRecords - 1, false},
+        {"exactly the cap", test::logText(kMaxRecords), kMaxRecords, true},
+        {"cap, last line without end", test::logText(kMaxRecords - 1) + test::logRecord(0, ""),
          kMaxRecords, true},
-        {"failure after the cap is never reached",
-         repeatLines("1,2,3,t,5", kMaxRecords) + "1,2,3,t,1e999\n", kMaxRecords, true},
+        {"failure after the cap is never reached", test::logText(kMaxRecords) + "1,2,3,t,1e999\n",
+         kMaxRecords, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -214,7 +206,7 @@ TEST(LogParse, CapAtTheLastFreeRow) {
         const ParseResult r = parseLog(c.content, *table);
         EXPECT_EQ(std::tuple(r.outcome, r.recordCount, r.tooBig),
                   std::tuple(ParseOutcome::Ok, c.count, c.tooBig));
-        EXPECT_DOUBLE_EQ(table->RecordValue(c.count, 5), 5);
+        EXPECT_DOUBLE_EQ(table->RecordValue(c.count, 5), 1);
         for (int col = 0; col < kRecordColumns; ++col)
             EXPECT_EQ(table->RecordValue(kRecordRows - 1, col), kOld);
         EXPECT_EQ(table->RecordTime[kRecordRows - 1], "old");
