@@ -40,8 +40,9 @@ TEST(SettingsLocation, UnservedPathsHaveNoLocationOnEitherPlatform) {
                              "HKCU\\Software\\Graphs\\\\Color", "HKCU\\Soft/ware\\Graphs\\Color",
                              "HKCU\\Software\\..\\Color", "HKCU/Software/Graphs/Color",
                              "HKCU\\.\\Graphs\\Color", "Software\\Graphs\\Color\\x"}) {
-        EXPECT_EQ(locateSetting(path, SettingsPlatform::Registry), std::nullopt) << path;
-        EXPECT_EQ(locateSetting(path, SettingsPlatform::Files), std::nullopt) << path;
+        EXPECT_FALSE(locateSetting(path, SettingsPlatform::Registry) ||
+                     locateSetting(path, SettingsPlatform::Files))
+            << path;
     }
 }
 
