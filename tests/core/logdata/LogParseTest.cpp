@@ -24,7 +24,8 @@ std::unique_ptr<RecordTable> usedTable() {
 }
 
 TEST(LogParse, HeaderWordAndNameMarker) {
-    const std::string a37(37, 'a');
+    using enum ParseOutcome;
+    const std::string a36(36, 'a'), a37(37, 'a');
     const struct {
         const char* what;
         std::string content;
@@ -32,29 +33,26 @@ TEST(LogParse, HeaderWordAndNameMarker) {
         bool hasName;
         std::string name;
     } cases[] = {
-        {"empty file", "", ParseOutcome::EmptyFile, false, ""},
-        {"word ending at character 10", "0123Record\n", ParseOutcome::Ok, false, ""},
-        {"word ending at character 11", "01234Record\n", ParseOutcome::BadHeader, false, ""},
-        {"lower case", "record,Date\n", ParseOutcome::BadHeader, false, ""},
-        {"no line end at all", "Record", ParseOutcome::Ok, false, ""},
-        {"byte order mark first", "\xEF\xBB\xBFRecord\n", ParseOutcome::Ok, false, ""},
-        {"name trimmed", "Record,x $%^   Pool 3  \n", ParseOutcome::Ok, true, "Pool 3"},
-        {"marker without name", "Record $%^\n", ParseOutcome::Ok, true, ""},
-        {"marker just inside the last 40", "Record $%^" + a37 + "\n", ParseOutcome::Ok, true, a37},
-        {"marker one past the last 40", "Record $%^a" + a37 + "\n", ParseOutcome::Ok, false, ""},
+        {"empty file", "", EmptyFile, false, ""},
+        {"word ending at character 10", "0123Record\n", Ok, false, ""},
+        {"word ending at character 11", "01234Record\n", BadHeader, false, ""},
+        {"lower case", "record,Date\n", BadHeader, false, ""},
+        {"no line end at all", "Record", Ok, false, ""},
+        {"byte order mark first", "\xEF\xBB\xBFRecord\n", Ok, false, ""},
+        {"name trimmed", "Record,x $%^   Pool 3  \n", Ok, true, "Pool 3"},
+        {"marker without name", "Record $%^\n", Ok, true, ""},
+        {"marker just inside the last 40", "Record $%^" + a37 + "\n", Ok, true, a37},
+        {"marker one past the last 40", "Record $%^a" + a37 + "\n", Ok, false, ""},
         // Characters, not bytes: "é" is two bytes in UTF-8 and one in Windows-1252.
-        {"UTF-8 letters before the word", "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9Record\n",
-         ParseOutcome::Ok, false, ""},
-        {"Windows-1252 letters before the word", "\xE9\xE9\xE9\xE9Record\n", ParseOutcome::Ok,
+        {"UTF-8 letters before the word", "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9Record\n", Ok, false,
+         ""},
+        {"Windows-1252 letters before the word", "\xE9\xE9\xE9\xE9Record\n", Ok, false, ""},
+        {"six Windows-1252 letters before the word", "\xC3\xA9\xE9\xE9\xE9\xE9Record\n", BadHeader,
          false, ""},
-        {"six Windows-1252 letters before the word", "\xC3\xA9\xE9\xE9\xE9\xE9Record\n",
-         ParseOutcome::BadHeader, false, ""},
-        {"UTF-8 name at the edge", "Record $%^" + std::string(36, 'a') + "\xC3\xA9\n",
-         ParseOutcome::Ok, true, std::string(36, 'a') + "\xC3\xA9"},
-        {"Windows-1252 name at the edge", "Record $%^" + std::string(36, 'a') + "\xE9\n",
-         ParseOutcome::Ok, true, std::string(36, 'a') + "\xC3\xA9"},
-        {"UTF-8 name one past the edge", "Record $%^" + std::string(37, 'a') + "\xC3\xA9\n",
-         ParseOutcome::Ok, false, ""},
+        {"UTF-8 name at the edge", "Record $%^" + a36 + "\xC3\xA9\n", Ok, true, a36 + "\xC3\xA9"},
+        {"Windows-1252 name at the edge", "Record $%^" + a36 + "\xE9\n", Ok, true,
+         a36 + "\xC3\xA9"},
+        {"UTF-8 name one past the edge", "Record $%^" + a37 + "\xC3\xA9\n", Ok, false, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -62,7 +60,7 @@ TEST(LogParse, HeaderWordAndNameMarker) {
         const ParseResult r = parseLog(c.content, *table);
         EXPECT_EQ(std::tie(r.outcome, r.hasName, r.name), std::tie(c.outcome, c.hasName, c.name));
         // An empty file is refused before the count is reset; any other file resets it.
-        EXPECT_EQ(table->RecordCount, c.outcome == ParseOutcome::EmptyFile ? 7 : r.recordCount);
+        EXPECT_EQ(table->RecordCount, c.outcome == EmptyFile ? 7 : r.recordCount);
     }
 }
 

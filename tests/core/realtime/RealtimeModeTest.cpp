@@ -25,8 +25,7 @@ namespace {
 using test::Prompt;
 using Strings = std::vector<std::string>;
 
-class FixedClock : public Clock {
-public:
+struct FixedClock : Clock {
     int currentSecond() const override { return second; }
     int second = 0;
 };
@@ -40,10 +39,7 @@ protected:
     ~RealtimeModeTest() override { EXPECT_TRUE(dialogs.allAnswersUsed()); }
 
     void writeRealtime(const std::string& bytes) { dir.write("Realtime.csv", bytes); }
-    void tickAt(int second) {
-        clock.second = second;
-        mode.Timer1Tick();
-    }
+    void tickAt(int second) { clock.second = second, mode.Timer1Tick(); }
     void switchOn() {
         writeRealtime(test::logText(3));
         mode.mnuONClick();
@@ -105,20 +101,21 @@ TEST_F(RealtimeModeTest, OnAsksNothingAndRefreshesOnlyAtSecondsOneAndThirtyOne) 
         if (window.steps.size() > before)
             refreshedAt.push_back(std::to_string(second));
     }
-    EXPECT_EQ(refreshedAt, (Strings{"1", "31"}));
-    EXPECT_EQ(table->RecordCount, 3);
-    EXPECT_EQ(Strings(window.steps.begin(), window.steps.begin() + 4),
-              (Strings{"InitAfterLoad", "Enable", "ShowNewest", "Redraw"}));
+    EXPECT_EQ(std::tuple(refreshedAt, table->RecordCount,
+                         Strings(window.steps.begin(), window.steps.begin() + 4)),
+              std::tuple(Strings{"1", "31"}, 3,
+                         Strings{"InitAfterLoad", "Enable", "ShowNewest", "Redraw"}));
 }
 
-// Each case switches on with a data folder value and answers the prompts in turn ("|" between
-// answers): "yes", "no", "cancel" or the path chosen in the Open dialog.
+// Each case switches on with a data folder value and answers the prompts in turn: "yes", "no",
+// "cancel" or the path chosen in the Open dialog ("-": none).
 struct SetUpCase {
     const char* name;
     // "<root>": none, but a real-time file at the root; "<root exe>": none, but the companion's
     // executable at the root.
     std::string dataDir;
-    std::string answers, prompts;
+    std::vector<std::string> answers;
+    std::string prompts;
     std::string realtime; // the Realtime value afterwards
     bool on, timerRunning;
 };
@@ -133,15 +130,11 @@ TEST_P(SetUp, EndsByTheUsersAnswers) {
         window.elsewhere = {CompanionFile("", "Realtime.csv")};
     if (c.dataDir == "<root exe>")
         window.elsewhere = {CompanionFile("", "oskremote.exe")};
-    for (size_t from = 0; from < c.answers.size();) {
-        const size_t to = std::min(c.answers.find('|', from), c.answers.size());
-        const std::string a = c.answers.substr(from, to - from);
+    for (const std::string& a : c.answers)
         a == "yes"      ? dialogs.answerYes()
         : a == "no"     ? dialogs.answerNo()
         : a == "cancel" ? dialogs.cancelFile()
                         : dialogs.chooseFile(a == "-" ? "" : a);
-        from = to + 1;
-    }
     mode.mnuONClick();
     for (const Prompt& p : dialogs.prompts) {
         if (p.kind == Prompt::Kind::OpenFile) {
@@ -157,26 +150,29 @@ TEST_P(SetUp, EndsByTheUsersAnswers) {
               std::tuple(c.prompts, c.realtime, c.on, c.on, c.timerRunning));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     RealtimeMode, SetUp,
     ::testing::Values(
         // Chosen in other letter case; the folder is still "-1", so the file is not found.
-        SetUpCase{"CompanionChosen", "-1", "C:\\Program Files\\Remote\\oskREMOTE.EXE|no",
+        SetUpCase{"CompanionChosen", "-1", {"C:\\Program Files\\Remote\\oskREMOTE.EXE", "no"},
                   "T63 open NotFound", "C:\\Program Files\\Remote\\Realtime.csv", false, true},
-        SetUpCase{"WrongFileThenCancel", "-1", "/usr/bin/other.exe|cancel", "T63 open T65 T63 open",
-                  "<unset>", false, true},
-        SetUpCase{"NothingChosenYesThenCancel", "-1", "-|yes|cancel",
+        SetUpCase{"WrongFileThenCancel", "-1", {"/usr/bin/other.exe", "cancel"},
+                  "T63 open T65 T63 open", "<unset>", false, true},
+        SetUpCase{"NothingChosenYesThenCancel", "-1", {"-", "yes", "cancel"},
                   "T63 open NoneChosen T63 open", "<unset>", false, true},
         // Declining leaves the timer stopped.
-        SetUpCase{"NothingChosenNo", "-1", "-|no", "T63 open NoneChosen", "<unset>", false, false},
-        SetUpCase{"NoFolderFileAtRoot", "<root>", "", "",
+        SetUpCase{"NothingChosenNo", "-1", {"-", "no"}, "T63 open NoneChosen", "<unset>", false,
+                  false},
+        SetUpCase{"NoFolderFileAtRoot", "<root>", {}, "",
                   "C:\\Program Files\\OSKRemote\\Realtime.csv", true, true},
         // The companion is at the root but its real-time file is not: switched on, then asked.
-        SetUpCase{"NoFolderCompanionAtRootNo", "<root exe>", "no", "NotFound",
+        SetUpCase{"NoFolderCompanionAtRootNo", "<root exe>", {"no"}, "NotFound",
                   "C:\\Program Files\\OSKRemote\\Realtime.csv", false, true},
-        SetUpCase{"FolderWithoutFileYes", "/nonexistent-folder", "yes|cancel", "NotFound T63 open",
-                  "", false, true}),
+        SetUpCase{"FolderWithoutFileYes", "/nonexistent-folder", {"yes", "cancel"},
+                  "NotFound T63 open", "", false, true}),
     [](const ::testing::TestParamInfo<SetUpCase>& info) { return info.param.name; });
+// clang-format on
 
 TEST_F(RealtimeModeTest, AFailingSetUpLeavesTheModeOff) {
     window.throwOnQuery = true;
