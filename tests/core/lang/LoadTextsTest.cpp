@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <limits>
 #include <string>
 #include <tuple>
@@ -60,24 +59,21 @@ struct Program {
 };
 
 TEST(LoadTexts, NoReadableFileGivesTheBuiltinTextsOnly) {
+    // The last: only names directly in the program folder count.
+    // clang-format off
     const struct {
-        const char* setting;
-        void (*prepare)(const fs::path& folder);
+        const char *setting, *folder, *file; // made beforehand, if any
     } cases[] = {
-        {"english.lng", [](const fs::path&) {}},
-        {"", [](const fs::path&) {}},
-        {"english.lng", [](const fs::path& f) { fs::create_directory(f / "english.lng"); }},
-        // Only names directly in the program folder count.
-        {"sub/english.lng",
-         [](const fs::path& f) {
-             fs::create_directory(f / "sub");
-             std::ofstream(f / "sub" / "english.lng") << "[begin]\n1|from file\n";
-         }},
-    };
+        {"english.lng", nullptr, nullptr}, {"", nullptr, nullptr},
+        {"english.lng", "english.lng", nullptr}, {"sub/english.lng", "sub", "sub/english.lng"}};
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.setting);
         Program p;
-        c.prepare(p.dir.path());
+        if (c.folder)
+            fs::create_directory(p.dir.path() / c.folder);
+        if (c.file)
+            p.dir.write(c.file, "[begin]\n1|from file\n");
         p.settings.values[settings::kLanguage] = c.setting;
         EXPECT_FALSE(LoadTexts(p.context));
         p.expectFallback();
