@@ -9,7 +9,6 @@
 
 #include <deque>
 #include <filesystem>
-#include <functional>
 #include <set>
 #include <stdexcept>
 #include <string>

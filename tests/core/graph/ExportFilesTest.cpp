@@ -36,12 +36,13 @@ TEST(ExportFiles, ProposedNameIsTheInstallationAndTheNewestDateShown) {
 // The type follows an extension the user typed, else the chosen filter (1 png, 2 svg, 3 pdf).
 TEST(ExportFiles, PictureFormatFollowsTheNameThenTheChosenType) {
     using enum PictureFormat;
+    // clang-format off
     const struct {
         const char* path;
         int filter;
         const char* written;
         PictureFormat format;
-    } cases[] = {// clang-format off
+    } cases[] = {
         {"/out/graph", 1, "/out/graph.png", Png}, {"/out/graph", 2, "/out/graph.svg", Svg},
         {"/out/graph", 3, "/out/graph.pdf", Pdf}, {"/out/graph", 0, "/out/graph.png", Png},
         {"/out/graph", 4, "/out/graph.png", Png}, {"/out/graph.SVG", 1, "/out/graph.SVG", Svg},

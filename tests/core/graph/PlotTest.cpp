@@ -163,10 +163,9 @@ TEST_F(Plot, PrintingLeavesOutTheCellGroupAndDrawsThin) {
             f.render.SeriesOn.set(g, k, 1);
     f.render.Printing = true;
     redraw();
-    for (int slot : {1, 3, 5, 11, 27})
-        EXPECT_NE(f.render.PlotPoints.at(10, slot), 0) << slot;
-    for (int slot : {7, 33, 35, 37, 41})
-        EXPECT_EQ(f.render.PlotPoints.at(10, slot), 0) << slot;
+    // The cell group's slots are 7 and those from 33 on.
+    for (int slot : {1, 3, 5, 11, 27, 7, 33, 35, 37, 41})
+        EXPECT_EQ(f.render.PlotPoints.at(10, slot) != 0, slot < 30 && slot != 7) << slot;
     EXPECT_EQ(linesIn(f.plot, kProduct).front().width, 1);
 }
 

@@ -109,8 +109,7 @@ public:
         if (!printerInstalled)
             return nullptr;
         auto& job = jobs.emplace_back(std::make_shared<JobRecord>());
-        if (onJob)
-            onJob(job->sheet);
+        job->sheet.onDraw = onDraw;
         return std::make_unique<FakeJob>(
             job, jobs.size() <= failures.size() ? failures[jobs.size() - 1] : FailAt::Nowhere);
     }
@@ -123,8 +122,8 @@ public:
     void hidePreview() override { ++previewsHidden; }
 
     bool printerInstalled = true;
-    std::vector<FailAt> failures; // by job
-    std::function<void(FakePage&)> onJob;
+    std::vector<FailAt> failures;                   // by job
+    std::function<void(const std::string&)> onDraw; // for every job's sheet
     std::vector<std::shared_ptr<JobRecord>> jobs;
     FakePage previewPage;
     int previewsAsked = 0;
