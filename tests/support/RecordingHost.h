@@ -9,6 +9,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <stdexcept>
 #include <string>
