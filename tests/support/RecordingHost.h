@@ -20,12 +20,10 @@ namespace osk::test {
 class RecordingHost : public ReaderHost, public RealtimeHost {
 public:
     void setRecordsCaption(const std::string& text) override {
-        records = text;
-        calls.push_back("records " + text);
+        calls.push_back("records " + (records = text));
     }
     void setWindowCaption(const std::string& text) override {
-        caption = text;
-        calls.push_back("caption " + text);
+        calls.push_back("caption " + (caption = text));
     }
     std::string SelectLogFile() override {
         calls.push_back("select");
@@ -37,14 +35,8 @@ public:
         choices.pop_front();
         return c;
     }
-    void stopTimer() override {
-        timerRunning = false;
-        calls.push_back("stop");
-    }
-    void startTimer() override {
-        timerRunning = true;
-        calls.push_back("start");
-    }
+    void stopTimer() override { timerRunning = false, calls.push_back("stop"); }
+    void startTimer() override { timerRunning = true, calls.push_back("start"); }
     void setRealtimeChecks(bool on) override { checksOn = on; }
     void setOpenFileEnabled(bool enabled) override { openFileEnabled = enabled; }
     // A file exists on disk or in the list elsewhere.

@@ -12,12 +12,10 @@ class TempDir {
 public:
     TempDir() {
         std::random_device rd;
-        const auto base = std::filesystem::temp_directory_path();
-        for (;;) {
-            path_ = base / ("osk-test-" + std::to_string(rd()) + std::to_string(rd()));
-            if (std::filesystem::create_directory(path_))
-                break;
-        }
+        do
+            path_ = std::filesystem::temp_directory_path() /
+                    ("osk-test-" + std::to_string(rd()) + std::to_string(rd()));
+        while (!std::filesystem::create_directory(path_));
     }
     ~TempDir() {
         std::error_code ec;

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -18,13 +19,9 @@ struct TimeLog {
         std::sscanf(start, "%d-%d-%d %d:%d:%d", &y, &mo, &d, &h, &mi, &s);
         const sys_seconds t0 = sys_days{year{y} / mo / d} + hours{h} + minutes{mi} + seconds{s};
         for (int r = 0; r < count; ++r) {
-            const sys_seconds t = t0 + seconds{10L * r};
-            const year_month_day ymd{floor<days>(t)};
-            const hh_mm_ss<seconds> clock{t - floor<days>(t)};
+            const std::time_t t = system_clock::to_time_t(t0 + seconds{10L * r});
             char buf[32];
-            std::snprintf(buf, sizeof buf, "%04d-%02u-%02u %02d:%02d:%02d", int(ymd.year()),
-                          unsigned(ymd.month()), unsigned(ymd.day()), int(clock.hours().count()),
-                          int(clock.minutes().count()), int(clock.seconds().count()));
+            std::strftime(buf, sizeof buf, "%Y-%m-%d %H:%M:%S", std::gmtime(&t));
             RecordTime.emplace_back(buf);
         }
         return *this;

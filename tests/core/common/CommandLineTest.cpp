@@ -19,8 +19,8 @@ TEST(CommandLine, AcceptedArgumentsGiveTheLogFile) {
         {{"log.csv", "--"}, "log.csv"}};
     for (const auto& [args, logFile] : cases) {
         const CommandLine line = parseCommandLine(args);
-        EXPECT_EQ(line.error, "") << testing::PrintToString(args);
-        EXPECT_EQ(line.logFile, logFile) << testing::PrintToString(args);
+        EXPECT_EQ(std::tie(line.error, line.logFile), std::tuple("", logFile))
+            << testing::PrintToString(args);
     }
 }
 
@@ -34,10 +34,11 @@ TEST(CommandLine, RefusedArgumentsSayWhyOnOneLine) {
         {{""}, "the log file name is empty"}};
     for (const auto& [args, says] : cases) {
         const CommandLine line = parseCommandLine(args);
-        EXPECT_EQ(line.logFile, std::nullopt);
-        EXPECT_NE(line.error.find(says), std::string::npos) << line.error;
-        EXPECT_NE(line.error.find("usage: osk-graphs"), std::string::npos) << line.error;
-        EXPECT_EQ(line.error.find('\n'), std::string::npos);
+        const auto has = [&](const auto& part) {
+            return line.error.find(part) != std::string::npos;
+        };
+        EXPECT_TRUE(!line.logFile && has(says) && has("usage: osk-graphs") && !has('\n'))
+            << line.error;
     }
 }
 

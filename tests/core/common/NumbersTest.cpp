@@ -6,6 +6,7 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <tuple>
 
 namespace osk {
 namespace {
@@ -25,10 +26,10 @@ TEST(Numbers, IntegerConversionsRefuseWhatDoesNotFit) {
     EXPECT_FALSE(roundToInt16(32767.5));
     EXPECT_FALSE(roundToInt32(3e9));
     EXPECT_FALSE(roundToInt32(std::numeric_limits<double>::quiet_NaN()));
-    EXPECT_EQ(roundToPixel(1e300), std::numeric_limits<int>::max());
-    EXPECT_EQ(roundToPixel(-std::numeric_limits<double>::infinity()),
-              std::numeric_limits<int>::min());
-    EXPECT_EQ(roundToPixel(std::numeric_limits<double>::quiet_NaN()), 0);
+    using limits = std::numeric_limits<double>;
+    EXPECT_EQ(std::tuple(roundToPixel(1e300), roundToPixel(-limits::infinity()),
+                         roundToPixel(limits::quiet_NaN())),
+              std::tuple(std::numeric_limits<int>::max(), std::numeric_limits<int>::min(), 0));
 }
 
 TEST(Numbers, LeadingNumber) {

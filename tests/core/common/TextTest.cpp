@@ -7,21 +7,16 @@ namespace osk {
 namespace {
 
 TEST(Text, CuttingNeverReadsPastTheEnd) {
-    EXPECT_EQ(left("Record", 10), "Record");
-    EXPECT_EQ(left("Record", -1), "");
-    EXPECT_EQ(right("2024-05-01 10:23:40", 8), "10:23:40");
-    EXPECT_EQ(right("ab", 8), "ab");
-    EXPECT_EQ(mid("10:23:40", 4, 2), "23");
-    EXPECT_EQ(mid("10:23:40", 8, 5), "0");
-    EXPECT_EQ(mid("10:23:40", 9, 1), "");
-    EXPECT_EQ(mid("10:23:40", 0, 1), "");
-    EXPECT_EQ(mid("a b", 2), " b");
+    const std::string_view t = "10:23:40";
+    EXPECT_EQ((std::vector{left("Record", 10), left("Record", -1), right("2024-05-01 10:23:40", 8),
+                           right("ab", 8), mid(t, 4, 2), mid(t, 8, 5), mid(t, 9, 1), mid(t, 0, 1),
+                           mid("a b", 2)}),
+              (std::vector<std::string_view>{"Record", "", t, "ab", "23", "0", "", "", " b"}));
 }
 
 TEST(Text, TrimRemovesOnlyBlanks) {
-    EXPECT_EQ(trimBlanks("  name  "), "name");
-    EXPECT_EQ(trimBlanks("\tname "), "\tname");
-    EXPECT_EQ(trimBlanks("   "), "");
+    EXPECT_EQ(std::tuple(trimBlanks("  name  "), trimBlanks("\tname "), trimBlanks("   ")),
+              std::tuple("name", "\tname", ""));
 }
 
 TEST(Text, CaseInsensitiveComparisons) {
@@ -42,10 +37,9 @@ TEST(Text, BooleanConversion) {
 }
 
 TEST(Format, FixedOneDecimal) {
-    EXPECT_EQ(formatFixed1(150), "150.0");
-    EXPECT_EQ(formatFixed1(-0.0), "0.0");
-    EXPECT_EQ(formatFixed1(12345.25), "12345.2");
-    EXPECT_EQ(formatFixed1(-7.5, ','), "-7,5");
+    EXPECT_EQ(std::tuple(formatFixed1(150), formatFixed1(-0.0), formatFixed1(12345.25),
+                         formatFixed1(-7.5, ',')),
+              std::tuple("150.0", "0.0", "12345.2", "-7,5"));
 }
 
 TEST(Format, GeneralShortestForm) {

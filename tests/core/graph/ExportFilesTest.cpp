@@ -35,30 +35,28 @@ TEST(ExportFiles, ProposedNameIsTheInstallationAndTheNewestDateShown) {
 
 // The type follows an extension the user typed, else the chosen filter (1 png, 2 svg, 3 pdf).
 TEST(ExportFiles, PictureFormatFollowsTheNameThenTheChosenType) {
+    using enum PictureFormat;
+    // clang-format off
     const struct {
         const char* path;
         int filter;
         const char* written;
         PictureFormat format;
     } cases[] = {
-        {"/out/graph", 1, "/out/graph.png", PictureFormat::Png},
-        {"/out/graph", 2, "/out/graph.svg", PictureFormat::Svg},
-        {"/out/graph", 3, "/out/graph.pdf", PictureFormat::Pdf},
-        {"/out/graph", 0, "/out/graph.png", PictureFormat::Png},
-        {"/out/graph", 4, "/out/graph.png", PictureFormat::Png},
-        {"/out/graph.SVG", 1, "/out/graph.SVG", PictureFormat::Svg},
-        {"/out/graph.pdf", 2, "/out/graph.pdf", PictureFormat::Pdf},
-        {"/out/graph.png", 3, "/out/graph.png", PictureFormat::Png},
-        {"/out/graph.jpg", 2, "/out/graph.jpg.svg", PictureFormat::Svg},
-        {"/out/graph.2024-03-01", 1, "/out/graph.2024-03-01.png", PictureFormat::Png},
-    };
+        {"/out/graph", 1, "/out/graph.png", Png}, {"/out/graph", 2, "/out/graph.svg", Svg},
+        {"/out/graph", 3, "/out/graph.pdf", Pdf}, {"/out/graph", 0, "/out/graph.png", Png},
+        {"/out/graph", 4, "/out/graph.png", Png}, {"/out/graph.SVG", 1, "/out/graph.SVG", Svg},
+        {"/out/graph.pdf", 2, "/out/graph.pdf", Pdf}, {"/out/graph.png", 3, "/out/graph.png", Png},
+        {"/out/graph.jpg", 2, "/out/graph.jpg.svg", Svg},
+        {"/out/graph.2024-03-01", 1, "/out/graph.2024-03-01.png", Png}};
+    // clang-format on
     for (const auto& c : cases) {
         const PictureFile file = ChosenPictureFile(c.path, c.filter);
         EXPECT_EQ(std::tuple(file.path, file.format), std::tuple(c.written, c.format))
             << c.path << " " << c.filter;
     }
-    EXPECT_EQ(ChosenCsvFile("/out/data.CSV"), "/out/data.CSV");
-    EXPECT_EQ(ChosenCsvFile("/out/data.csv.txt"), "/out/data.csv.txt.csv");
+    EXPECT_EQ(std::tuple(ChosenCsvFile("/out/data.CSV"), ChosenCsvFile("/out/data.csv.txt")),
+              std::tuple("/out/data.CSV", "/out/data.csv.txt.csv"));
 }
 
 } // namespace

@@ -63,14 +63,12 @@ TEST_F(GridTest, HorizontalStepFromTheGridBarAndItsFloor) {
     f.view.ValueAxis.PixelsPerUnit = 0; // no value axis built yet: one pixel per unit
     SetGridStepY(f.view, 40);
     draw("48 Hour", "7 Hour"); // no such interval: no vertical lines
-    EXPECT_TRUE(vertical.empty());
-    EXPECT_EQ(f.view.ValueAxis.PixelsPerUnit, 1);
-    EXPECT_EQ(horizontal, (std::vector<double>{100, 60, 20}));
+    EXPECT_EQ(std::tuple(vertical.size(), f.view.ValueAxis.PixelsPerUnit, horizontal),
+              std::tuple(0u, 1, std::vector<double>{100, 60, 20}));
 
     f.view.GridStepPixelsY = 0.2;
     draw("48 Hour", "7 Hour");
-    EXPECT_EQ(f.view.GridStepPixelsY, 0.51);
-    EXPECT_EQ(horizontal.size(), 101u); // every pixel row
+    EXPECT_EQ(std::tuple(f.view.GridStepPixelsY, horizontal.size()), std::tuple(0.51, 101u));
 }
 
 } // namespace

@@ -70,15 +70,14 @@ TEST_F(Plot, NewestPointLeavesTheRestOfTheHourOnlyAtTheNewestEnd) {
     f.records->ViewEndRecord = 0;
     EXPECT_DOUBLE_EQ(RightMargin(f.in), 20);
     redraw();
-    EXPECT_EQ(f.records->ViewEndRecord, 49);
-    EXPECT_EQ(f.plot.calls().front().op, SurfaceCall::Op::Clear);
-    EXPECT_EQ(f.legend.calls().front().op, SurfaceCall::Op::Clear);
-    EXPECT_EQ(f.view.GridStepPixelsY, 20);
-    EXPECT_EQ(f.render.PlotPoints.at(49, 0), 180);
+    EXPECT_EQ(std::tuple(f.records->ViewEndRecord, f.plot.calls().front().op,
+                         f.legend.calls().front().op, f.view.GridStepPixelsY,
+                         f.render.PlotPoints.at(49, 0)),
+              std::tuple(49, SurfaceCall::Op::Clear, SurfaceCall::Op::Clear, 20, 180));
     f.records->ViewEndRecord = 50;
     redraw();
-    EXPECT_EQ(f.render.PlotPoints.at(50, 0), 180);
-    EXPECT_EQ(f.render.PlotPoints.at(49, 0), 178);
+    EXPECT_EQ(std::tuple(f.render.PlotPoints.at(50, 0), f.render.PlotPoints.at(49, 0)),
+              std::tuple(180, 178));
     f.in.scrollerValue = 40; // scrolled back
     EXPECT_DOUBLE_EQ(RightMargin(f.in), 0);
     redraw();
@@ -95,8 +94,8 @@ TEST_F(Plot, SeriesStartsWithATickAndEndsAtRecordOne) {
               std::tuple(180, 65, 180, 75, 2));
     // Tick, a zero-length first segment, then one segment per older record down to record 1.
     ASSERT_EQ(lines.size(), 51u);
-    EXPECT_EQ(lines.back().x2, 180 - 2 * 49);
-    EXPECT_EQ(lines.back().y2, 70); // no drop to the empty record 0
+    // No drop to the empty record 0.
+    EXPECT_EQ(std::tie(lines.back().x2, lines.back().y2), std::tuple(180 - 2 * 49, 70));
     for (int slot = 0; slot < kPlotSlots; ++slot)
         EXPECT_EQ(f.render.PlotPoints.at(0, slot), 0);
     EXPECT_EQ(f.render.PlotPoints.rows(), 52);
@@ -108,12 +107,11 @@ TEST_F(Plot, FirstPointPastTheLeftEdgeIsDrawnThenTheSeriesStops) {
     productOn();
     f.view.TimeAxis.PixelsPerRecord = 10;
     EXPECT_EQ(redraw(), ScrollerRequest::Enable);
-    EXPECT_EQ(f.render.PlotPoints.at(40, 0), 0);
-    EXPECT_EQ(f.render.PlotPoints.at(39, 0), -10);
-    EXPECT_EQ(f.render.PlotPoints.at(39, kProductSlot), 50);
-    EXPECT_EQ(f.render.PlotPoints.at(38, kProductSlot), 0);
-    EXPECT_EQ(linesIn(f.plot, kProduct).back().x2, -10);
-    EXPECT_EQ(std::tuple(f.render.DrawnNewest, f.render.DrawnOldest), std::tuple(50, 39));
+    const auto& points = f.render.PlotPoints;
+    EXPECT_EQ(std::tuple(points.at(40, 0), points.at(39, 0), points.at(39, kProductSlot),
+                         points.at(38, kProductSlot), linesIn(f.plot, kProduct).back().x2,
+                         f.render.DrawnNewest, f.render.DrawnOldest),
+              std::tuple(0, -10, 50, 0, -10, 50, 39));
     // Scrolled back there is no right margin: record 45 sits at the right edge, 20 records fit.
     f.records->ViewEndRecord = 45;
     f.in.scrollerValue = 45;
@@ -130,9 +128,10 @@ TEST_F(Plot, EachRecordSitsAtItsOwnTime) {
     ComputeRecordSteps(*f.records, f.render.RecordStep);
     f.view.TimeAxis.PixelsPerRecord = 0.25; // newest at 197.5
     redraw();
-    EXPECT_EQ(f.render.PlotPoints.at(26, 0), 192); // 191.5
-    EXPECT_EQ(f.render.PlotPoints.at(25, 0), 101); // the gap lies between 25 and 26
-    EXPECT_EQ(f.render.PlotPoints.at(24, 0), 101); // 101.0
+    // 191.5 and 101.0: the gap lies between 25 and 26.
+    EXPECT_EQ(std::tuple(f.render.PlotPoints.at(26, 0), f.render.PlotPoints.at(25, 0),
+                         f.render.PlotPoints.at(24, 0)),
+              std::tuple(192, 101, 101));
 }
 
 TEST_F(Plot, ScrollerRequestOfTheLastSeriesWins) {
@@ -140,8 +139,8 @@ TEST_F(Plot, ScrollerRequestOfTheLastSeriesWins) {
     productOn();
     bool flag = false;
     f.in.scrollerMax = 60; // more than the records: the flag goes up
-    EXPECT_EQ(Redraw(f.in, f.plot, f.legend, flag), ScrollerRequest::Disable);
-    EXPECT_TRUE(flag);
+    EXPECT_EQ((std::tuple{Redraw(f.in, f.plot, f.legend, flag), flag}),
+              std::tuple(ScrollerRequest::Disable, true));
     f.render.SeriesOn.set(1, 0, 1);
     f.view.TimeAxis.PixelsPerRecord = 10; // both series now run off the left edge
     EXPECT_EQ(redraw(true), ScrollerRequest::Enable);
@@ -153,10 +152,9 @@ TEST_F(Plot, SharedSlotBelongsToTheLastDrawnSeries) {
     f.fillColumn(29, 10);
     f.fillColumn(30, 20);
     redraw();
-    EXPECT_EQ(f.render.PlotPoints.at(20, 41), 80);
-    EXPECT_EQ(f.render.PlotPoints.at(20, 42), 30);
-    EXPECT_EQ(f.render.PlotPoints.at(20, 35), 50);
-    EXPECT_EQ(f.render.PlotPoints.at(20, 36), 24);
+    const auto& p = f.render.PlotPoints;
+    EXPECT_EQ(std::tuple(p.at(20, 41), p.at(20, 42), p.at(20, 35), p.at(20, 36)),
+              std::tuple(80, 30, 50, 24));
 }
 
 TEST_F(Plot, PrintingLeavesOutTheCellGroupAndDrawsThin) {
@@ -165,10 +163,9 @@ TEST_F(Plot, PrintingLeavesOutTheCellGroupAndDrawsThin) {
             f.render.SeriesOn.set(g, k, 1);
     f.render.Printing = true;
     redraw();
-    for (int slot : {1, 3, 5, 11, 27})
-        EXPECT_NE(f.render.PlotPoints.at(10, slot), 0) << slot;
-    for (int slot : {7, 33, 35, 37, 41})
-        EXPECT_EQ(f.render.PlotPoints.at(10, slot), 0) << slot;
+    // The cell group's slots are 7 and those from 33 on.
+    for (int slot : {1, 3, 5, 11, 27, 7, 33, 35, 37, 41})
+        EXPECT_EQ(f.render.PlotPoints.at(10, slot) != 0, slot < 30 && slot != 7) << slot;
     EXPECT_EQ(linesIn(f.plot, kProduct).front().width, 1);
 }
 

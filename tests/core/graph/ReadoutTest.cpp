@@ -51,18 +51,19 @@ TEST_F(ReadoutTest, HitsStrictlyWithinFivePixelsLowerSlotFirst) {
     point(7, 3, 15, 101, 51);
     const auto hit = FindPlotPoint(points, 20, 100, 50);
     ASSERT_TRUE(hit);
-    EXPECT_EQ(hit->slot, 3);
-    EXPECT_EQ(hit->row, 7);
+    EXPECT_EQ(std::tie(hit->slot, hit->row), std::tuple(3, 7));
 }
 
 TEST_F(ReadoutTest, SearchStaysInTheWindowAndTheTable) {
     point(15, 1, 10, 200, 100);
-    EXPECT_FALSE(FindPlotPoint(points, 10, 200, 100)); // rows 0..11 only
-    EXPECT_TRUE(FindPlotPoint(points, 14, 200, 100));
-    EXPECT_TRUE(FindPlotPoint(points, INT32_MAX, 200, 100));
-    EXPECT_FALSE(FindPlotPoint(points, -5, 200, 100));
-    EXPECT_FALSE(FindPlotPoint(PlotPointTable{}, 20, 0, 0));
-    EXPECT_FALSE(FindPlotPoint(points, 20, INT_MAX, INT_MIN));
+    // Up to row 10 the search covers rows 0..11 only.
+    EXPECT_EQ((std::vector<bool>{FindPlotPoint(points, 10, 200, 100).has_value(),
+                                 FindPlotPoint(points, 14, 200, 100).has_value(),
+                                 FindPlotPoint(points, INT32_MAX, 200, 100).has_value(),
+                                 FindPlotPoint(points, -5, 200, 100).has_value(),
+                                 FindPlotPoint(PlotPointTable{}, 20, 0, 0).has_value(),
+                                 FindPlotPoint(points, 20, INT_MAX, INT_MIN).has_value()}),
+              (std::vector<bool>{false, true, true, false, false, false}));
     // Row 0 (all zero) is met first near the corner and hides a real point beside it.
     point(4, 1, 10, 2, 2);
     EXPECT_FALSE(FindPlotPoint(points, 20, 1, 1));
@@ -87,8 +88,8 @@ TEST_F(ReadoutTest, NameLineByColumn) {
     for (const auto& c : cases) {
         point(3, 1, c.column, 50, 50);
         const ReadoutResult r = click(50, 50, '.', c.product);
-        ASSERT_EQ(r.outcome, ReadoutOutcome::Show) << c.column;
-        EXPECT_EQ(r.text.substr(0, r.text.find("\r\n")), std::string("Name = ") + c.line);
+        EXPECT_EQ(std::tuple(r.outcome, r.text.substr(0, r.text.find("\r\n"))),
+                  std::tuple(ReadoutOutcome::Show, std::string("Name = ") + c.line));
     }
     for (int column : {0, 5, 9, 14, 26, 29, 30, -1, 99})
         EXPECT_FALSE(ReadoutNameForColumn(column, kTextPeroxide)) << column;
@@ -116,9 +117,8 @@ TEST_F(ReadoutTest, LinesAndWidth) {
         table->RecordTime[2] = c.time;
         table->RecordValue(2, c.column) = c.value;
         const ReadoutResult r = click(60, 60, c.separator);
-        EXPECT_EQ(r.text, c.text);
-        EXPECT_EQ(r.width, 6 * c.chars) << c.text;
-        EXPECT_EQ(r.recordsCaption, "record nr. 2");
+        EXPECT_EQ(std::tie(r.text, r.width, r.recordsCaption),
+                  std::tuple(c.text, 6 * c.chars, "record nr. 2"));
     }
     texts.set(23, "Debi\xC3\xABt"); // a letter outside ASCII counts once
     point(2, 1, 16, 60, 60);
@@ -138,17 +138,16 @@ TEST_F(ReadoutTest, PopupStaysInsideThePlot) {
         points.reset(21);
         point(5, 5, 16, c.x, c.y);
         const ReadoutResult r = click(c.x, c.y);
-        EXPECT_EQ(r.left, c.left) << c.x << "," << c.y;
-        EXPECT_EQ(r.top, c.top) << c.x << "," << c.y;
+        EXPECT_EQ(std::tie(r.left, r.top), std::tie(c.left, c.top)) << c.x << "," << c.y;
     }
 }
 
 TEST_F(ReadoutTest, OutcomesWithoutPopup) {
     point(3, 1, 9, 100, 50); // a column without a name
-    EXPECT_EQ(click(100, 50).outcome, ReadoutOutcome::NoEntry);
-    EXPECT_EQ(click(300, 200).outcome, ReadoutOutcome::Miss);
-    EXPECT_EQ(click(300, 200).recordsCaption, "");
-    EXPECT_EQ(click(1, 1).outcome, ReadoutOutcome::Miss); // row 0
+    // The last: row 0.
+    EXPECT_EQ(std::tuple(click(100, 50).outcome, click(300, 200).outcome,
+                         click(300, 200).recordsCaption, click(1, 1).outcome),
+              std::tuple(ReadoutOutcome::NoEntry, ReadoutOutcome::Miss, "", ReadoutOutcome::Miss));
     table->FileLoaded = false;
     EXPECT_EQ(click(100, 50).outcome, ReadoutOutcome::NoFile);
 }

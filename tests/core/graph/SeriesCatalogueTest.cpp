@@ -9,6 +9,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 
 namespace osk {
 namespace {
@@ -21,8 +22,7 @@ TEST(SeriesCatalogue, EntriesAgreeWithTheSlotMapAndTheSelectionIndex) {
         const int slot = SlotForColumn(column);
         if (slot == 41)
             continue;
-        EXPECT_EQ(slot % 2, 1) << "column " << column;
-        EXPECT_TRUE(pairs.insert(slot).second) << "slot " << slot << " given twice";
+        EXPECT_TRUE(slot % 2 == 1 && pairs.insert(slot).second) << "column " << column;
     }
     EXPECT_EQ(pairs.size(), 19u);
     std::map<int, int> lastItem;
@@ -44,9 +44,9 @@ TEST(SeriesCatalogue, SubSeriesNeedTheirGroupAndCellsStayOffPaper) {
     EXPECT_TRUE(SeriesSelected(productHigh, on, false));
     on.set(3, 0, 1);
     on.set(3, 1, 1);
-    EXPECT_TRUE(SeriesSelected(cellNull, on, false));
-    EXPECT_FALSE(SeriesSelected(cellNull, on, true));
-    EXPECT_TRUE(SeriesSelected(productHigh, on, true));
+    EXPECT_EQ(std::tuple(SeriesSelected(cellNull, on, false), SeriesSelected(cellNull, on, true),
+                         SeriesSelected(productHigh, on, true)),
+              std::tuple(true, false, true));
 }
 
 TEST(ProductSystem, ReadsTheStoreAtEveryCall) {
@@ -64,12 +64,11 @@ TEST(ProductSystem, ReadsTheStoreAtEveryCall) {
 TEST(SeriesCatalogue, LegendTextsOfHeadings) {
     Texts texts;
     storeBuiltinTexts(texts);
-    EXPECT_EQ(LegendText(kSeriesCatalogue.at(0), texts, 17), "Peroxide ppm");
-    EXPECT_EQ(LegendText(kSeriesCatalogue.at(0), texts, 0), " ppm");
-    EXPECT_EQ(LegendText(kSeriesCatalogue.at(10), texts, 74), "Flow m3/h");
-    EXPECT_EQ(LegendText(kSeriesCatalogue.at(13), texts, 74), "Cell");
-    EXPECT_EQ(GroupCaption(0, texts, 17), "Peroxide");
-    EXPECT_EQ(GroupCaption(4, texts, 17), "");
+    const auto& all = kSeriesCatalogue;
+    EXPECT_EQ(std::tuple(LegendText(all.at(0), texts, 17), LegendText(all.at(0), texts, 0),
+                         LegendText(all.at(10), texts, 74), LegendText(all.at(13), texts, 74),
+                         GroupCaption(0, texts, 17), GroupCaption(4, texts, 17)),
+              std::tuple("Peroxide ppm", " ppm", "Flow m3/h", "Cell", "Peroxide", ""));
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -22,25 +21,20 @@ std::vector<std::string> lines(const std::string& csv) {
 }
 
 TEST(CsvField, QuotesOnlyWhatWouldBreakTheLine) {
-    const struct {
-        std::string text, field;
-    } cases[] = {
-        {"Flow m3/h", "Flow m3/h"},
-        {"a,b", "\"a,b\""},
-        {"say \"hi\"", "\"say \"\"hi\"\"\""},
-        {"two\nlines", "\"two\nlines\""},
-        {"cr\r", "\"cr\r\""},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CsvField(c.text), c.field) << c.text;
+    // clang-format off
+    const std::pair<const char*, const char*> cases[] = {{"Flow m3/h", "Flow m3/h"},
+        {"a,b", "\"a,b\""}, {"say \"hi\"", "\"say \"\"hi\"\"\""},
+        {"two\nlines", "\"two\nlines\""}, {"cr\r", "\"cr\r\""}};
+    // clang-format on
+    for (const auto& [text, field] : cases)
+        EXPECT_EQ(CsvField(text), field) << text;
 }
 
 TEST(CsvNumber, WritesTheShortestDecimalThatReadsBack) {
-    const std::pair<double, const char*> cases[] = {{0, "0"},
-                                                    {-1.5, "-1.5"},
-                                                    {1200, "1200"},
-                                                    {0.1 + 0.2, "0.30000000000000004"},
-                                                    {1e21, "1e+21"}};
+    // clang-format off
+    const std::pair<double, const char*> cases[] = {{0, "0"}, {-1.5, "-1.5"}, {1200, "1200"},
+        {0.1 + 0.2, "0.30000000000000004"}, {1e21, "1e+21"}};
+    // clang-format on
     for (const auto& [value, text] : cases)
         EXPECT_EQ(CsvNumber(value), text) << value;
 }
@@ -82,8 +76,8 @@ TEST_F(VisibleDataTest, GivesTheRecordsOfTheRangeWithTheirValuesAsRead) {
     }
     const auto got = lines(csv({48, 50}));
     ASSERT_EQ(got.size(), 4u);
-    EXPECT_EQ(got[1], plot.records->RecordTime[48] + ",7.48,48");
-    EXPECT_EQ(got[3], plot.records->RecordTime[50] + ",7.5,50");
+    EXPECT_EQ(std::tie(got[1], got[3]), std::tuple(plot.records->RecordTime[48] + ",7.48,48",
+                                                   plot.records->RecordTime[50] + ",7.5,50"));
 }
 
 TEST_F(VisibleDataTest, LeavesOutTheEmptyRowAndRowsPastTheTable) {

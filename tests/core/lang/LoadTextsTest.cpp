@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <limits>
 #include <string>
 #include <tuple>
@@ -22,20 +21,13 @@ namespace fs = std::filesystem;
 using Calls = std::vector<std::string>;
 
 // Records each call of the window, and the table as ApplyTexts saw it.
-class RecordingLanguageHost : public LanguageHost {
-public:
-    explicit RecordingLanguageHost(const Texts& texts) : texts_(texts) {}
-    void ApplyTexts() override {
-        calls.push_back("ApplyTexts");
-        applied.push_back(texts_);
-    }
+struct RecordingLanguageHost : LanguageHost {
+    explicit RecordingLanguageHost(const Texts& t) : texts(t) {}
+    void ApplyTexts() override { calls.push_back("ApplyTexts"), applied.push_back(texts); }
     void checkEnglishMenu() override { calls.push_back("checkEnglishMenu"); }
-
+    const Texts& texts;
     Calls calls;
     std::vector<Texts> applied;
-
-private:
-    const Texts& texts_;
 };
 
 // Everything the readers touch, fresh for each case; the program folder is a temporary one.
@@ -49,9 +41,8 @@ struct Program {
     void expectFallback() const {
         ASSERT_EQ(dialogs.prompts.size(), 1u);
         const test::Prompt& p = dialogs.prompts.front();
-        EXPECT_EQ(p.text, "Using default language");
-        EXPECT_EQ(p.title, "Set defaults");
-        EXPECT_EQ(p.icon, MessageIcon::Information);
+        EXPECT_EQ(std::tie(p.text, p.title, p.icon),
+                  std::tuple("Using default language", "Set defaults", MessageIcon::Information));
         EXPECT_EQ(host.calls, (Calls{"checkEnglishMenu", "ApplyTexts"}));
         // The window must be shown the built-in texts, not what was there before.
         for (const BuiltinText& b : BuiltinTexts())
@@ -68,24 +59,21 @@ struct Program {
 };
 
 TEST(LoadTexts, NoReadableFileGivesTheBuiltinTextsOnly) {
+    // The last: only names directly in the program folder count.
+    // clang-format off
     const struct {
-        const char* setting;
-        void (*prepare)(const fs::path& folder);
+        const char *setting, *folder, *file; // made beforehand, if any
     } cases[] = {
-        {"english.lng", [](const fs::path&) {}},
-        {"", [](const fs::path&) {}},
-        {"english.lng", [](const fs::path& f) { fs::create_directory(f / "english.lng"); }},
-        // Only names directly in the program folder count.
-        {"sub/english.lng",
-         [](const fs::path& f) {
-             fs::create_directory(f / "sub");
-             std::ofstream(f / "sub" / "english.lng") << "[begin]\n1|from file\n";
-         }},
-    };
+        {"english.lng", nullptr, nullptr}, {"", nullptr, nullptr},
+        {"english.lng", "english.lng", nullptr}, {"sub/english.lng", "sub", "sub/english.lng"}};
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.setting);
         Program p;
-        c.prepare(p.dir.path());
+        if (c.folder)
+            fs::create_directory(p.dir.path() / c.folder);
+        if (c.file)
+            p.dir.write(c.file, "[begin]\n1|from file\n");
         p.settings.values[settings::kLanguage] = c.setting;
         EXPECT_FALSE(LoadTexts(p.context));
         p.expectFallback();
@@ -93,9 +81,8 @@ TEST(LoadTexts, NoReadableFileGivesTheBuiltinTextsOnly) {
             EXPECT_EQ(p.texts[n], "") << "text " << n;
         // The list reader says so too, once for itself.
         p.Lang.ReadLanguage(c.setting);
-        EXPECT_EQ(p.dialogs.messages(), Calls(2, "Using default language"));
-        EXPECT_EQ(p.host.calls.size(), 4u);
-        EXPECT_EQ(p.Lang.getText(1), "#####");
+        EXPECT_EQ(std::tuple(p.dialogs.messages(), p.host.calls.size(), p.Lang.getText(1)),
+                  std::tuple(Calls(2, "Using default language"), 4u, "#####"));
     }
 }
 
@@ -115,10 +102,8 @@ TEST(LoadTexts, SectionChangesOnlyItsEntries) {
         p.useFile("english.lng", c.file);
         EXPECT_TRUE(LoadTexts(p.context));
         p.Lang.ReadLanguage("english.lng");
-        EXPECT_EQ(p.texts[1], c.text1);
-        EXPECT_EQ(p.texts[2], "old two");
-        EXPECT_EQ(p.Lang.count(), c.listed);
-        EXPECT_TRUE(p.dialogs.prompts.empty());
+        EXPECT_EQ(std::tuple(p.texts[1], p.texts[2], p.Lang.count(), p.dialogs.prompts.size()),
+                  std::tuple(c.text1, "old two", c.listed, 0u));
         EXPECT_EQ(p.host.calls, Calls{"ApplyTexts"});
     }
 }
@@ -163,13 +148,12 @@ TEST(LoadTexts, FailingLineKeepsWhatWasReadBefore) {
                   std::string("[begin]\n205|kept\n1|mine\n") + c.line + "\n206|after\n");
         EXPECT_FALSE(LoadTexts(p.context));
         p.expectFallback();
-        EXPECT_EQ(p.texts[205], "kept");
-        EXPECT_EQ(p.texts[206], "");
+        EXPECT_EQ(std::tuple(p.texts[205], p.texts[206]), std::tuple("kept", ""));
 
         p.dialogs.prompts.clear();
         p.Lang.ReadLanguage("english.lng");
-        EXPECT_EQ(p.dialogs.prompts.size(), c.failsReadLanguage ? 1u : 0u);
-        EXPECT_EQ(p.Lang.count(), c.failsReadLanguage ? 2 : 4);
+        EXPECT_EQ(std::tuple(p.dialogs.prompts.size(), p.Lang.count()),
+                  c.failsReadLanguage ? std::tuple(1u, 2) : std::tuple(0u, 4));
     }
 }
 
@@ -191,8 +175,7 @@ TEST(LoadTexts, FileNameMatchesWithoutRegardToCase) {
         p.settings.values[settings::kLanguage] = c.setting;
         EXPECT_TRUE(LoadTexts(p.context));
         p.Lang.ReadLanguage(c.setting);
-        EXPECT_EQ(p.texts[1], c.expected);
-        EXPECT_EQ(p.Lang.getText(1), c.expected);
+        EXPECT_EQ(std::tuple(p.texts[1], p.Lang.getText(1)), std::tuple(c.expected, c.expected));
     }
 }
 

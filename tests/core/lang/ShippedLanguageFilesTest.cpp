@@ -10,7 +10,6 @@
 #include <map>
 #include <set>
 #include <string>
-#include <vector>
 
 namespace osk {
 namespace {
@@ -40,10 +39,9 @@ class ShippedLanguageFile : public ::testing::TestWithParam<const char*> {};
 TEST_P(ShippedLanguageFile, GivesEveryTextTheProgramUses) {
     const auto texts = readShipped(GetParam());
     std::set<int> expected = {205, 206, 207};
-    for (const BuiltinText& b : BuiltinTexts())
-        expected.insert(b.number);
-    for (const BuiltinText& f : FallbackTexts())
-        expected.insert(f.number);
+    for (const auto& list : {BuiltinTexts(), FallbackTexts()})
+        for (const BuiltinText& b : list)
+            expected.insert(b.number);
     std::set<int> numbers;
     for (const auto& [n, text] : texts) {
         numbers.insert(n);
@@ -51,14 +49,12 @@ TEST_P(ShippedLanguageFile, GivesEveryTextTheProgramUses) {
     }
     EXPECT_EQ(numbers, expected);
     // The cell sub-series in the legend carry the same names as their states in the read-out.
-    EXPECT_EQ(texts.at(205), texts.at(30));
-    EXPECT_EQ(texts.at(206), texts.at(27));
-    EXPECT_EQ(texts.at(207), texts.at(28));
+    EXPECT_EQ(std::tie(texts.at(205), texts.at(206), texts.at(207)),
+              std::tie(texts.at(30), texts.at(27), texts.at(28)));
     // Menu captions mark exactly one access key.
     for (int n : {8, 9, 10, 11, 12, 13, 14, 44, 47, 48, 49, 50, 62, 100, 101, 102, 103}) {
         const std::string& t = texts.at(n);
-        EXPECT_EQ(std::count(t.begin(), t.end(), '&'), 1) << "text " << n;
-        EXPECT_NE(t.back(), '&') << "text " << n;
+        EXPECT_TRUE(std::count(t.begin(), t.end(), '&') == 1 && t.back() != '&') << "text " << n;
     }
 }
 
@@ -70,10 +66,9 @@ INSTANTIATE_TEST_SUITE_P(Files, ShippedLanguageFile,
 
 TEST(ShippedLanguageFile, EnglishRepeatsTheBuiltinTexts) {
     const auto texts = readShipped("english.lng");
-    for (const BuiltinText& b : BuiltinTexts())
-        EXPECT_EQ(texts.count(b.number) ? texts.at(b.number) : "<none>", b.text) << b.number;
-    for (const BuiltinText& f : FallbackTexts())
-        EXPECT_EQ(texts.count(f.number) ? texts.at(f.number) : "<none>", f.text) << f.number;
+    for (const auto& list : {BuiltinTexts(), FallbackTexts()})
+        for (const BuiltinText& b : list)
+            EXPECT_EQ(texts.count(b.number) ? texts.at(b.number) : "<none>", b.text) << b.number;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "logdata/BoundedRead.h"
 
+#include "MemorySource.h"
 #include "logdata/LogParse.h"
 #include "logdata/RecordTable.h"
 #include "support/LogText.h"
@@ -7,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -20,22 +19,7 @@
 namespace osk {
 namespace {
 
-// Bytes from memory, counting what was taken.
-class MemorySource : public ByteSource {
-public:
-    explicit MemorySource(std::string bytes) : bytes_(std::move(bytes)) {}
-    std::optional<size_t> read(char* buffer, size_t size) override {
-        const size_t n = std::min(size, bytes_.size() - pos_);
-        std::memcpy(buffer, bytes_.data() + pos_, n);
-        pos_ += n;
-        return n;
-    }
-    size_t consumed() const { return pos_; }
-
-private:
-    std::string bytes_;
-    size_t pos_ = 0;
-};
+using test::MemorySource;
 
 // Every chunk size gives the bytes, and so the table, of reading the content whole.
 TEST(BoundedRead, ChunkSizeDoesNotChangeTheTable) {
@@ -51,7 +35,7 @@ TEST(BoundedRead, ChunkSizeDoesNotChangeTheTable) {
             const ParseResult want = parseLog(input, *whole, ParseOptions{drop});
             for (const size_t chunk : {1, 7, 4096, 1 << 20}) {
                 SCOPED_TRACE(input.substr(0, 30) + " chunk " + std::to_string(chunk));
-                MemorySource source(input);
+                MemorySource source({input});
                 const LogBytes bytes = readLogBytes(source, chunk);
                 ASSERT_EQ(bytes.status, LogBytesStatus::Ok);
                 const auto table = std::make_unique<RecordTable>();
@@ -67,11 +51,10 @@ TEST(BoundedRead, ChunkSizeDoesNotChangeTheTable) {
 TEST(BoundedRead, StopsAtTheLastLineTheTableHolds) {
     const std::string kept = test::logText(kMaxRecords, "Record");
     // Anything after the last usable line would fail the parse if it were read.
-    MemorySource source(kept + std::string(8 << 20, ','));
+    MemorySource source({kept + std::string(8 << 20, ',')});
     const LogBytes bytes = readLogBytes(source, 4096);
-    EXPECT_EQ(bytes.status, LogBytesStatus::Ok);
-    EXPECT_EQ(bytes.bytes, kept);
-    EXPECT_LE(source.consumed(), kept.size() + 4096);
+    EXPECT_EQ(std::tie(bytes.status, bytes.bytes), std::tuple(LogBytesStatus::Ok, kept));
+    EXPECT_LE(source.bytesRead, kept.size() + 4096);
 }
 
 TEST(BoundedRead, OverlongLineIsRefused) {
@@ -85,7 +68,7 @@ TEST(BoundedRead, OverlongLineIsRefused) {
     };
     for (const auto& c : cases)
         for (const size_t chunk : {size_t{4096}, kReadChunk}) {
-            MemorySource source(c.content);
+            MemorySource source({c.content});
             EXPECT_EQ(readLogBytes(source, chunk).status, c.status) << c.content.size();
         }
 }
@@ -106,13 +89,11 @@ TEST(BoundedRead, OnlyRegularFilesAreRead) {
 #ifndef _WIN32
     const std::string fifo = (dir.path() / "fifo").string();
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    refused.push_back(fifo); // no writer: a blocking open would never return
-    refused.push_back("/dev/zero");
-    refused.push_back("/dev/null");
+    // The fifo has no writer: a blocking open would never return.
+    refused.insert(refused.end(), {fifo, "/dev/zero", "/dev/null"});
 #endif
-    for (const std::string& n : refused) {
+    for (const std::string& n : refused)
         EXPECT_EQ(readLogFile(n).status, LogBytesStatus::Unreadable) << n;
-    }
 }
 
 } // namespace

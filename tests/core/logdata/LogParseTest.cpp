@@ -1,5 +1,7 @@
 #include "logdata/LogParse.h"
 
+#include "support/LogText.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -21,15 +23,9 @@ std::unique_ptr<RecordTable> usedTable() {
     return t;
 }
 
-std::string repeatLines(const std::string& line, int n) {
-    std::string out = "Record\n";
-    for (int i = 0; i < n; ++i)
-        out += line + "\n";
-    return out;
-}
-
 TEST(LogParse, HeaderWordAndNameMarker) {
-    const std::string a37(37, 'a');
+    using enum ParseOutcome;
+    const std::string a36(36, 'a'), a37(37, 'a');
     const struct {
         const char* what;
         std::string content;
@@ -37,29 +33,26 @@ TEST(LogParse, HeaderWordAndNameMarker) {
         bool hasName;
         std::string name;
     } cases[] = {
-        {"empty file", "", ParseOutcome::EmptyFile, false, ""},
-        {"word ending at character 10", "0123Record\n", ParseOutcome::Ok, false, ""},
-        {"word ending at character 11", "01234Record\n", ParseOutcome::BadHeader, false, ""},
-        {"lower case", "record,Date\n", ParseOutcome::BadHeader, false, ""},
-        {"no line end at all", "Record", ParseOutcome::Ok, false, ""},
-        {"byte order mark first", "\xEF\xBB\xBFRecord\n", ParseOutcome::Ok, false, ""},
-        {"name trimmed", "Record,x $%^   Pool 3  \n", ParseOutcome::Ok, true, "Pool 3"},
-        {"marker without name", "Record $%^\n", ParseOutcome::Ok, true, ""},
-        {"marker just inside the last 40", "Record $%^" + a37 + "\n", ParseOutcome::Ok, true, a37},
-        {"marker one past the last 40", "Record $%^a" + a37 + "\n", ParseOutcome::Ok, false, ""},
+        {"empty file", "", EmptyFile, false, ""},
+        {"word ending at character 10", "0123Record\n", Ok, false, ""},
+        {"word ending at character 11", "01234Record\n", BadHeader, false, ""},
+        {"lower case", "record,Date\n", BadHeader, false, ""},
+        {"no line end at all", "Record", Ok, false, ""},
+        {"byte order mark first", "\xEF\xBB\xBFRecord\n", Ok, false, ""},
+        {"name trimmed", "Record,x $%^   Pool 3  \n", Ok, true, "Pool 3"},
+        {"marker without name", "Record $%^\n", Ok, true, ""},
+        {"marker just inside the last 40", "Record $%^" + a37 + "\n", Ok, true, a37},
+        {"marker one past the last 40", "Record $%^a" + a37 + "\n", Ok, false, ""},
         // Characters, not bytes: "é" is two bytes in UTF-8 and one in Windows-1252.
-        {"UTF-8 letters before the word", "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9Record\n",
-         ParseOutcome::Ok, false, ""},
-        {"Windows-1252 letters before the word", "\xE9\xE9\xE9\xE9Record\n", ParseOutcome::Ok,
+        {"UTF-8 letters before the word", "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9Record\n", Ok, false,
+         ""},
+        {"Windows-1252 letters before the word", "\xE9\xE9\xE9\xE9Record\n", Ok, false, ""},
+        {"six Windows-1252 letters before the word", "\xC3\xA9\xE9\xE9\xE9\xE9Record\n", BadHeader,
          false, ""},
-        {"six Windows-1252 letters before the word", "\xC3\xA9\xE9\xE9\xE9\xE9Record\n",
-         ParseOutcome::BadHeader, false, ""},
-        {"UTF-8 name at the edge", "Record $%^" + std::string(36, 'a') + "\xC3\xA9\n",
-         ParseOutcome::Ok, true, std::string(36, 'a') + "\xC3\xA9"},
-        {"Windows-1252 name at the edge", "Record $%^" + std::string(36, 'a') + "\xE9\n",
-         ParseOutcome::Ok, true, std::string(36, 'a') + "\xC3\xA9"},
-        {"UTF-8 name one past the edge", "Record $%^" + std::string(37, 'a') + "\xC3\xA9\n",
-         ParseOutcome::Ok, false, ""},
+        {"UTF-8 name at the edge", "Record $%^" + a36 + "\xC3\xA9\n", Ok, true, a36 + "\xC3\xA9"},
+        {"Windows-1252 name at the edge", "Record $%^" + a36 + "\xE9\n", Ok, true,
+         a36 + "\xC3\xA9"},
+        {"UTF-8 name one past the edge", "Record $%^" + a37 + "\xC3\xA9\n", Ok, false, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -67,7 +60,7 @@ TEST(LogParse, HeaderWordAndNameMarker) {
         const ParseResult r = parseLog(c.content, *table);
         EXPECT_EQ(std::tie(r.outcome, r.hasName, r.name), std::tie(c.outcome, c.hasName, c.name));
         // An empty file is refused before the count is reset; any other file resets it.
-        EXPECT_EQ(table->RecordCount, c.outcome == ParseOutcome::EmptyFile ? 7 : r.recordCount);
+        EXPECT_EQ(table->RecordCount, c.outcome == EmptyFile ? 7 : r.recordCount);
     }
 }
 
@@ -122,16 +115,13 @@ TEST(LogParse, FieldsOfARecordLine) {
         SCOPED_TRACE(c.what);
         auto table = usedTable();
         const ParseResult r = parseLog("Record\n1,2,3,first\n" + c.line + "\n", *table);
-        ASSERT_EQ(r.outcome, ParseOutcome::Ok);
-        ASSERT_EQ(r.recordCount, 2);
-        EXPECT_EQ(table->RecordTime[2], c.time);
-        for (int col = 0; col < kRecordColumns; ++col) {
-            double expected = kOld;
-            for (const auto& [sc, v] : c.set)
-                if (sc == col)
-                    expected = v;
-            EXPECT_DOUBLE_EQ(table->RecordValue(2, col), expected) << "column " << col;
-        }
+        std::vector<double> want(kRecordColumns, kOld), got;
+        for (const auto& [column, v] : c.set)
+            want[static_cast<size_t>(column)] = v;
+        for (int col = 0; col < kRecordColumns; ++col)
+            got.push_back(table->RecordValue(2, col));
+        EXPECT_EQ(std::tie(r.outcome, r.recordCount, table->RecordTime[2], got),
+                  std::tuple(ParseOutcome::Ok, 2, c.time, want));
     }
 }
 
@@ -201,12 +191,12 @@ TEST(LogParse, CapAtTheLastFreeRow) {
         int32_t count;
         bool tooBig;
     } cases[] = {
-        {"one below the cap", repeatLines("1,2,3,t,5", kMaxRecords - 1), kMaxRecords - 1, false},
-        {"exactly the cap", repeatLines("1,2,3,t,5", kMaxRecords), kMaxRecords, true},
-        {"cap, last line without end", repeatLines("1,2,3,t,5", kMaxRecords - 1) + "1,2,3,t,5",
+        {"one below the cap", test::logText(kMaxRecords - 1), kMaxRecords - 1, false},
+        {"exactly the cap", test::logText(kMaxRecords), kMaxRecords, true},
+        {"cap, last line without end", test::logText(kMaxRecords - 1) + test::logRecord(0, ""),
          kMaxRecords, true},
-        {"failure after the cap is never reached",
-         repeatLines("1,2,3,t,5", kMaxRecords) + "1,2,3,t,1e999\n", kMaxRecords, true},
+        {"failure after the cap is never reached", test::logText(kMaxRecords) + "1,2,3,t,1e999\n",
+         kMaxRecords, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -214,7 +204,7 @@ TEST(LogParse, CapAtTheLastFreeRow) {
         const ParseResult r = parseLog(c.content, *table);
         EXPECT_EQ(std::tuple(r.outcome, r.recordCount, r.tooBig),
                   std::tuple(ParseOutcome::Ok, c.count, c.tooBig));
-        EXPECT_DOUBLE_EQ(table->RecordValue(c.count, 5), 5);
+        EXPECT_DOUBLE_EQ(table->RecordValue(c.count, 5), 1);
         for (int col = 0; col < kRecordColumns; ++col)
             EXPECT_EQ(table->RecordValue(kRecordRows - 1, col), kOld);
         EXPECT_EQ(table->RecordTime[kRecordRows - 1], "old");

@@ -34,7 +34,7 @@ public:
     void moveTo(int, int) override {}
     void lineTo(int, int) override {}
     void line(double x1, double y1, double x2, double y2) override {
-        place({x1, y1, "line " + std::to_string(width_), x2, y2, ""});
+        items.push_back({x1, y1, "line " + std::to_string(width_), x2, y2, ""});
     }
     void setCurrentX(double x) override { x_ = x; }
     void setCurrentY(double y) override { y_ = y; }
@@ -48,7 +48,6 @@ public:
         place({x, y, "picture " + std::to_string(static_cast<int>(p)), w, h, ""});
     }
 
-    // The nth item (from 0) drawn as what.
     const Placed* find(const std::string& what, int nth = 0) const {
         for (const auto& p : items)
             if (p.what == what && nth-- == 0)
@@ -62,9 +61,9 @@ public:
 
 private:
     void place(Placed p) {
-        items.push_back(std::move(p));
-        if (onDraw && !items.back().what.starts_with("line"))
-            onDraw(items.back().what);
+        items.push_back(p);
+        if (onDraw)
+            onDraw(p.what);
     }
     int width_ = 1;
     double x_ = 0, y_ = 0;
@@ -80,28 +79,27 @@ struct JobRecord {
 
 class FakeJob : public PrintJob {
 public:
-    FakeJob(std::shared_ptr<JobRecord> r, FailAt at) : r_(std::move(r)), failAt_(at) {}
-    std::optional<PrintError> start() override {
-        return fail(FailAt::Start, kPrintErrorStart, "printer offline");
-    }
+    FakeJob(std::shared_ptr<JobRecord> r, FailAt at) : r_(std::move(r)), at_(at) {}
+    std::optional<PrintError> start() override { return fail(FailAt::Start); }
     PageSurface& page() override { return r_->sheet; }
     double pageWidth() const override { return 16838; }
-    std::optional<PrintError> failure() const override {
-        return fail(FailAt::Picture, kPrintErrorPicture, "logo missing");
-    }
+    std::optional<PrintError> failure() const override { return fail(FailAt::Picture); }
     std::optional<PrintError> finish() override {
-        auto e = fail(FailAt::Finish, kPrintErrorPage, "paper jam");
-        r_->finished += e ? 0 : 1;
-        return e;
+        r_->finished += at_ == FailAt::Finish ? 0 : 1;
+        return fail(FailAt::Finish);
     }
     void abort() override { ++r_->aborted; }
 
 private:
-    std::optional<PrintError> fail(FailAt at, int32_t n, const char* text) const {
-        return failAt_ == at ? std::optional(PrintError{n, text}) : std::nullopt;
+    std::optional<PrintError> fail(FailAt at) const {
+        if (at != at_)
+            return std::nullopt;
+        return at == FailAt::Start     ? PrintError{kPrintErrorStart, "printer offline"}
+               : at == FailAt::Picture ? PrintError{kPrintErrorPicture, "logo missing"}
+                                       : PrintError{kPrintErrorPage, "paper jam"};
     }
     std::shared_ptr<JobRecord> r_;
-    FailAt failAt_;
+    FailAt at_;
 };
 
 // Keeps a record of every job it hands out.
@@ -110,12 +108,10 @@ public:
     std::unique_ptr<PrintJob> newJob() override {
         if (!printerInstalled)
             return nullptr;
-        const size_t n = jobs.size();
-        jobs.push_back(std::make_shared<JobRecord>());
-        if (onJob)
-            onJob(jobs.back()->sheet);
-        return std::make_unique<FakeJob>(jobs.back(),
-                                         n < failures.size() ? failures[n] : FailAt::Nowhere);
+        auto& job = jobs.emplace_back(std::make_shared<JobRecord>());
+        job->sheet.onDraw = onDraw;
+        return std::make_unique<FakeJob>(
+            job, jobs.size() <= failures.size() ? failures[jobs.size() - 1] : FailAt::Nowhere);
     }
     PageSurface& preview() override {
         ++previewsAsked;
@@ -126,8 +122,8 @@ public:
     void hidePreview() override { ++previewsHidden; }
 
     bool printerInstalled = true;
-    std::vector<FailAt> failures; // by job
-    std::function<void(FakePage&)> onJob;
+    std::vector<FailAt> failures;                   // by job
+    std::function<void(const std::string&)> onDraw; // for every job's sheet
     std::vector<std::shared_ptr<JobRecord>> jobs;
     FakePage previewPage;
     int previewsAsked = 0;
@@ -149,7 +145,7 @@ public:
             throw std::runtime_error("out of picture memory");
     }
     void bringToFront() override {}
-    PageLabels labels() const override { return pageLabels; }
+    PageLabels labels() const override { return {}; }
     void rebuildScreen() override {
         rebuilds.push_back({nullptr, 0, 0, render_.Printing, legendBack});
     }
@@ -162,7 +158,6 @@ public:
     };
     bool cellGroup = false, throwInRedraw = false;
     Colour legendBack = Rgb(200, 220, 240);
-    PageLabels pageLabels;
     std::vector<Call> redraws, rebuilds;
 
 private:

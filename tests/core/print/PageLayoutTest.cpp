@@ -13,21 +13,18 @@ namespace {
 
 TEST(PageLayout, OffsetIsTheWholeExcessOverTheBaseWidth) {
     const double base = kPageBaseWidth;
-    const std::pair<double, int32_t> cases[] = {{base + 1577.8, 1578},
-                                                {base + 0.5, 0},
-                                                {base + 1.5, 2},
-                                                {base, 0},
-                                                {-300, 0},
-                                                {1e300, 0},
-                                                {std::numeric_limits<double>::quiet_NaN(), 0}};
+    // clang-format off
+    const std::pair<double, int32_t> cases[] = {{base + 1577.8, 1578}, {base + 0.5, 0}, {base + 1.5, 2},
+        {base, 0}, {-300, 0}, {1e300, 0}, {std::numeric_limits<double>::quiet_NaN(), 0}};
+    // clang-format on
     for (const auto& [width, dx] : cases)
         EXPECT_EQ(PageOffset(width), dx) << width;
 }
 
 TEST(PageLayout, DateIsDayMonthYearFromFixedPlaces) {
-    EXPECT_EQ(PageDate("2024-03-06 23:59:50"), "06-03-2024");
-    EXPECT_EQ(PageDate("2024-03"), "-03-2024"); // a short text gives what it has
-    EXPECT_EQ(PageDate(""), "--");
+    // A short text gives what it has.
+    EXPECT_EQ(std::tuple(PageDate("2024-03-06 23:59:50"), PageDate("2024-03"), PageDate("")),
+              std::tuple("06-03-2024", "-03-2024", "--"));
 }
 
 // Every text of the page named after itself ("v0" the first value label), drawn on paper of
@@ -35,13 +32,10 @@ TEST(PageLayout, DateIsDayMonthYearFromFixedPlaces) {
 test::FakePage drawPage(double pageWidth) {
     PageInputs in;
     in.pageWidth = pageWidth;
-    in.product = "Product";
-    in.date = "Date";
-    in.timeCaption = "(Time)";
-    in.valueCaption = "(Value)";
-    in.legendCaption = "Legend";
-    in.newestRecordTime = "2024-03-06 12:00:00";
-    in.logPath = "/data/log.csv";
+    std::tie(in.product, in.date, in.timeCaption, in.valueCaption, in.legendCaption,
+             in.newestRecordTime, in.logPath) =
+        std::tuple("Product", "Date", "(Time)", "(Value)", "Legend", "2024-03-06 12:00:00",
+                   "/data/log.csv");
     for (size_t i = 0; i < kTimeLabels; ++i) {
         if (i < kValueLabels)
             in.labels.valueLabels[i] = "v" + std::to_string(i);
@@ -87,21 +81,17 @@ TEST(PageLayout, PiecesSitAroundThePlot) {
     EXPECT_EQ(std::tie(legend.x, legend.y), std::tuple(13500, plot.y));
     EXPECT_EQ(std::tuple(at("picture 2").x, at("picture 2").y), std::tuple(0, 250));
     EXPECT_EQ(std::tuple(at("picture 3").x, at("picture 3").y), std::tuple(11500, 400));
-    EXPECT_LT(at("c3").y, rule.y);
-    EXPECT_LT(at(": 06-03-2024").y, rule.y);
-    EXPECT_TRUE(at("Date").font.starts_with(kPageHeaderFont.name));
-    EXPECT_TRUE(at("(Time)").font.starts_with(kPageBodyFont.name));
+    EXPECT_TRUE(at("c3").y < rule.y && at(": 06-03-2024").y < rule.y);
+    EXPECT_TRUE(at("Date").font.starts_with(kPageHeaderFont.name) &&
+                at("(Time)").font.starts_with(kPageBodyFont.name));
     // The axes start at the plot's top-left corner and meet at its bottom, with the value
     // labels down from its top and the time labels along its bottom.
     const test::Placed valueAxis = at("line 3"), timeAxis = at("line 3", 1);
     EXPECT_EQ(std::tie(valueAxis.x, valueAxis.y, valueAxis.x2), std::tie(plot.x, plot.y, plot.x));
     EXPECT_EQ(std::tie(timeAxis.x, timeAxis.y), std::tie(plot.x, valueAxis.y2));
-    EXPECT_EQ(at("v0").y, plot.y);
-    EXPECT_EQ(at("t0").x, plot.x);
-    EXPECT_EQ(at("d12").x, at("t12").x);
-    EXPECT_GT(at("d0").y, at("t0").y);
-    EXPECT_GT(at("t0").y, timeAxis.y);
-    EXPECT_EQ(at("line 1").x, legend.x);
+    EXPECT_EQ(std::tuple(at("v0").y, at("t0").x, at("d12").x, at("line 1").x),
+              std::tuple(plot.y, plot.x, at("t12").x, legend.x));
+    EXPECT_TRUE(at("d0").y > at("t0").y && at("t0").y > timeAxis.y);
 }
 
 } // namespace

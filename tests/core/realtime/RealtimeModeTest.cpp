@@ -16,6 +16,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace osk {
@@ -24,8 +25,7 @@ namespace {
 using test::Prompt;
 using Strings = std::vector<std::string>;
 
-class FixedClock : public Clock {
-public:
+struct FixedClock : Clock {
     int currentSecond() const override { return second; }
     int second = 0;
 };
@@ -39,10 +39,7 @@ protected:
     ~RealtimeModeTest() override { EXPECT_TRUE(dialogs.allAnswersUsed()); }
 
     void writeRealtime(const std::string& bytes) { dir.write("Realtime.csv", bytes); }
-    void tickAt(int second) {
-        clock.second = second;
-        mode.Timer1Tick();
-    }
+    void tickAt(int second) { clock.second = second, mode.Timer1Tick(); }
     void switchOn() {
         writeRealtime(test::logText(3));
         mode.mnuONClick();
@@ -74,11 +71,9 @@ protected:
         return out;
     }
     void expectOff() {
-        EXPECT_FALSE(mode.RealtimeOn());
-        EXPECT_FALSE(window.checksOn);
-        EXPECT_TRUE(window.openFileEnabled);
-        EXPECT_EQ(window.caption, "OSK-Graphs  No file loaded");
-        EXPECT_TRUE(window.timerRunning);
+        EXPECT_EQ(std::tuple(mode.RealtimeOn(), window.checksOn, window.openFileEnabled,
+                             window.caption, window.timerRunning),
+                  std::tuple(false, false, true, "OSK-Graphs  No file loaded", true));
     }
 
     test::TempDir dir;
@@ -96,10 +91,9 @@ TEST_F(RealtimeModeTest, OnAsksNothingAndRefreshesOnlyAtSecondsOneAndThirtyOne) 
     writeRealtime(test::logText(3) + "4,d,t,2024-03-01 10:00:14");
     tickAt(1); // off: nothing
     mode.mnuONClick();
-    EXPECT_TRUE(dialogs.prompts.empty());
-    EXPECT_TRUE(window.checksOn && !window.openFileEnabled && window.timerRunning);
-    EXPECT_EQ(window.caption, "OSK-Graphs  Real time");
-    EXPECT_EQ(realtimeValue(), "<unset>");
+    EXPECT_EQ(std::tuple(dialogs.prompts.size(), window.checksOn, window.openFileEnabled,
+                         window.timerRunning, window.caption, realtimeValue()),
+              std::tuple(0u, true, false, true, "OSK-Graphs  Real time", "<unset>"));
     Strings refreshedAt;
     for (int second = 0; second < 60; ++second) {
         const size_t before = window.steps.size();
@@ -107,20 +101,21 @@ TEST_F(RealtimeModeTest, OnAsksNothingAndRefreshesOnlyAtSecondsOneAndThirtyOne) 
         if (window.steps.size() > before)
             refreshedAt.push_back(std::to_string(second));
     }
-    EXPECT_EQ(refreshedAt, (Strings{"1", "31"}));
-    EXPECT_EQ(table->RecordCount, 3);
-    EXPECT_EQ(Strings(window.steps.begin(), window.steps.begin() + 4),
-              (Strings{"InitAfterLoad", "Enable", "ShowNewest", "Redraw"}));
+    EXPECT_EQ(std::tuple(refreshedAt, table->RecordCount,
+                         Strings(window.steps.begin(), window.steps.begin() + 4)),
+              std::tuple(Strings{"1", "31"}, 3,
+                         Strings{"InitAfterLoad", "Enable", "ShowNewest", "Redraw"}));
 }
 
-// Each case switches on with a data folder value and answers the prompts in turn ("|" between
-// answers): "yes", "no", "cancel" or the path chosen in the Open dialog.
+// Each case switches on with a data folder value and answers the prompts in turn: "yes", "no",
+// "cancel" or the path chosen in the Open dialog ("-": none).
 struct SetUpCase {
     const char* name;
     // "<root>": none, but a real-time file at the root; "<root exe>": none, but the companion's
     // executable at the root.
     std::string dataDir;
-    std::string answers, prompts;
+    std::vector<std::string> answers;
+    std::string prompts;
     std::string realtime; // the Realtime value afterwards
     bool on, timerRunning;
 };
@@ -135,52 +130,49 @@ TEST_P(SetUp, EndsByTheUsersAnswers) {
         window.elsewhere = {CompanionFile("", "Realtime.csv")};
     if (c.dataDir == "<root exe>")
         window.elsewhere = {CompanionFile("", "oskremote.exe")};
-    for (size_t from = 0; from < c.answers.size();) {
-        const size_t to = std::min(c.answers.find('|', from), c.answers.size());
-        const std::string a = c.answers.substr(from, to - from);
+    for (const std::string& a : c.answers)
         a == "yes"      ? dialogs.answerYes()
         : a == "no"     ? dialogs.answerNo()
         : a == "cancel" ? dialogs.cancelFile()
                         : dialogs.chooseFile(a == "-" ? "" : a);
-        from = to + 1;
-    }
     mode.mnuONClick();
     for (const Prompt& p : dialogs.prompts) {
         if (p.kind == Prompt::Kind::OpenFile) {
-            EXPECT_EQ(p.request.initialFolder, settings.values[settings::kDataDir]);
-            EXPECT_EQ(p.request.filter, "EXE Files (*.exe)|*.exe");
-            EXPECT_EQ(p.request.selectedFilter, 2);
+            EXPECT_EQ(
+                std::tie(p.request.initialFolder, p.request.filter, p.request.selectedFilter),
+                std::tuple(settings.values[settings::kDataDir], "EXE Files (*.exe)|*.exe", 2));
         }
         const bool titled = p.text.starts_with(texts[kTextNoCompanionSelected]);
         EXPECT_EQ(p.title, titled ? "OSK-Graphs" : "") << p.text;
     }
-    EXPECT_EQ(shown(), c.prompts);
-    EXPECT_EQ(realtimeValue(), c.realtime);
-    EXPECT_EQ(mode.RealtimeOn(), c.on);
-    EXPECT_EQ(window.checksOn, c.on);
-    EXPECT_EQ(window.timerRunning, c.timerRunning);
+    EXPECT_EQ(std::tuple(shown(), realtimeValue(), mode.RealtimeOn(), window.checksOn,
+                         window.timerRunning),
+              std::tuple(c.prompts, c.realtime, c.on, c.on, c.timerRunning));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     RealtimeMode, SetUp,
     ::testing::Values(
         // Chosen in other letter case; the folder is still "-1", so the file is not found.
-        SetUpCase{"CompanionChosen", "-1", "C:\\Program Files\\Remote\\oskREMOTE.EXE|no",
+        SetUpCase{"CompanionChosen", "-1", {"C:\\Program Files\\Remote\\oskREMOTE.EXE", "no"},
                   "T63 open NotFound", "C:\\Program Files\\Remote\\Realtime.csv", false, true},
-        SetUpCase{"WrongFileThenCancel", "-1", "/usr/bin/other.exe|cancel", "T63 open T65 T63 open",
-                  "<unset>", false, true},
-        SetUpCase{"NothingChosenYesThenCancel", "-1", "-|yes|cancel",
+        SetUpCase{"WrongFileThenCancel", "-1", {"/usr/bin/other.exe", "cancel"},
+                  "T63 open T65 T63 open", "<unset>", false, true},
+        SetUpCase{"NothingChosenYesThenCancel", "-1", {"-", "yes", "cancel"},
                   "T63 open NoneChosen T63 open", "<unset>", false, true},
         // Declining leaves the timer stopped.
-        SetUpCase{"NothingChosenNo", "-1", "-|no", "T63 open NoneChosen", "<unset>", false, false},
-        SetUpCase{"NoFolderFileAtRoot", "<root>", "", "",
+        SetUpCase{"NothingChosenNo", "-1", {"-", "no"}, "T63 open NoneChosen", "<unset>", false,
+                  false},
+        SetUpCase{"NoFolderFileAtRoot", "<root>", {}, "",
                   "C:\\Program Files\\OSKRemote\\Realtime.csv", true, true},
         // The companion is at the root but its real-time file is not: switched on, then asked.
-        SetUpCase{"NoFolderCompanionAtRootNo", "<root exe>", "no", "NotFound",
+        SetUpCase{"NoFolderCompanionAtRootNo", "<root exe>", {"no"}, "NotFound",
                   "C:\\Program Files\\OSKRemote\\Realtime.csv", false, true},
-        SetUpCase{"FolderWithoutFileYes", "/nonexistent-folder", "yes|cancel", "NotFound T63 open",
-                  "", false, true}),
+        SetUpCase{"FolderWithoutFileYes", "/nonexistent-folder", {"yes", "cancel"},
+                  "NotFound T63 open", "", false, true}),
     [](const ::testing::TestParamInfo<SetUpCase>& info) { return info.param.name; });
+// clang-format on
 
 TEST_F(RealtimeModeTest, AFailingSetUpLeavesTheModeOff) {
     window.throwOnQuery = true;
@@ -218,19 +210,17 @@ TEST_F(RealtimeModeTest, SixthFailedRefreshEndsTheModeWhateverSucceededBetween) 
             settings.values[settings::kDataDir] = folder;
             writeRealtime(test::logText(3 + i));
             tickAt(31);
-            EXPECT_EQ(table->RecordCount, 3 + i);
-            EXPECT_EQ(mode.RealtimeFailCount(), i);
+            EXPECT_EQ(std::tuple(table->RecordCount, mode.RealtimeFailCount()),
+                      std::tuple(3 + i, i));
         }
-        EXPECT_TRUE(dialogs.prompts.empty());
-        EXPECT_TRUE(mode.RealtimeOn());
+        EXPECT_EQ(std::tuple(dialogs.prompts.size(), mode.RealtimeOn()), std::tuple(0u, true));
         c.yes ? dialogs.answerYes() : dialogs.answerNo();
         fail();
         ASSERT_EQ(shown(), "T46 NotOpened");
         EXPECT_EQ(dialogs.prompts[0].icon, MessageIcon::Critical);
-        EXPECT_EQ(realtimeValue(), c.yes ? "" : "/before/Realtime.csv");
+        EXPECT_EQ(std::tuple(realtimeValue(), mode.RealtimeFailCount(), window.steps.back()),
+                  std::tuple(c.yes ? "" : "/before/Realtime.csv", 0, "Disable"));
         expectOff();
-        EXPECT_EQ(mode.RealtimeFailCount(), 0);
-        EXPECT_EQ(window.steps.back(), "Disable");
     }
 }
 
@@ -260,19 +250,17 @@ TEST_P(RealtimeQuestion, ComesOnTheThirtyFirstUnchangedRefresh) {
     refreshes(1, test::logText(4) + test::logRecord(6)); // the same count, a new newest record
     refreshes(29, test::logText(4) + test::logRecord(6));
     refreshes(1, test::logText(2)); // no usable log: the count stays
-    EXPECT_EQ(mode.RealtimeSameCount(), 29);
-    EXPECT_TRUE(dialogs.prompts.empty());
+    EXPECT_EQ(std::tuple(mode.RealtimeSameCount(), dialogs.prompts.size()), std::tuple(29, 0u));
 
     yes ? dialogs.answerYes() : dialogs.answerNo();
     refreshes(1, test::logText(4) + test::logRecord(6));
     ASSERT_FALSE(dialogs.prompts.empty());
     EXPECT_EQ(std::tie(dialogs.prompts[0].text, dialogs.prompts[0].title),
               std::tuple(texts[kTextRealtimeUnchanged], "OSK-Graphs"));
-    EXPECT_EQ(mode.RealtimeSameCount(), 0);
     // Set up anew, the mode finds the companion's folder again and stays on.
-    EXPECT_TRUE(mode.RealtimeOn());
-    EXPECT_EQ(realtimeValue(), yes ? "-1" : "<unset>");
-    EXPECT_TRUE(window.timerRunning);
+    EXPECT_EQ(std::tuple(mode.RealtimeSameCount(), mode.RealtimeOn(), realtimeValue(),
+                         window.timerRunning),
+              std::tuple(0, true, yes ? "-1" : "<unset>", true));
 }
 
 INSTANTIATE_TEST_SUITE_P(Answer, RealtimeQuestion, ::testing::Bool(),

@@ -49,10 +49,10 @@ TEST(HourScroll, MissingAndUnreadableHours) {
 
 TEST(HourScroll, NeverReadsOutsideTheTable) {
     const TimeLog log = TimeLog().run("2006-05-23 12:00:00", 100);
-    EXPECT_EQ(NeighbourHourEnd(log.RecordTime, 101, 100, 100), 101);
-    EXPECT_EQ(NeighbourHourEnd(log.RecordTime, -3, -4, 100), -3);
-    EXPECT_EQ(NeighbourHourEnd(log.RecordTime, 50, 51, 5000), 5000);
-    EXPECT_EQ(NeighbourHourEnd({}, 0, 1, 0), 0);
+    const auto& t = log.RecordTime;
+    EXPECT_EQ(std::tuple(NeighbourHourEnd(t, 101, 100, 100), NeighbourHourEnd(t, -3, -4, 100),
+                         NeighbourHourEnd(t, 50, 51, 5000), NeighbourHourEnd({}, 0, 1, 0)),
+              std::tuple(101, -3, 5000, 0));
 }
 
 } // namespace

@@ -61,11 +61,11 @@ TEST(ValueScale, BarRepairs) {
 }
 
 TEST(ValueScale, ScrollerShiftsOnlyBelowTheTopOfTheUpperBar) {
-    EXPECT_TRUE(ValueScrollAllowed(900, 150, true));
-    EXPECT_TRUE(ValueScrollAllowed(1849, 150, true));
-    EXPECT_FALSE(ValueScrollAllowed(1850, 150, true));
-    EXPECT_FALSE(ValueScrollAllowed(1150, 900, true));
-    EXPECT_FALSE(ValueScrollAllowed(900, 150, false)); // the thumb is following the lower bound
+    // Last: the thumb is following the lower bound.
+    EXPECT_EQ(std::tuple(ValueScrollAllowed(900, 150, true), ValueScrollAllowed(1849, 150, true),
+                         ValueScrollAllowed(1850, 150, true), ValueScrollAllowed(1150, 900, true),
+                         ValueScrollAllowed(900, 150, false)),
+              std::tuple(true, true, false, false, false));
     const ScaleShift s = ShiftScale(900, 150);
     EXPECT_EQ(std::tie(s.scaleMax, s.scaleMin), std::tuple(1050, 900));
 }
