@@ -2,6 +2,8 @@
 // into it, and the companion's data folder may be such a one.
 #include "gui/app/ProgramFixture.h"
 
+#include "common/Utf8Path.h"
+
 #include <fstream>
 
 namespace osk::test {
@@ -16,7 +18,7 @@ protected:
     std::string writeIn(const std::string& name, int64_t records) const {
         const auto path = folder / std::filesystem::u8path(name);
         std::ofstream(path, std::ios::binary) << generatedLog(records);
-        return path.string();
+        return utf8Name(path);
     }
     void expectLoaded(int32_t records) const {
         EXPECT_EQ(std::tuple(state.records.FileLoaded, state.records.RecordCount,
@@ -28,10 +30,12 @@ protected:
 };
 
 TEST_F(RobustNonAsciiFolder, OpensAChosenLogAndSavesThere) {
-    open(writeIn("Bad 2 ö.csv", 800));
+    // The name goes to the dialog as the program's UTF-8, not through a path's 8-bit string.
+    dialogs.chooseFile(writeIn("Bad 2 ö.csv", 800));
+    c->mnuOpenFile->trigger();
     expectLoaded(800);
 
-    const std::string png = (folder / std::filesystem::u8path("Grafik é.png")).string();
+    const std::string png = utf8Name(folder / std::filesystem::u8path("Grafik é.png"));
     dialogs.saveFile(png, 1);
     c->mnuSavePicture->trigger();
     EXPECT_TRUE(dialogs.messages().empty() && !QImage(QString::fromStdString(png)).isNull());
@@ -39,7 +43,7 @@ TEST_F(RobustNonAsciiFolder, OpensAChosenLogAndSavesThere) {
 
 TEST_F(RobustNonAsciiFolder, RealTimeModeFollowsADataDirThere) {
     writeIn("Realtime.csv", 900);
-    store(settings::kDataDir, folder.string());
+    store(settings::kDataDir, utf8Name(folder));
     c->mnuON->trigger();
     clock.second = 1;
     window->realtime().Timer1_Timer();
