@@ -75,4 +75,50 @@ inline constexpr int kTextNotWritten = 104;
 inline constexpr int kTextSavePictureTitle = 105;
 inline constexpr int kTextExportDataTitle = 106;
 
+// What happened in the log: the events window, the day figures, the alarm bands, the day
+// report and their exports (English fall-backs in FallbackTexts).
+inline constexpr int kTextEventsMenu = 107;
+inline constexpr int kTextEvents = 108;
+inline constexpr int kTextDayFigures = 109;
+inline constexpr int kTextKind = 110;
+inline constexpr int kTextStart = 111;
+inline constexpr int kTextEnd = 112;
+inline constexpr int kTextDuration = 113;
+inline constexpr int kTextWorstValue = 114;
+inline constexpr int kTextAllKinds = 115;
+inline constexpr int kTextAboveHighAlarm = 116;
+inline constexpr int kTextBelowLowAlarm = 117;
+inline constexpr int kTextFlowBelowLowAlarm = 118;
+inline constexpr int kTextDosingStopped = 119;
+inline constexpr int kTextDay = 120;
+inline constexpr int kTextInView = 121;
+inline constexpr int kTextLowest = 122;
+inline constexpr int kTextHighest = 123;
+inline constexpr int kTextMean = 124;
+inline constexpr int kTextInsideBand = 125;
+inline constexpr int kTextExcursions = 126;
+inline constexpr int kTextLongestExcursion = 127;
+inline constexpr int kTextTimeFlowLow = 128;
+inline constexpr int kTextTimeDosingStopped = 129;
+inline constexpr int kTextPumpRunning = 130;
+inline constexpr int kTextDataCoverage = 131;
+inline constexpr int kTextLongestGap = 132;
+inline constexpr int kTextAlarmBands = 133;
+inline constexpr int kTextDayReportMenu = 134;
+inline constexpr int kTextDayReport = 135;
+inline constexpr int kTextFrom = 136;
+inline constexpr int kTextTo = 137;
+inline constexpr int kTextOperator = 138;
+inline constexpr int kTextChecksByHand = 139;
+inline constexpr int kTextMeasuresTaken = 140;
+inline constexpr int kTextSignature = 141;
+inline constexpr int kTextInstallation = 142;
+inline constexpr int kTextExportEventsMenu = 143;
+inline constexpr int kTextExportDayFiguresMenu = 144;
+inline constexpr int kTextExportEvents = 145;
+inline constexpr int kTextExportDayFigures = 146;
+inline constexpr int kTextNoExcursions = 147;
+inline constexpr int kTextPrintReport = 148;
+inline constexpr int kTextSavePdf = 149;
+
 } // namespace osk

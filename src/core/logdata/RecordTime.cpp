@@ -56,6 +56,10 @@ std::optional<int> RecordMinute(std::string_view time) {
     return readClockField(left(right(time, 5), 2), 59);
 }
 
+std::optional<int> RecordSecond(std::string_view time) {
+    return readClockField(right(time, 2), 59);
+}
+
 RecordClockTime RecordClockLenient(std::string_view time) {
     return {twoCharNumber(right(time, 8)), twoCharNumber(right(time, 5)),
             twoCharNumber(right(time, 2))};

@@ -22,6 +22,8 @@ std::string_view RecordTimeAt(std::span<const std::string> RecordTime, long k);
 // where a digit belongs, hour 24) is unreadable: nullopt.
 std::optional<int> RecordHour(std::string_view time);
 std::optional<int> RecordMinute(std::string_view time);
+// The seconds, from the last two characters, read the same way.
+std::optional<int> RecordSecond(std::string_view time);
 
 // The lenient reading of the clock, for the step between two records: hh, mm and ss each the
 // number at the start of its two-character field (at most 99, at least -9; 0 for no number).
