@@ -21,11 +21,14 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSettings>
+#include <QUrl>
 
 #include <filesystem>
 #include <memory>
@@ -203,6 +206,23 @@ protected:
                           type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
                           Qt::NoModifier);
         QCoreApplication::sendEvent(c->pGraph, &event);
+    }
+
+    // A file (or, if text is given, that text) dragged over the window and dropped; whether the
+    // window took the drag. The read follows once the drop has returned.
+    bool drop(const std::string& path, const QString& text = {}) {
+        QMimeData data;
+        if (text.isEmpty())
+            data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+        else
+            data.setText(text);
+        const QPoint at(window->width() / 2, window->height() / 2);
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &enter);
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &dropped);
+        QCoreApplication::processEvents();
+        return enter.isAccepted();
     }
 
     void writeRealtime(const std::string& text) const { companion.write("Realtime.csv", text); }

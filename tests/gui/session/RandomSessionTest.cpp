@@ -1,18 +1,16 @@
 // A user who never stops clicking: long seeded runs of random actions on the main window, with
 // what the window shows checked against its state after every action. OSK_MONKEY_STEPS and
-// OSK_MONKEY_SEED choose the run; OSK_MONKEY_TRACE=1 prints each action as it starts.
+// OSK_MONKEY_SEED choose the run.
 #include "gui/app/ProgramFixture.h"
 
 #include "print/PrintController.h"
 #include "print/frmPreview.h"
+#include "view/TimeAxisBuilder.h"
 #include "view/TimeLabels.h"
 
-#include <QDropEvent>
 #include <QGroupBox>
-#include <QMimeData>
 #include <QPrinter>
 #include <QTest>
-#include <QUrl>
 #include <QWheelEvent>
 
 #include <iostream>
@@ -119,8 +117,8 @@ protected:
         dialogs.improvise = [this](const Prompt& p) { improvise(p); };
         // A box stays open long enough now and then for Timer1 to tick in its event loop.
         dialogs.whileOpen = [this] {
-            const bool live = state.records.RealtimeOn;
-            ticksInBoxes += chance(25) && tickAt(chance(50) ? 1 : 31) && live;
+            if (chance(25))
+                tickAt(chance(50) ? 1 : 31);
         };
     }
 
@@ -178,20 +176,6 @@ public:
         return std::to_string(p.x()) + "," + std::to_string(p.y());
     }
 
-    // A file dragged from elsewhere over the window and dropped on it.
-    void drop(const std::string& path) {
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
-        const QPoint at(window->width() / 2, window->height() / 2);
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(window.get(), &enter);
-        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(window.get(), &dropped);
-        // The open follows once the drop has returned.
-        QCoreApplication::processEvents();
-        loadAttempted = true;
-    }
-
     std::string setLiveRecords(int64_t records) {
         liveRecords = records;
         companion.write("Realtime.csv", generatedLog(records, "2024-03-04 21:30:00"));
@@ -216,7 +200,7 @@ public:
     // The name typed into the Save dialog during the action, if one was.
     std::optional<std::string> chosenSave;
     // refreshesToWait: refreshes still to come before the user acts again.
-    int64_t readouts = 0, ticksInBoxes = 0, liveRecords = 0;
+    int64_t liveRecords = 0;
     int refreshesToWait = 0, savedFiles = 0, promptsThisAction = 0;
     // loadAttempted: a file was opened, dropped or read by a refresh during the action.
     // labelsMayBeStale: a record time that is no time keeps the axis as it was; the next load
@@ -229,6 +213,8 @@ public:
     void runSession();
     // What the user can do, and how often against each other. New commands go here.
     static const std::vector<ActionKind>& actionKinds();
+    static std::optional<std::string> onSomeBar(RandomSession& s,
+                                                std::string (*work)(RandomSession&, QScrollBar*));
 
 private:
     void improvise(const Prompt& p);
@@ -277,19 +263,8 @@ void RandomSession::improvise(const Prompt& p) {
     }
 }
 
-// The span list's entries from the top: hours across the plot and minutes between labels.
-constexpr std::pair<int, int> kSpanItems[] = {{192, 960}, {96, 480}, {48, 240}, {24, 120},
-                                              {12, 60},   {6, 30},   {3, 15}};
-
-std::string clockText(int minutesOfDay) {
-    const int m = ((minutesOfDay % 1440) + 1440) % 1440;
-    return std::to_string(m / 60) + ":" + (m % 60 < 10 ? "0" : "") + std::to_string(m % 60);
-}
-
-// The time axis belongs to the window's end, the span and the plot's width: the rightmost
-// label is the next full hour after the record before the end, the labels step back from it by
-// the span's label step, the rightmost date label is the end record's day, and the scroller
-// stands at the end.
+// The time axis belongs to the window's end, the span and the plot's width: the labels and the
+// scale are what the axis builder makes of them now, and the scroller stands at the end.
 void RandomSession::expectTimeLabels(const std::string& step) {
     const RecordTable& r = state.records;
     ASSERT_TRUE(r.ViewEndRecord >= 1 && r.ViewEndRecord <= r.RecordCount) << step;
@@ -301,25 +276,20 @@ void RandomSession::expectTimeLabels(const std::string& step) {
     const TimeAxis& axis = state.view.TimeAxis;
     EXPECT_DOUBLE_EQ(axis.LastRecord, r.RecordCount - 1) << step;
     EXPECT_NEAR(axis.PixelsPerRecord * axis.SpanRecords, c->pGraph->width(), 1e-6) << step;
-    if (r.ViewEndRecord < 2)
-        return;
-    // "YYYY-MM-DD hh:mm:ss" of the record before the end.
-    const std::string before = r.RecordTime[static_cast<size_t>(r.ViewEndRecord) - 1];
-    ASSERT_GE(before.size(), 8u) << step;
-    const int hour = std::atoi(before.substr(before.size() - 8, 2).c_str()),
-              minute = std::atoi(before.substr(before.size() - 5, 2).c_str());
-    EXPECT_EQ(state.view.HourOffsetRecords, (60 - minute) * 6) << step;
-    const int item = c->Xas->currentIndex();
-    ASSERT_TRUE(item >= 0 && item < 7) << step;
-    const auto [hours, labelMinutes] = kSpanItems[item];
-    EXPECT_DOUBLE_EQ(axis.SpanRecords, hours * 360 - state.view.HourOffsetRecords) << step;
-    for (int i = 0; i < kTimeLabels; ++i)
-        EXPECT_EQ(timeLabel(static_cast<size_t>(i)),
-                  clockText((hour + 1) % 24 * 60 - (12 - i) * labelMinutes))
-            << step << ": time label " << i;
-    const std::string end = r.RecordTime[static_cast<size_t>(r.ViewEndRecord)];
-    EXPECT_EQ(dateLabel(12), end.size() < 10 ? "?" : end.substr(8, 2) + "-" + end.substr(5, 2))
+    std::vector<std::string> items;
+    for (int i = 0; i < c->Xas->count(); ++i)
+        items.push_back(c->Xas->itemText(i).toStdString());
+    const std::string span = c->Xas->currentText().toStdString();
+    ViewState now = state.view;
+    const TimeAxisLayout want = BuildTimeAxis(
+        now, {r.RecordTime, r.ViewEndRecord, r.RecordCount, span, items, 1000, 1000});
+    EXPECT_EQ(std::tuple(state.view.HourOffsetRecords, axis.SpanRecords),
+              std::tuple(now.HourOffsetRecords, now.TimeAxis.SpanRecords))
         << step;
+    for (size_t i = 0; i < kTimeLabels; ++i)
+        EXPECT_EQ(std::tuple(timeLabel(i), dateLabel(i)),
+                  std::tuple(want.timeLabels[i].caption, want.dateLabels[i].caption))
+            << step << ": label " << i;
 }
 
 // The bars, their captions, the axis the drawing uses and the labels beside the plot agree.
@@ -396,7 +366,6 @@ void RandomSession::expectSeriesBoxes(const std::string& step) {
 void RandomSession::expectReadout(const std::string& step, QPoint pressedAt) {
     if (!c->ToolTipje->isVisibleTo(c->pGraph))
         return;
-    ++readouts;
     ASSERT_TRUE(c->lblRecords->text().startsWith(QStringLiteral("record nr. "))) << step;
     const int32_t k = c->lblRecords->text().mid(11).toInt();
     const PlotPointTable& p = state.render.PlotPoints;
@@ -430,23 +399,8 @@ void RandomSession::checkInvariants(const std::string& step, int64_t redrawsBefo
     }
 }
 
-std::optional<std::string> clickBar(RandomSession& s, QScrollBar* bar) {
-    if (!RandomSession::usable(bar))
-        return std::nullopt;
-    using A = QAbstractSlider;
-    static const std::pair<A::SliderAction, const char*> arrows[] = {
-        {A::SliderSingleStepAdd, "arrow +"},
-        {A::SliderSingleStepSub, "arrow -"},
-        {A::SliderPageStepAdd, "page +"},
-        {A::SliderPageStepSub, "page -"}};
-    const auto& [action, name] = arrows[s.pick(0, 3)];
-    bar->triggerAction(action);
-    return name;
-}
-
-std::optional<std::string> keyOnBar(RandomSession& s, QScrollBar* bar) {
-    if (!RandomSession::usable(bar))
-        return std::nullopt;
+// An arrow, page or end key on the bar (the keys do what its arrows and trough do).
+std::string keyOnBar(RandomSession& s, QScrollBar* bar) {
     static const Qt::Key keys[] = {Qt::Key_Left,   Qt::Key_Right,    Qt::Key_Up,   Qt::Key_Down,
                                    Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
     const Qt::Key key = keys[s.pick(0, 7)];
@@ -456,9 +410,7 @@ std::optional<std::string> keyOnBar(RandomSession& s, QScrollBar* bar) {
 }
 
 // The thumb dragged over a few positions and let go at the last.
-std::optional<std::string> dragBar(RandomSession& s, QScrollBar* bar) {
-    if (!RandomSession::usable(bar))
-        return std::nullopt;
+std::string dragBar(RandomSession& s, QScrollBar* bar) {
     std::string what = "over";
     bar->setSliderDown(true);
     for (int moves = s.pick(1, 3); moves > 0; --moves) {
@@ -471,15 +423,25 @@ std::optional<std::string> dragBar(RandomSession& s, QScrollBar* bar) {
 }
 
 // One notch of the mouse wheel over the bar, either way.
-std::optional<std::string> wheelOnBar(RandomSession& s, QScrollBar* bar) {
-    if (!RandomSession::usable(bar))
-        return std::nullopt;
+std::string wheelOnBar(RandomSession& s, QScrollBar* bar) {
     const int notch = s.chance(50) ? 120 : -120;
     const QPointF at(bar->width() / 2.0, bar->height() / 2.0);
     QWheelEvent wheel(at, bar->mapToGlobal(at), QPoint(), QPoint(0, notch), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(bar, &wheel);
     return std::to_string(notch);
+}
+
+// One of the scroll bars worked, the time scroller twice as often as each of the others.
+std::optional<std::string> RandomSession::onSomeBar(RandomSession& s,
+                                                    std::string (*work)(RandomSession&,
+                                                                        QScrollBar*)) {
+    QScrollBar* const bars[] = {s.c->hscGraphScroller, s.c->hscGraphScroller, s.c->vscScaleMax,
+                                s.c->vscScaleMin,      s.c->vscGraphScroller, s.c->hsGridY};
+    QScrollBar* bar = bars[s.pick(0, 5)];
+    if (!usable(bar))
+        return std::nullopt;
+    return bar->objectName().toStdString() + " " + work(s, bar);
 }
 
 std::optional<std::string> chooseItem(RandomSession& s, QComboBox* list) {
@@ -517,29 +479,15 @@ const std::vector<ActionKind>& RandomSession::actionKinds() {
          [](S& s) -> R {
              const char* name = s.someLog();
              s.drop((s.logs.path() / name).string());
+             s.loadAttempted = true;
              return name;
          }},
         {"span", 4, [](S& s) { return chooseItem(s, s.c->Xas); }},
         {"grid list", 2, [](S& s) { return chooseItem(s, s.c->cmbGridX); }},
         {"draw style", 2, [](S& s) { return chooseItem(s, s.c->cboDrawStyle); }},
-        {"time scroller key", 6, [](S& s) { return keyOnBar(s, s.c->hscGraphScroller); }},
-        {"time scroller arrow", 5, [](S& s) { return clickBar(s, s.c->hscGraphScroller); }},
-        {"time scroller drag", 2, [](S& s) { return dragBar(s, s.c->hscGraphScroller); }},
-        {"upper bar", 3, [](S& s) { return dragBar(s, s.c->vscScaleMax); }},
-        {"upper bar key", 2, [](S& s) { return keyOnBar(s, s.c->vscScaleMax); }},
-        {"lower bar", 3, [](S& s) { return dragBar(s, s.c->vscScaleMin); }},
-        {"lower bar arrow", 2, [](S& s) { return clickBar(s, s.c->vscScaleMin); }},
-        {"value scroller", 3, [](S& s) { return dragBar(s, s.c->vscGraphScroller); }},
-        {"value scroller arrow", 2, [](S& s) { return clickBar(s, s.c->vscGraphScroller); }},
-        {"grid step bar", 2, [](S& s) { return dragBar(s, s.c->hsGridY); }},
-        {"time scroller wheel", 2, [](S& s) { return wheelOnBar(s, s.c->hscGraphScroller); }},
-        {"value bar wheel", 2,
-         [](S& s) {
-             QScrollBar* const bars[] = {s.c->vscScaleMax, s.c->vscScaleMin, s.c->vscGraphScroller,
-                                         s.c->hsGridY};
-             return wheelOnBar(s, bars[s.pick(0, 3)]);
-         }},
-        {"grid step key", 1, [](S& s) { return keyOnBar(s, s.c->hsGridY); }},
+        {"scroll bar key", 18, [](S& s) { return onSomeBar(s, keyOnBar); }},
+        {"scroll bar drag", 13, [](S& s) { return onSomeBar(s, dragBar); }},
+        {"scroll bar wheel", 4, [](S& s) { return onSomeBar(s, wheelOnBar); }},
         {"group tick", 5, [](S& s) { return clickBox(s.c->chkItem, s.pick(0, 3)); }},
         {"group ...", 2, [](S& s) { return clickBox(s.c->cmdItem, s.pick(0, 3)); }},
         {"sub-item tick", 4, [](S& s) { return clickBox(s.c->chkItems2, s.pick(1, 6)); }},
@@ -618,7 +566,6 @@ const std::vector<ActionKind>& RandomSession::actionKinds() {
 void RandomSession::runSession() {
     const uint64_t seed = fromEnvironment("OSK_MONKEY_SEED", kDefaultSeed),
                    steps = fromEnvironment("OSK_MONKEY_STEPS", kDefaultSteps);
-    const bool trace = fromEnvironment("OSK_MONKEY_TRACE", 0) != 0;
     std::cout << "random session: OSK_MONKEY_SEED=" << seed << " OSK_MONKEY_STEPS=" << steps
               << std::endl;
     rng.seed(seed);
@@ -633,12 +580,10 @@ void RandomSession::runSession() {
                                     }};
 
     std::string done; // the steps, one a line
-    int64_t actions = 0, withLog = 0, live = 0;
+    int64_t actions = 0, withLog = 0;
     checkInvariants("start", redraws());
     for (uint64_t n = 1; n <= steps && !HasFailure(); ++n) {
         const ActionKind& kind = refreshesToWait > 0 ? refresh : actionKinds()[choose(rng)];
-        if (trace)
-            std::cout << n << ". " << kind.name << std::endl;
         promptsThisAction = 0, loadAttempted = false;
         pressedAt.reset(), chosenSave.reset();
         const size_t promptsBefore = dialogs.prompts.size();
@@ -671,11 +616,9 @@ void RandomSession::runSession() {
             EXPECT_TRUE(written) << step << ": nothing written for " << *chosenSave;
         }
         withLog += state.records.FileLoaded;
-        live += state.records.RealtimeOn;
     }
     std::cout << "random session: " << actions << " actions, " << withLog << " with a log loaded, "
-              << live << " in real time, " << readouts << " read-outs, " << ticksInBoxes
-              << " refreshes inside boxes, " << dialogs.prompts.size() << " prompts" << std::endl;
+              << dialogs.prompts.size() << " prompts" << std::endl;
     if (HasFailure())
         ADD_FAILURE() << "repeat with OSK_MONKEY_SEED=" << seed << " OSK_MONKEY_STEPS=" << actions
                       << "; the actions:\n"
