@@ -51,14 +51,6 @@ FolderSnapshot snapshot(const std::filesystem::path& folder) {
     return files;
 }
 
-// The lines of a text, each with its line end.
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    for (size_t from = 0, end; (end = text.find('\n', from)) != std::string::npos; from = end + 1)
-        out.push_back(text.substr(from, end + 1 - from));
-    return out;
-}
-
 class CompanionSim : public LogWindowFixture {
 protected:
     ~CompanionSim() override {
@@ -85,9 +77,11 @@ protected:
     void waitForNewRecords() {
         const QDeadlineTimer deadline(20000);
         // The header line comes before the records; a line still being written does not count.
-        while (lines(fileText(dataDir / "Realtime.csv")).size() <
-                   size_t(state.records.RecordCount) + 1 + 2 &&
-               !deadline.hasExpired())
+        const auto ended = [&] {
+            const std::string text = fileText(dataDir / "Realtime.csv");
+            return std::count(text.begin(), text.end(), '\n');
+        };
+        while (ended() < state.records.RecordCount + 1 + 2 && !deadline.hasExpired())
             QThread::msleep(20);
         ASSERT_FALSE(deadline.hasExpired()) << "the simulator wrote nothing new";
     }
