@@ -70,10 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
             [](C c) { c.hscGraphScroller->triggerAction(QAbstractSlider::SliderSingleStepSub); }},
         ActionCase{"grid_step", nullptr, [](C c) { c.hsGridY->setValue(25); }},
         ActionCase{"draw_style", nullptr, [](C c) { c.cboDrawStyle->setCurrentIndex(1); }},
-        ActionCase{"cell", nullptr, [](C c) { c.chkItem[3]->setChecked(true); }, 0, 1200, 120},
         ActionCase{"pH_only", productOff, [](C c) { c.chkItem[1]->setChecked(true); }, 60, 80, 2},
-        ActionCase{"product_and_pH", nullptr, [](C c) { c.chkItem[1]->setChecked(true); }, 0, 150,
-                   15},
         ActionCase{"last_group_off_keeps_the_scale",
                    [](C c, S) {
                        c.chkItem[1]->setChecked(true);

@@ -195,6 +195,8 @@ protected:
 TEST_F(ReadoutWindow, ThePopUpHoldsItsLinesAndStaysInsideThePlot) {
     const QLabel& tip = *c->ToolTipje;
     EXPECT_EQ(popupAfterPressOn(pointOf(4)), QPoint(0, 0));
+    // The label breaks lines at LF alone: the read-out's CR LF must not reach it.
+    EXPECT_TRUE(tip.text().count(u'\n') == 3 && !tip.text().contains(u'\r'));
     EXPECT_EQ(tip.minimumHeight(), tip.maximumHeight());
     EXPECT_GE(tip.height(), tip.sizeHint().height());
     EXPECT_LT(tip.height(), tip.sizeHint().height() + tip.fontMetrics().lineSpacing());
