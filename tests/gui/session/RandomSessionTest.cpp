@@ -276,8 +276,8 @@ void RandomSession::expectTimeLabels(const std::string& step) {
         items.push_back(c->Xas->itemText(i).toStdString());
     const std::string span = c->Xas->currentText().toStdString();
     ViewState now = state.view;
-    const TimeAxisLayout want = BuildTimeAxis(
-        now, {r.RecordTime, r.ViewEndRecord, r.RecordCount, span, items, 1000, 1000});
+    const TimeAxisLayout want =
+        BuildTimeAxis(now, {r.RecordTime, r.ViewEndRecord, r.RecordCount, span, items, 1000, 1000});
     EXPECT_EQ(std::tuple(state.view.HourOffsetRecords, axis.SpanRecords),
               std::tuple(now.HourOffsetRecords, now.TimeAxis.SpanRecords))
         << step;
@@ -418,9 +418,8 @@ std::string wheelOnBar(RandomSession& s, QScrollBar* bar) {
 }
 
 // One of the scroll bars worked, the time scroller twice as often as each of the others.
-std::optional<std::string> RandomSession::onSomeBar(RandomSession& s,
-                                                    std::string (*work)(RandomSession&,
-                                                                        QScrollBar*)) {
+std::optional<std::string>
+RandomSession::onSomeBar(RandomSession& s, std::string (*work)(RandomSession&, QScrollBar*)) {
     QScrollBar* const bars[] = {s.c->hscGraphScroller, s.c->hscGraphScroller, s.c->vscScaleMax,
                                 s.c->vscScaleMin,      s.c->vscGraphScroller, s.c->hsGridY};
     QScrollBar* bar = bars[s.pick(0, 5)];
