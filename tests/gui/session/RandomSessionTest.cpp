@@ -433,7 +433,7 @@ std::optional<std::string> chooseItem(RandomSession& s, QComboBox* list) {
         return std::nullopt;
     const int i = s.pick(0, list->count() - 1);
     list->setCurrentIndex(i);
-    return list->itemText(i).toStdString();
+    return list->objectName().toStdString() + " " + list->itemText(i).toStdString();
 }
 
 std::optional<std::string> triggerIfEnabled(QAction* action) {
@@ -465,9 +465,11 @@ const std::vector<ActionKind>& RandomSession::actionKinds() {
              s.drop((s.logs.path() / name).string());
              return name;
          }},
-        {"span", 4, [](S& s) { return chooseItem(s, s.c->Xas); }},
-        {"grid list", 2, [](S& s) { return chooseItem(s, s.c->cmbGridX); }},
-        {"draw style", 2, [](S& s) { return chooseItem(s, s.c->cboDrawStyle); }},
+        {"list item", 8,
+         [](S& s) {
+             QComboBox* const lists[] = {s.c->Xas, s.c->Xas, s.c->cmbGridX, s.c->cboDrawStyle};
+             return chooseItem(s, lists[s.pick(0, 3)]);
+         }},
         {"scroll bar key", 18, [](S& s) { return onSomeBar(s, keyOnBar); }},
         {"scroll bar drag", 13, [](S& s) { return onSomeBar(s, dragBar); }},
         {"scroll bar wheel", 4, [](S& s) { return onSomeBar(s, wheelOnBar); }},
@@ -485,26 +487,21 @@ const std::vector<ActionKind>& RandomSession::actionKinds() {
              s.window->resize(w, h);
              return std::to_string(w) + "x" + std::to_string(h);
          }},
-        {"language", 1,
-         [](S& s) { return triggerIfEnabled(s.chance(50) ? s.c->mnuNed : s.c->mnuEng); }},
-        {"product system", 2,
+        // Language, product system, printer colours, print, export and real-time commands.
+        {"menu entry", 13,
          [](S& s) {
-             QAction* const systems[] = {s.c->mnuFreeChlorine, s.c->mnuPeroxide, s.c->mnuTarvox};
-             return triggerIfEnabled(systems[s.pick(0, 2)]);
-         }},
-        {"printer colours", 1,
-         [](S& s) {
-             return triggerIfEnabled(s.chance(50) ? s.c->mnuColorPrinter : s.c->mnuBlackWhite);
+             QAction* const entries[] = {s.c->mnuNed,          s.c->mnuEng,
+                                         s.c->mnuFreeChlorine, s.c->mnuPeroxide,
+                                         s.c->mnuTarvox,       s.c->mnuColorPrinter,
+                                         s.c->mnuBlackWhite,   s.c->mnuAfdrukVoorbeeld,
+                                         s.c->mnuAfdrukken,    s.c->mnuSavePicture,
+                                         s.c->mnuCopyPicture,  s.c->mnuExportData,
+                                         s.c->mnuON,           s.c->mnuOFF,
+                                         s.c->mnuOFF};
+             return triggerIfEnabled(entries[s.pick(0, 14)]);
          }},
         {"press on plot", 4, [](S& s) { return s.mouseOnPlot(QEvent::MouseButtonPress); }},
         {"release on plot", 3, [](S& s) { return s.mouseOnPlot(QEvent::MouseButtonRelease); }},
-        {"print preview", 1, [](S& s) { return triggerIfEnabled(s.c->mnuAfdrukVoorbeeld); }},
-        {"print, cancelled", 1, [](S& s) { return triggerIfEnabled(s.c->mnuAfdrukken); }},
-        {"save picture", 1, [](S& s) { return triggerIfEnabled(s.c->mnuSavePicture); }},
-        {"copy picture", 1, [](S& s) { return triggerIfEnabled(s.c->mnuCopyPicture); }},
-        {"export data", 1, [](S& s) { return triggerIfEnabled(s.c->mnuExportData); }},
-        {"real time on", 1, [](S& s) { return triggerIfEnabled(s.c->mnuON); }},
-        {"real time off", 2, [](S& s) { return triggerIfEnabled(s.c->mnuOFF); }},
         {"clock tick", 5,
          [](S& s) -> R {
              // Mostly the refreshing seconds: the others do nothing.
