@@ -121,19 +121,6 @@ TEST_F(LogWindowFixture, TheListsDrawNothingWithoutALog) {
     EXPECT_EQ(state.render.DrawStyle, kDrawStyleDots);
 }
 
-TEST_F(OneRedraw, ASubSeriesShowsOnlyWithItsGroup) {
-    const QColor productAlarm(255, 157, 255);
-    c->chkItem[0]->setChecked(false);
-    c->cmdItem[0]->click();
-    c->chkItems2[1]->setChecked(true);
-    EXPECT_EQ(std::tuple(state.render.SeriesOn.get(0, 1), pixelsOf(c->pGraph, productAlarm),
-                         pixelsOf(c->Legenda, productAlarm)),
-              std::tuple(1, 0, 0));
-
-    c->chkItem[0]->setChecked(true);
-    EXPECT_TRUE(pixelsOf(c->pGraph, productAlarm) > 0 && pixelsOf(c->Legenda, productAlarm) > 0);
-}
-
 // Each group's "..." button shows a named box for each of its sub-series and hides the rest,
 // whichever panel was open before.
 TEST_F(LogWindowFixture, TheSubSeriesPanelShowsTheGroupsOwnBoxes) {
