@@ -132,32 +132,21 @@ TEST_F(RenderTool, DescribesWhatItDrewAtTheNewestEnd) {
             << "the tool's own settings folder is removed";
 }
 
-// The product system and the language reach the window through the run's own settings.
-TEST_F(RenderTool, SystemAndLanguageNameTheSeries) {
-    const std::pair<QStringList, const char*> cases[] = {
-        {{"--system", "Peroxide"}, "Peroxide ppm"},
-        {{"--system", "Tarvox"}, "Tarvox ppm"},
-        {{"--groups", "ph", "--lang", OSK_LANG_DIR "/nederlands.lng"}, "pH (/10)"},
-    };
-    for (const auto& [extra, firstLegendEntry] : cases)
-        EXPECT_EQ(describe(extra, 2000)["legend"][0]["text"].toString(),
-                  QString::fromUtf8(firstLegendEntry))
-            << extra.join(' ').toStdString();
-    EXPECT_TRUE(std::filesystem::is_empty(config.path()))
-        << "the caller's settings are never touched";
-}
-
-// Scrolled back, the newest point drawn is on the right edge; the bars take the bounds asked.
+// Scrolled back, the newest point drawn is on the right edge; the bars take the bounds asked; the
+// product system and the language reach the window through the run's own settings.
 TEST_F(RenderTool, ScrolledBackWithTheBoundsAskedFor) {
     // The log's name starts with "-": it comes after "--".
     const QJsonObject d = describe({"--back", "2", "--size", "700x400", "--span", "24", "--min",
-                                    "20", "--max", "80", "--grid-y", "10"},
+                                    "20", "--max", "80", "--grid-y", "10", "--groups", "product,ph",
+                                    "--system", "Tarvox", "--lang", OSK_LANG_DIR "/nederlands.lng"},
                                    19000, true);
     const QJsonValue newest = d["series"][0]["points"][0];
     EXPECT_EQ(std::tuple(d["ViewEndRecord"].toInt(), d["timeLabels"][12].toString(),
                          newest[0].toInt(), newest[1].toInt(), d["ValueAxis"]["Min"].toInt(),
                          d["ValueAxis"]["Max"].toInt(), d["valueLabels"][0].toString()),
               std::tuple(18360, "3:00", 18360, 700, 20, 80, "80.0"));
+    EXPECT_EQ(std::tuple(d["legend"][0]["text"].toString(), d["legend"][1]["text"].toString()),
+              std::tuple("Tarvox ppm", "pH (/10)"));
 }
 
 constexpr const char* kThreeRecords = "Record\r\n1,a,b,2024-03-01 00:00:00,1\r\n"
