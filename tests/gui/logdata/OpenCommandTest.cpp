@@ -137,27 +137,6 @@ TEST_F(OpenCommandTest, AnOpenTicksTheProductGroupAndShowsTheNewestRecords) {
               std::tuple(before + 1, 1, 19000, "5:00", "150", "15", c->pGraph->height()));
 }
 
-#ifndef _WIN32
-// A named pipe without a writer is refused at once, chosen or dropped alike, and the chooser
-// offers another file.
-TEST_F(OpenCommandTest, ANamedPipeIsNotAValidFile) {
-    const std::string pipe = (logs.path() / "pipe").string();
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    for (const bool dropped : {false, true}) {
-        SCOPED_TRACE(dropped ? "dropped" : "chosen");
-        dialogs.prompts.clear();
-        if (!dropped)
-            dialogs.chooseFile(pipe);
-        dialogs.chooseFile(writeLog("next.csv", 600));
-        EXPECT_TRUE(dropped ? drop(pipe) : (c->mnuOpenFile->trigger(), true));
-        EXPECT_EQ(std::tuple(dialogs.messages(), dialogs.prompts.back().kind),
-                  std::tuple(std::vector<std::string>{"Please select valid file"},
-                             Prompt::Kind::OpenFile));
-        expectLoaded(600);
-    }
-}
-#endif
-
 // A text is no file; while the open command is unavailable (real-time mode) a drop does nothing
 // either. Ctrl+O opens.
 TEST_F(OpenCommandTest, DropsThatCannotBeOpenedAreRefusedAndCtrlOOpens) {
