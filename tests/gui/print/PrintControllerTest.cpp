@@ -179,16 +179,9 @@ TEST_F(PrintToQueue, ThreeCopiesAreThreeOnePageLandscapePdfsWithThePageTexts) {
     ASSERT_EQ(pdfs.size(), 3) << title.toStdString() << " in " << queue.outputDir().toStdString();
     ASSERT_EQ(state.records.RecordTime[static_cast<size_t>(state.records.ViewEndRecord)],
               "2024-03-05 23:59:50");
-    QStringList wanted = {"Product",
-                          ": OSK-GRAPHS",
-                          "Date",
-                          ": 05-03-2024",
-                          "(Time)",
-                          "(Measering value)",
-                          "Legend",
-                          QString::fromStdString(logPath()),
-                          c->lblScaleXas[0]->text(),
-                          before.captions.back()};
+    // The page's fixed captions are the core's page tests'; here, what comes from the window.
+    QStringList wanted = {": 05-03-2024", QString::fromStdString(logPath()),
+                          c->lblScaleXas[0]->text(), before.captions.back()};
     for (std::string_view line : kContactLines)
         wanted << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
     for (const QString& pdf : pdfs) {
