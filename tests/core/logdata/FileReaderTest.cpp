@@ -4,7 +4,7 @@
 #include "lang/TextNumbers.h"
 #include "logdata/BoundedRead.h"
 #include "support/LogText.h"
-#include "support/MemorySettingsStore.h"
+#include "common/SettingsStore.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
@@ -38,7 +38,7 @@ protected:
     std::unique_ptr<RecordTable> table = std::make_unique<RecordTable>();
     Texts texts;
     test::ScriptedDialogs dialogs;
-    test::MemorySettingsStore settings;
+    MemorySettingsStore settings;
     test::RecordingHost host;
 };
 

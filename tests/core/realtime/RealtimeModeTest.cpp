@@ -4,7 +4,7 @@
 #include "lang/TextNumbers.h"
 #include "realtime/CompanionPaths.h"
 #include "support/LogText.h"
-#include "support/MemorySettingsStore.h"
+#include "common/SettingsStore.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
@@ -80,7 +80,7 @@ protected:
     std::unique_ptr<RecordTable> table = std::make_unique<RecordTable>();
     Texts texts;
     test::ScriptedDialogs dialogs;
-    test::MemorySettingsStore settings;
+    MemorySettingsStore settings;
     FixedClock clock;
     test::RecordingHost window;
     RealtimeMode mode{*table, texts, dialogs, settings, clock, window, window};

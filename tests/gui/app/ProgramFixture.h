@@ -226,21 +226,12 @@ protected:
     }
 
     void writeRealtime(const std::string& text) const { companion.write("Realtime.csv", text); }
-    void useCompanionFolder() { store(settings::kDataDir, companion.path().string()); }
     void on() { c->mnuON->trigger(); }
     void off() { c->mnuOFF->trigger(); }
     // One tick of Timer1 at that second of the clock.
     void tickAt(int second) {
         clock.second = second;
         window->realtime().Timer1_Timer();
-    }
-    // What the window shows of the mode: the menu marks, the open command and the caption (which
-    // tells the mode only until a refresh reads a file: the read sets the program title).
-    void expectModeAndCaption(bool on) const {
-        EXPECT_EQ(std::tuple(c->mnuON->isChecked(), c->mnuOFF->isChecked(),
-                             c->mnuOpenFile->isEnabled(), state.records.RealtimeOn, caption()),
-                  std::tuple(on, !on, !on, on,
-                             on ? "OSK-Graphs  Real time" : "OSK-Graphs  No file loaded"));
     }
 
     TempDir logs;

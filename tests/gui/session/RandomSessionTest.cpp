@@ -4,9 +4,7 @@
 #include "gui/app/ProgramFixture.h"
 
 #include "print/PrintController.h"
-#include "print/frmPreview.h"
 #include "view/TimeAxisBuilder.h"
-#include "view/TimeLabels.h"
 
 #include <QGroupBox>
 #include <QPrinter>
