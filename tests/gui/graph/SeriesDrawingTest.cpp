@@ -5,7 +5,6 @@
 #include "graph/Legend.h"
 #include "graph/LegendBox.h"
 
-#include <QGroupBox>
 #include <QHelpEvent>
 #include <QToolTip>
 
