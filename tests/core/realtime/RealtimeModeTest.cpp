@@ -1,10 +1,10 @@
 #include "realtime/RealtimeMode.h"
 
+#include "common/SettingsStore.h"
 #include "lang/BuiltinTexts.h"
 #include "lang/TextNumbers.h"
 #include "realtime/CompanionPaths.h"
 #include "support/LogText.h"
-#include "common/SettingsStore.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
