@@ -146,6 +146,17 @@ TEST_F(Plot, ScrollerRequestOfTheLastSeriesWins) {
     EXPECT_EQ(redraw(true), ScrollerRequest::Enable);
 }
 
+// The product's high alarm draws only under the product's box.
+TEST_F(Plot, SubSeriesDrawsOnlyUnderItsGroup) {
+    const Colour highAlarm = kSeriesCatalogue[1].colour;
+    f.render.SeriesOn.set(0, 1, 1);
+    redraw();
+    EXPECT_TRUE(linesIn(f.plot, highAlarm).empty());
+    productOn();
+    redraw();
+    EXPECT_FALSE(linesIn(f.plot, highAlarm).empty());
+}
+
 TEST_F(Plot, SharedSlotBelongsToTheLastDrawnSeries) {
     for (int k = 0; k <= 6; ++k)
         f.render.SeriesOn.set(3, k, 1);

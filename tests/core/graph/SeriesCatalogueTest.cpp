@@ -2,7 +2,7 @@
 #include "graph/ProductSystem.h"
 #include "lang/BuiltinTexts.h"
 
-#include "support/MemorySettingsStore.h"
+#include "common/SettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +50,7 @@ TEST(SeriesCatalogue, SubSeriesNeedTheirGroupAndCellsStayOffPaper) {
 }
 
 TEST(ProductSystem, ReadsTheStoreAtEveryCall) {
-    test::MemorySettingsStore store;
+    MemorySettingsStore store;
     const std::pair<const char*, int16_t> cases[] = {
         {"Chloor", 74}, {"Peroxide", 17}, {"Tarvox", 75}, {"chloor", 0}, {"Chloor ", 0}};
     for (const auto& [value, index] : cases) {

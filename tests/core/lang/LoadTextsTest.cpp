@@ -2,7 +2,7 @@
 #include "lang/BuiltinTexts.h"
 #include "lang/clsLanguage.h"
 
-#include "support/MemorySettingsStore.h"
+#include "common/SettingsStore.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
@@ -51,7 +51,7 @@ struct Program {
 
     test::TempDir dir;
     Texts texts;
-    test::MemorySettingsStore settings;
+    MemorySettingsStore settings;
     test::ScriptedDialogs dialogs;
     RecordingLanguageHost host{texts};
     LanguageContext context{texts, settings, dialogs, host, dir.path()};

@@ -1,10 +1,10 @@
 #include "logdata/FileReader.h"
 
+#include "common/SettingsStore.h"
 #include "lang/BuiltinTexts.h"
 #include "lang/TextNumbers.h"
 #include "logdata/BoundedRead.h"
 #include "support/LogText.h"
-#include "support/MemorySettingsStore.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
@@ -38,7 +38,7 @@ protected:
     std::unique_ptr<RecordTable> table = std::make_unique<RecordTable>();
     Texts texts;
     test::ScriptedDialogs dialogs;
-    test::MemorySettingsStore settings;
+    MemorySettingsStore settings;
     test::RecordingHost host;
 };
 

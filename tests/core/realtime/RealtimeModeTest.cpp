@@ -1,17 +1,16 @@
 #include "realtime/RealtimeMode.h"
 
+#include "common/SettingsStore.h"
 #include "lang/BuiltinTexts.h"
 #include "lang/TextNumbers.h"
 #include "realtime/CompanionPaths.h"
 #include "support/LogText.h"
-#include "support/MemorySettingsStore.h"
 #include "support/RecordingHost.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -80,7 +79,7 @@ protected:
     std::unique_ptr<RecordTable> table = std::make_unique<RecordTable>();
     Texts texts;
     test::ScriptedDialogs dialogs;
-    test::MemorySettingsStore settings;
+    MemorySettingsStore settings;
     FixedClock clock;
     test::RecordingHost window;
     RealtimeMode mode{*table, texts, dialogs, settings, clock, window, window};

@@ -40,12 +40,10 @@ TEST_F(AboutBoxTest, WithoutLanguageFilesShowsTheBuiltInNotice) {
     startAfterDialog();
     // The language object has no 58th entry; the applied texts replace what it answered.
     EXPECT_EQ(state.Lang->getText(58), "#####");
-    const auto builtin = BuiltinTexts();
-    const auto notice = std::find_if(builtin.begin(), builtin.end(),
-                                     [](const BuiltinText& t) { return t.number == 58; });
-    ASSERT_NE(notice, builtin.end());
+    Texts builtin;
+    storeBuiltinTexts(builtin);
     EXPECT_EQ(std::tuple(label("lblDisclaimer"), label("lblVersion"), dialogs.messages()),
-              std::tuple(QString::fromUtf8(notice->text), "Version: " + version,
+              std::tuple(QString::fromStdString(builtin[58]), "Version: " + version,
                          std::vector<std::string>(2, "Using default language")));
 }
 

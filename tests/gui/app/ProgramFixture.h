@@ -21,11 +21,14 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSettings>
+#include <QUrl>
 
 #include <filesystem>
 #include <memory>
@@ -205,22 +208,30 @@ protected:
         QCoreApplication::sendEvent(c->pGraph, &event);
     }
 
+    // A file (or, if text is given, that text) dragged over the window and dropped; whether the
+    // window took the drag. The read follows once the drop has returned.
+    bool drop(const std::string& path, const QString& text = {}) {
+        QMimeData data;
+        if (text.isEmpty())
+            data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+        else
+            data.setText(text);
+        const QPoint at(window->width() / 2, window->height() / 2);
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &enter);
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &dropped);
+        QCoreApplication::processEvents();
+        return enter.isAccepted();
+    }
+
     void writeRealtime(const std::string& text) const { companion.write("Realtime.csv", text); }
-    void useCompanionFolder() { store(settings::kDataDir, companion.path().string()); }
     void on() { c->mnuON->trigger(); }
     void off() { c->mnuOFF->trigger(); }
     // One tick of Timer1 at that second of the clock.
     void tickAt(int second) {
         clock.second = second;
         window->realtime().Timer1_Timer();
-    }
-    // What the window shows of the mode: the menu marks, the open command and the caption (which
-    // tells the mode only until a refresh reads a file: the read sets the program title).
-    void expectModeAndCaption(bool on) const {
-        EXPECT_EQ(std::tuple(c->mnuON->isChecked(), c->mnuOFF->isChecked(),
-                             c->mnuOpenFile->isEnabled(), state.records.RealtimeOn, caption()),
-                  std::tuple(on, !on, !on, on,
-                             on ? "OSK-Graphs  Real time" : "OSK-Graphs  No file loaded"));
     }
 
     TempDir logs;

@@ -90,7 +90,6 @@ INSTANTIATE_TEST_SUITE_P(
                       StoredCase{"nederlands.lng", "False", "Peroxide", true, false, "mnuPeroxide"},
                       StoredCase{"ENGLISH.LNG", "1", "Tarvox", false, true, "mnuTarvox"},
                       // Product systems are compared exactly.
-                      StoredCase{"english.lng", "0", "Natrium", false, false, ""},
                       StoredCase{"english.lng", "false", "chloor", false, false, ""}));
 
 TEST_F(StartupTest, AMissingLanguageAloneBecomesDutch) {

@@ -79,7 +79,8 @@ protected:
 };
 
 TEST_F(RenderTool, DescribesWhatItDrewAtTheNewestEnd) {
-    const QJsonObject d = describe({"--groups", "product,ph", "--subitems", "--size", "900x500"});
+    const QJsonObject d = describe(
+        {"--groups", "product,ph", "--subitems", "--size", "900x500", "--csv", file("out.csv")});
 
     // Date label 11 is hidden.
     EXPECT_EQ(std::tuple(d["ViewEndRecord"].toInt(), d["timeLabels"].toArray().size(),
@@ -113,6 +114,14 @@ TEST_F(RenderTool, DescribesWhatItDrewAtTheNewestEnd) {
     // The last point drawn is the first one past the left edge (it may round onto it).
     const QJsonArray first = series[0]["points"].toArray();
     EXPECT_LE(first.last()[1].toInt(), 0);
+    // The CSV: the header, then one line per record drawn, from the oldest point to the end.
+    QFile csv(file("out.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = csv.readAll().split('\n');
+    EXPECT_EQ(std::tuple(lines.size(), lines[0].startsWith("Time,Free Chlorine mg/L (/100),"),
+                         lines[lines.size() - 2].left(20)),
+              std::tuple(1 + (19000 - first.last()[0].toInt() + 1) + 1, true,
+                         QByteArray("2024-03-03 04:46:30,")));
 
     // The plot box's border and the room for the labels and the legend around the plot.
     EXPECT_EQ(QImage(file("out.png")).size(), QSize(900 + 2 + 160, 8 + 500 + 2 + 50));
@@ -123,56 +132,26 @@ TEST_F(RenderTool, DescribesWhatItDrewAtTheNewestEnd) {
             << "the tool's own settings folder is removed";
 }
 
-// The product system and the language reach the window through the run's own settings.
-TEST_F(RenderTool, SystemAndLanguageNameTheSeries) {
-    const std::pair<QStringList, const char*> cases[] = {
-        {{"--system", "Peroxide"}, "Peroxide ppm"},
-        {{"--system", "Tarvox"}, "Tarvox ppm"},
-        {{"--groups", "ph", "--lang", OSK_LANG_DIR "/nederlands.lng"}, "pH (/10)"},
-    };
-    for (const auto& [extra, firstLegendEntry] : cases)
-        EXPECT_EQ(describe(extra, 2000)["legend"][0]["text"].toString(),
-                  QString::fromUtf8(firstLegendEntry))
-            << extra.join(' ').toStdString();
-    EXPECT_TRUE(std::filesystem::is_empty(config.path()))
-        << "the caller's settings are never touched";
-}
-
-// Scrolled back, the newest point drawn is on the right edge; the bars take the bounds asked.
+// Scrolled back, the newest point drawn is on the right edge; the bars take the bounds asked; the
+// product system and the language reach the window through the run's own settings.
 TEST_F(RenderTool, ScrolledBackWithTheBoundsAskedFor) {
+    // The log's name starts with "-": it comes after "--".
     const QJsonObject d = describe({"--back", "2", "--size", "700x400", "--span", "24", "--min",
-                                    "20", "--max", "80", "--grid-y", "10"});
+                                    "20", "--max", "80", "--grid-y", "10", "--groups", "product,ph",
+                                    "--system", "Tarvox", "--lang", OSK_LANG_DIR "/nederlands.lng"},
+                                   19000, true);
     const QJsonValue newest = d["series"][0]["points"][0];
     EXPECT_EQ(std::tuple(d["ViewEndRecord"].toInt(), d["timeLabels"][12].toString(),
                          newest[0].toInt(), newest[1].toInt(), d["ValueAxis"]["Min"].toInt(),
                          d["ValueAxis"]["Max"].toInt(), d["valueLabels"][0].toString()),
               std::tuple(18360, "3:00", 18360, 700, 20, 80, "80.0"));
+    EXPECT_EQ(std::tuple(d["legend"][0]["text"].toString(), d["legend"][1]["text"].toString()),
+              std::tuple("Tarvox ppm", "pH (/10)"));
 }
 
 constexpr const char* kThreeRecords = "Record\r\n1,a,b,2024-03-01 00:00:00,1\r\n"
                                       "2,a,b,2024-03-01 00:00:10,1\r\n"
                                       "3,a,b,2024-03-01 00:00:20,1\r\n";
-
-TEST_F(RenderTool, WritesTheDrawnRecordsAsCsv) {
-    const QJsonObject d =
-        describe({"--csv", file("out.csv"), "--span", "3", "--groups", "product,ph"}, 19000, true);
-    QFile csv(file("out.csv"));
-    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = csv.readAll().split('\n');
-    ASSERT_GT(lines.size(), 2);
-    EXPECT_EQ(lines[0], "Time,Free Chlorine mg/L (/100),PH (/10)\r");
-    // One line per record drawn, from the oldest point of the drawing to the window's end.
-    const int end = d["ViewEndRecord"].toInt();
-    const int oldest = d["series"][0]["points"].toArray().last()[0].toInt();
-    ASSERT_GT(end - oldest, 500);
-    EXPECT_EQ(lines.size(), 1 + (end - oldest + 1) + 1);
-    const auto timeOf = [](int record) {
-        return QByteArray::fromStdString(
-            genlog::formatDateTime(*genlog::parseDateTime(kLogStart) + 10 * (record - 1)) + ",");
-    };
-    EXPECT_TRUE(lines[1].startsWith(timeOf(oldest))) << lines[1].toStdString();
-    EXPECT_TRUE(lines[lines.size() - 2].startsWith(timeOf(end)));
-}
 
 // A log the tool cannot draw (exit code 1), or an option no control of the window accepts or
 // the bars do not take as asked (2): one line says so, and no picture is written.

@@ -5,7 +5,6 @@
 #include "graph/Legend.h"
 #include "graph/LegendBox.h"
 
-#include <QGroupBox>
 #include <QHelpEvent>
 #include <QToolTip>
 
@@ -15,8 +14,8 @@ namespace osk::test {
 namespace {
 
 // One user action, one redraw, however many handlers the action runs nested; for the group
-// boxes, the value scale the window then shows. The value scale bars are counted with their own
-// cases beside the value scale.
+// boxes and the value scale bars, the value scale the window then shows (how the bars repair
+// and shift the scale is the core's).
 struct ActionCase {
     const char* name;
     void (*before)(const MainWindowControls&, SettingsStore&); // not counted
@@ -39,7 +38,8 @@ TEST_P(OneRedraw, PerUserAction) {
         a.before(*c, settings);
     const int64_t before = redraws();
     a.act(*c);
-    EXPECT_EQ(redraws(), before + 1);
+    EXPECT_EQ(std::tuple(redraws(), state.view.ScaleChangeOwner),
+              std::tuple(before + 1, kOwnerNone));
     // The one redraw came after every nested change: it drew the grid step the action left.
     EXPECT_DOUBLE_EQ(state.view.GridStepPixelsY,
                      std::max(0.51, c->hsGridY->value() * state.view.ValueAxis.PixelsPerUnit));
@@ -50,6 +50,8 @@ TEST_P(OneRedraw, PerUserAction) {
                          c->lblScale[0]->text()),
               std::tuple(a.min, a.max, a.gridStep, a.min, QString::number(a.gridStep),
                          QString::number(a.max) + ".0"));
+    EXPECT_DOUBLE_EQ(state.view.ValueAxis.PixelsPerUnit,
+                     (c->pGraph->height() - 5.0) / (a.max - a.min));
 }
 
 using C = const MainWindowControls&;
@@ -70,10 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
             [](C c) { c.hscGraphScroller->triggerAction(QAbstractSlider::SliderSingleStepSub); }},
         ActionCase{"grid_step", nullptr, [](C c) { c.hsGridY->setValue(25); }},
         ActionCase{"draw_style", nullptr, [](C c) { c.cboDrawStyle->setCurrentIndex(1); }},
-        ActionCase{"cell", nullptr, [](C c) { c.chkItem[3]->setChecked(true); }, 0, 1200, 120},
         ActionCase{"pH_only", productOff, [](C c) { c.chkItem[1]->setChecked(true); }, 60, 80, 2},
-        ActionCase{"product_and_pH", nullptr, [](C c) { c.chkItem[1]->setChecked(true); }, 0, 150,
-                   15},
         ActionCase{"last_group_off_keeps_the_scale",
                    [](C c, S) {
                        c.chkItem[1]->setChecked(true);
@@ -93,7 +92,18 @@ INSTANTIATE_TEST_SUITE_P(
                        store.RegWrite(settings::kSystem, "Other");
                        c.chkItem[0]->setChecked(false);
                    },
-                   [](C c) { c.chkItem[0]->setChecked(true); }, 0, 100, 10}),
+                   [](C c) { c.chkItem[0]->setChecked(true); }, 0, 100, 10},
+        ActionCase{"upper_bound_to_zero_becomes_one", nullptr,
+                   [](C c) { c.vscScaleMax->setValue(0); }, 0, 1, 15},
+        ActionCase{"upper_bound_onto_the_lower_one", [](C c, S) { c.vscScaleMin->setValue(50); },
+                   [](C c) { c.vscScaleMax->setValue(50); }, 49, 50, 15},
+        ActionCase{"lower_bound_onto_the_upper_one", [](C c, S) { c.vscScaleMax->setValue(80); },
+                   [](C c) { c.vscScaleMin->setValue(80); }, 79, 80, 15},
+        ActionCase{"value_scroller_shifts_the_window", nullptr,
+                   [](C c) { c.vscGraphScroller->setValue(900); }, 900, 1050, 15},
+        ActionCase{"value_scroller_refused_near_the_top",
+                   [](C c, S) { c.vscScaleMax->setValue(900); },
+                   [](C c) { c.vscGraphScroller->setValue(1150); }, 0, 900, 15}),
     CaseName());
 
 // Without a log the lists only take the new selection; with one, the draw style is kept.
@@ -108,19 +118,6 @@ TEST_F(LogWindowFixture, TheListsDrawNothingWithoutALog) {
     openLog(500);
     c->cboDrawStyle->setCurrentIndex(kDrawStyleDots);
     EXPECT_EQ(state.render.DrawStyle, kDrawStyleDots);
-}
-
-TEST_F(OneRedraw, ASubSeriesShowsOnlyWithItsGroup) {
-    const QColor productAlarm(255, 157, 255);
-    c->chkItem[0]->setChecked(false);
-    c->cmdItem[0]->click();
-    c->chkItems2[1]->setChecked(true);
-    EXPECT_EQ(std::tuple(state.render.SeriesOn.get(0, 1), pixelsOf(c->pGraph, productAlarm),
-                         pixelsOf(c->Legenda, productAlarm)),
-              std::tuple(1, 0, 0));
-
-    c->chkItem[0]->setChecked(true);
-    EXPECT_TRUE(pixelsOf(c->pGraph, productAlarm) > 0 && pixelsOf(c->Legenda, productAlarm) > 0);
 }
 
 // Each group's "..." button shows a named box for each of its sub-series and hides the rest,

@@ -1,5 +1,7 @@
 #include "gui/app/ProgramFixture.h"
 
+#include "lang/LanguageFile.h"
+#include "lang/LanguageFolder.h"
 #include "lang/OptionLists.h"
 
 #include <QGroupBox>
@@ -13,15 +15,10 @@ namespace {
 
 // The shipped English file's texts by number.
 std::map<int, std::string> englishTexts() {
-    std::ifstream in(std::filesystem::path(OSK_LANG_DIR) / "english.lng");
     std::map<int, std::string> texts;
-    bool begun = false;
-    for (std::string line; std::getline(in, line); begun = begun || line == "[begin]") {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (begun && line.find('|') != std::string::npos)
-            texts[std::stoi(line)] = line.substr(line.find('|') + 1);
-    }
+    const auto bytes = readLanguageFile(OSK_LANG_DIR, "english.lng");
+    for (const LanguageEntry& e : parseLanguageFile(bytes.value_or("")).entries)
+        texts[e.number] = e.text;
     return texts;
 }
 

@@ -4,10 +4,7 @@
 #include "support/LogText.h"
 
 #include <QDir>
-#include <QDropEvent>
-#include <QMimeData>
 #include <QTest>
-#include <QUrl>
 
 namespace osk::test {
 namespace {
@@ -31,23 +28,6 @@ protected:
                              c->chkItem[0]->isChecked(), c->lblScaleXas[12]->isHidden()),
                   std::tuple(true, records, "Records: " + std::to_string(records), "OSK-Graphs",
                              true, false));
-    }
-    // A file (or a text) dragged over the window and dropped; the read follows once the drop
-    // has returned.
-    void drop(const std::string& path, bool expectAccepted, const QString& text = {}) {
-        QMimeData data;
-        if (text.isEmpty())
-            data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
-        else
-            data.setText(text);
-        QDragEnterEvent enter(QPoint(200, 200), Qt::CopyAction, &data, Qt::LeftButton,
-                              Qt::NoModifier);
-        QCoreApplication::sendEvent(window.get(), &enter);
-        EXPECT_EQ(enter.isAccepted(), expectAccepted);
-        QDropEvent dropped(QPointF(200, 200), Qt::CopyAction, &data, Qt::LeftButton,
-                           Qt::NoModifier);
-        QCoreApplication::sendEvent(window.get(), &dropped);
-        QCoreApplication::processEvents();
     }
 };
 
@@ -84,7 +64,7 @@ TEST_F(OpenCommandTest, CancellingTheNextOpenReadsTheShownFileAgainFromDisk) {
         SCOPED_TRACE(dropped ? "dropped" : "chosen");
         const std::string path = writeLog(dropped ? "dropped.csv" : "day.csv", 500);
         dialogs.prompts.clear();
-        dropped ? drop(path, true) : open(path);
+        EXPECT_TRUE(dropped ? drop(path) : (open(path), true));
         expectLoaded(500);
         EXPECT_EQ(dialogs.prompts.size(), dropped ? 0u : 1u) << "the chooser, if anything";
 
@@ -157,33 +137,12 @@ TEST_F(OpenCommandTest, AnOpenTicksTheProductGroupAndShowsTheNewestRecords) {
               std::tuple(before + 1, 1, 19000, "5:00", "150", "15", c->pGraph->height()));
 }
 
-#ifndef _WIN32
-// A named pipe without a writer is refused at once, chosen or dropped alike, and the chooser
-// offers another file.
-TEST_F(OpenCommandTest, ANamedPipeIsNotAValidFile) {
-    const std::string pipe = (logs.path() / "pipe").string();
-    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-    for (const bool dropped : {false, true}) {
-        SCOPED_TRACE(dropped ? "dropped" : "chosen");
-        dialogs.prompts.clear();
-        if (!dropped)
-            dialogs.chooseFile(pipe);
-        dialogs.chooseFile(writeLog("next.csv", 600));
-        dropped ? drop(pipe, true) : c->mnuOpenFile->trigger();
-        EXPECT_EQ(std::tuple(dialogs.messages(), dialogs.prompts.back().kind),
-                  std::tuple(std::vector<std::string>{"Please select valid file"},
-                             Prompt::Kind::OpenFile));
-        expectLoaded(600);
-    }
-}
-#endif
-
 // A text is no file; while the open command is unavailable (real-time mode) a drop does nothing
 // either. Ctrl+O opens.
 TEST_F(OpenCommandTest, DropsThatCannotBeOpenedAreRefusedAndCtrlOOpens) {
-    drop("", false, QStringLiteral("not a file"));
+    EXPECT_FALSE(drop("", QStringLiteral("not a file")));
     c->mnuOpenFile->setEnabled(false);
-    drop(writeLog("d.csv", 500), false);
+    EXPECT_FALSE(drop(writeLog("d.csv", 500)));
     EXPECT_TRUE(!state.records.FileLoaded && dialogs.prompts.empty());
 
     c->mnuOpenFile->setEnabled(true);

@@ -12,7 +12,7 @@ class RealtimeWindow : public LogWindowFixture {
 protected:
     void SetUp() override {
         LogWindowFixture::SetUp();
-        useCompanionFolder();
+        store(settings::kDataDir, companion.path().string());
     }
     // Refreshes alternate between the two refreshing seconds; each draws once.
     void refreshWith(int64_t records) {
@@ -67,9 +67,9 @@ TEST_F(RealtimeWindow, OffKeepsTheGraphAsItWasAndReadsNoMore) {
     const int64_t before = redraws();
 
     off();
-    expectModeAndCaption(false);
-    EXPECT_EQ(std::tuple(c->Xas->isEnabled(), c->pGraph->surface().image(), redraws()),
-              std::tuple(true, shown, before));
+    // The menu marks and the open command after every action are the random session's.
+    EXPECT_EQ(std::tuple(caption(), c->Xas->isEnabled(), c->pGraph->surface().image(), redraws()),
+              std::tuple("OSK-Graphs  No file loaded", true, shown, before));
 
     writeRealtime(generatedLog(210));
     tickAt(31);
@@ -98,7 +98,8 @@ TEST_F(RealtimeWindow, TheScrollerIsEnabledOnlyWhenTheSeriesReachTheLeftEdge) {
 }
 
 // A live file as long as the table or longer is followed at its newest end, without the message
-// that records were skipped, and the unchanged-file check still sees it grow.
+// that records were skipped, and the unchanged-file check still sees it grow (how it counts
+// unchanged refreshes is the core's).
 TEST_F(RealtimeWindow, AFileLongerThanTheTableShowsItsNewestRecords) {
     writeRealtime(generatedLog(1));
     on();
@@ -110,8 +111,6 @@ TEST_F(RealtimeWindow, AFileLongerThanTheTableShowsItsNewestRecords) {
     } steps[] = {
         {kMaxRecords, "2024-03-01 00:00:00", "2024-03-03 07:33:00", 0},
         {20500, "2024-03-01 01:23:30", "2024-03-03 08:56:30", 0},
-        {20510, "2024-03-01 01:25:10", "2024-03-03 08:58:10", 0},
-        {20510, "2024-03-01 01:25:10", "2024-03-03 08:58:10", 1},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.lines);

@@ -1,13 +1,13 @@
 // Numbers under a locale whose decimal separator is a comma: the window shows the separator Qt's
 // locale gives, once, between digits; the files other programs read keep the decimal point.
 #include "gui/app/ProgramFixture.h"
-#include "gui/robustness/NumberText.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <clocale>
 
@@ -15,6 +15,31 @@ namespace osk::test {
 namespace {
 
 constexpr const char* kCommaLocale = "de_DE.UTF-8";
+
+// An optional minus, digits, and at most one separator followed by digits.
+bool isShownNumber(const std::string& text, char separator) {
+    return QRegularExpression(QStringLiteral("^-?\\d+(\\%1\\d+)?$").arg(QLatin1Char(separator)))
+        .match(QString::fromStdString(text))
+        .hasMatch();
+}
+
+// At least one record, and every line has the header's number of fields, all but the first (the
+// time) numbers with '.' as the decimal point.
+bool hasPortableNumbers(const std::string& csv) {
+    const QStringList lines =
+        QString::fromStdString(csv).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    bool ok = lines.size() > 1;
+    for (const QString& line : lines.mid(1)) {
+        const QStringList fields = line.split(u',');
+        ok = ok && fields.size() == lines[0].count(u',') + 1;
+        for (qsizetype i = 1; i < fields.size(); ++i) {
+            bool number = false;
+            fields[i].toDouble(&number);
+            ok = ok && number;
+        }
+    }
+    return ok;
+}
 
 std::string contents(const QString& path) {
     QFile file(path);

@@ -82,51 +82,6 @@ protected:
     }
 };
 
-// What the user does with the bars, and where the scale ends up.
-struct BarCase {
-    const char* name;
-    void (*before)(const MainWindowControls&); // done first, not counted
-    void (*act)(const MainWindowControls&);    // the user's one action
-    int min, max, scrollerThumb;
-};
-OSK_PRINTS_ITS_NAME(BarCase)
-
-void nothing(const MainWindowControls&) {}
-
-class BarActions : public ValueScale, public ::testing::WithParamInterface<BarCase> {};
-
-TEST_P(BarActions, EndInAConsistentScaleWithOneRedraw) {
-    const BarCase& b = GetParam();
-    b.before(*c);
-    const int64_t before = redraws();
-    b.act(*c);
-    expectScale(b.min, b.max);
-    EXPECT_EQ(std::tuple(redraws(), c->vscGraphScroller->value(), state.view.ScaleChangeOwner),
-              std::tuple(before + 1, b.scrollerThumb, kOwnerNone));
-    EXPECT_DOUBLE_EQ(state.view.ValueAxis.PixelsPerUnit,
-                     (c->pGraph->height() - 5.0) / (b.max - b.min));
-    // The one redraw came after every nested change: it drew the grid step of the new scale.
-    EXPECT_DOUBLE_EQ(state.view.GridStepPixelsY,
-                     std::max(0.51, c->hsGridY->value() * state.view.ValueAxis.PixelsPerUnit));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Bars, BarActions,
-    ::testing::Values(
-        BarCase{"upper bound lowered", nothing, [](auto& c) { c.vscScaleMax->setValue(120); }, 0,
-                120, 0},
-        BarCase{"upper bound to zero becomes one", nothing,
-                [](auto& c) { c.vscScaleMax->setValue(0); }, 0, 1, 0},
-        BarCase{"upper bound onto the lower one", [](auto& c) { c.vscScaleMin->setValue(50); },
-                [](auto& c) { c.vscScaleMax->setValue(50); }, 49, 50, 49},
-        BarCase{"lower bound onto the upper one", [](auto& c) { c.vscScaleMax->setValue(80); },
-                [](auto& c) { c.vscScaleMin->setValue(80); }, 79, 80, 79},
-        BarCase{"scroller shifts the window", nothing,
-                [](auto& c) { c.vscGraphScroller->setValue(900); }, 900, 1050, 900},
-        BarCase{"scroller refused near the top", [](auto& c) { c.vscScaleMax->setValue(900); },
-                [](auto& c) { c.vscGraphScroller->setValue(1150); }, 0, 900, 0}),
-    CaseName());
-
 TEST_F(ValueScale, TheGridStepCaptionFollowsADragAndThePlotWaitsForTheRelease) {
     QScrollBar* grid = c->hsGridY;
     const int64_t before = redraws();
@@ -195,6 +150,8 @@ protected:
 TEST_F(ReadoutWindow, ThePopUpHoldsItsLinesAndStaysInsideThePlot) {
     const QLabel& tip = *c->ToolTipje;
     EXPECT_EQ(popupAfterPressOn(pointOf(4)), QPoint(0, 0));
+    // The label breaks lines at LF alone: the read-out's CR LF must not reach it.
+    EXPECT_TRUE(tip.text().count(u'\n') == 3 && !tip.text().contains(u'\r'));
     EXPECT_EQ(tip.minimumHeight(), tip.maximumHeight());
     EXPECT_GE(tip.height(), tip.sizeHint().height());
     EXPECT_LT(tip.height(), tip.sizeHint().height() + tip.fontMetrics().lineSpacing());
