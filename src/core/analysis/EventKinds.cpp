@@ -32,36 +32,48 @@ ConditionState stateOf(bool on) {
 
 } // namespace
 
+RecordConditions ConditionsAt(const RecordTable& records, int32_t r) {
+    RecordConditions c;
+    std::array<std::optional<int>, kQuantities> sides;
+    for (size_t q = 0; q < sides.size(); ++q) {
+        sides[q] = bandSide(records, r, static_cast<Quantity>(q));
+        c.insideBand[q] = sides[q] ? stateOf(*sides[q] == 0) : ConditionState::Unknown;
+    }
+    for (const EventKindInfo& info : kEventKindInfo) {
+        ConditionState& state = c.kind[static_cast<size_t>(info.kind)];
+        switch (info.kind) {
+        case EventKind::ProductHigh:
+        case EventKind::ProductLow:
+        case EventKind::PhHigh:
+        case EventKind::PhLow:
+        case EventKind::FlowLow: {
+            const auto& side = sides[static_cast<size_t>(info.group)];
+            state = !side ? ConditionState::Unknown
+                          : stateOf(info.worstIsHigh ? *side > 0 : *side < 0);
+            break;
+        }
+        case EventKind::DosingStopped: {
+            const double v = valueAt(records, r, info.column);
+            const double stop = valueAt(records, r, kDosingStopColumn);
+            state = std::isnan(v) || std::isnan(stop) ? ConditionState::Unknown
+                                                      : stateOf(v < stop);
+            break;
+        }
+        default: {
+            const double v = valueAt(records, r, info.column);
+            state = std::isnan(v) ? ConditionState::Unknown : stateOf(v != 0);
+        }
+        }
+    }
+    return c;
+}
+
 ConditionState ConditionAt(const RecordTable& records, int32_t r, EventKind kind) {
-    const EventKindInfo& info = InfoOf(kind);
-    switch (kind) {
-    case EventKind::ProductHigh:
-    case EventKind::ProductLow:
-    case EventKind::PhHigh:
-    case EventKind::PhLow:
-    case EventKind::FlowLow: {
-        const auto side = bandSide(records, r, static_cast<Quantity>(info.group));
-        if (!side)
-            return ConditionState::Unknown;
-        return stateOf(info.worstIsHigh ? *side > 0 : *side < 0);
-    }
-    case EventKind::DosingStopped: {
-        const double v = valueAt(records, r, info.column);
-        const double stop = valueAt(records, r, kDosingStopColumn);
-        if (std::isnan(v) || std::isnan(stop))
-            return ConditionState::Unknown;
-        return stateOf(v < stop);
-    }
-    default: {
-        const double v = valueAt(records, r, info.column);
-        return std::isnan(v) ? ConditionState::Unknown : stateOf(v != 0);
-    }
-    }
+    return ConditionsAt(records, r)[kind];
 }
 
 ConditionState InsideBandAt(const RecordTable& records, int32_t r, Quantity q) {
-    const auto side = bandSide(records, r, q);
-    return side ? stateOf(*side == 0) : ConditionState::Unknown;
+    return ConditionsAt(records, r).insideBand[static_cast<size_t>(q)];
 }
 
 } // namespace osk

@@ -72,6 +72,16 @@ inline constexpr std::array<QuantityColumns, kQuantities> kQuantityColumns = {{
 
 inline constexpr int16_t kDosingStopColumn = 17;
 
+// Everything the analysis reads from one record: the state of every condition kind and
+// whether each quantity lies inside its band (Unknown without a band).
+struct RecordConditions {
+    std::array<ConditionState, kEventKinds> kind{};
+    std::array<ConditionState, kQuantities> insideBand{};
+
+    ConditionState operator[](EventKind k) const { return kind[static_cast<size_t>(k)]; }
+};
+RecordConditions ConditionsAt(const RecordTable& records, int32_t r);
+
 // The state of condition kind in record r of the table.
 ConditionState ConditionAt(const RecordTable& records, int32_t r, EventKind kind);
 

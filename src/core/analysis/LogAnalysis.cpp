@@ -25,16 +25,44 @@ bool continuous(const std::optional<long long>& earlier, const std::optional<lon
     return step >= 0 && step <= kLongestRecordStepSeconds;
 }
 
+std::optional<long long> secondsOfDay(std::optional<long long> day, std::string_view time) {
+    const auto hour = RecordHour(time);
+    const auto minute = RecordMinute(time);
+    const auto second = RecordSecond(time);
+    if (!day || !hour || !minute || !second)
+        return std::nullopt;
+    return *day * kSecondsPerDay + *hour * 3600LL + *minute * 60LL + *second;
+}
+
+// RecordSeconds of the records in turn. Neighbouring records mostly share their date, whose day
+// number is then worked out once.
+class RecordClock {
+public:
+    std::optional<long long> operator()(std::string_view time) {
+        // The day number depends on the first ten characters of a time of 18 or more.
+        if (time.size() < 18 || time.substr(0, 10) != date_) {
+            day_ = RecordDayNumber(time);
+            date_.assign(time.size() < 18 ? std::string_view() : time.substr(0, 10));
+        }
+        return secondsOfDay(day_, time);
+    }
+
+private:
+    std::string date_;
+    std::optional<long long> day_;
+};
+
 // Walks records first..last and hands each with its timing to visit.
 template <typename Visit>
 void walkRecords(const RecordTable& records, int32_t first, int32_t last, Visit visit) {
     if (first > last)
         return;
+    RecordClock clock;
     std::optional<long long> previous;
-    std::optional<long long> current = RecordSeconds(RecordTimeAt(records.RecordTime, first));
+    std::optional<long long> current = clock(RecordTimeAt(records.RecordTime, first));
     for (int32_t r = first; r <= last; ++r) {
         const std::optional<long long> next =
-            r < last ? RecordSeconds(RecordTimeAt(records.RecordTime, r + 1)) : std::nullopt;
+            r < last ? clock(RecordTimeAt(records.RecordTime, r + 1)) : std::nullopt;
         RecordTiming timing;
         timing.time = current;
         timing.breakBefore = r == first || !continuous(previous, current);
@@ -110,7 +138,7 @@ public:
     }
 
     void add(const RecordTable& records, int32_t r, const RecordTiming& timing,
-             const std::array<ConditionState, kEventKinds>& states) {
+             const RecordConditions& states) {
         if (f_.records == 0) {
             f_.firstRecord = r;
             if (day_)
@@ -131,7 +159,7 @@ public:
     // The time of the previous day's last record that lies past midnight, up to end: it belongs
     // to this day, and a run of that record goes on in it.
     void addCarried(const RecordTable& records, int32_t r,
-                    const std::array<ConditionState, kEventKinds>& states, long long end) {
+                    const RecordConditions& states, long long end) {
         addTime(records, r, false, states, coverTime(*day_ * kSecondsPerDay, end));
     }
 
@@ -150,12 +178,12 @@ public:
 private:
     // The seconds of a record's (or a carried) time that count in the period.
     void addTime(const RecordTable& records, int32_t r, bool breakBefore,
-                 const std::array<ConditionState, kEventKinds>& states, long long seconds) {
+                 const RecordConditions& states, long long seconds) {
         for (int q = 0; q < kQuantities; ++q)
-            addQuantityTime(records, r, breakBefore, states, q, seconds);
-        if (states[static_cast<size_t>(EventKind::FlowLow)] == ConditionState::On)
+            addQuantityTime(breakBefore, states, q, seconds);
+        if (states[EventKind::FlowLow] == ConditionState::On)
             f_.flowLowSeconds += seconds;
-        if (states[static_cast<size_t>(EventKind::DosingStopped)] == ConditionState::On)
+        if (states[EventKind::DosingStopped] == ConditionState::On)
             f_.dosingStoppedSeconds += seconds;
         for (size_t p = 0; p < f_.pumpSeconds.size(); ++p) {
             const double pump = valueOf(records, r, kQuantityColumns[p].pump);
@@ -163,7 +191,7 @@ private:
                 f_.pumpSeconds[p] += seconds;
         }
         for (size_t c = 0; c < f_.cellSeconds.size(); ++c)
-            if (states[static_cast<size_t>(EventKind::CellActive) + c] == ConditionState::On)
+            if (states.kind[static_cast<size_t>(EventKind::CellActive) + c] == ConditionState::On)
                 f_.cellSeconds[c] += seconds;
     }
 
@@ -207,12 +235,11 @@ private:
         }
     }
 
-    void addQuantityTime(const RecordTable& records, int32_t r, bool breakBefore,
-                         const std::array<ConditionState, kEventKinds>& states, int q,
+    void addQuantityTime(bool breakBefore, const RecordConditions& states, int q,
                          long long seconds) {
         QuantityFigures& qf = f_.quantity[static_cast<size_t>(q)];
         QuantitySums& sums = sums_[static_cast<size_t>(q)];
-        const ConditionState inside = InsideBandAt(records, r, static_cast<Quantity>(q));
+        const ConditionState inside = states.insideBand[static_cast<size_t>(q)];
         if (inside != ConditionState::Unknown) {
             qf.bandSeconds += seconds;
             if (inside == ConditionState::On)
@@ -221,9 +248,9 @@ private:
         // The quantity's alarm kinds are the two that follow each other from 2q.
         for (size_t k = 0; k < 2; ++k) {
             long long& run = sums.run[k];
-            if (breakBefore || states[2 * static_cast<size_t>(q) + k] != ConditionState::On)
+            if (breakBefore || states.kind[2 * static_cast<size_t>(q) + k] != ConditionState::On)
                 endRun(qf, run);
-            if (states[2 * static_cast<size_t>(q) + k] == ConditionState::On)
+            if (states.kind[2 * static_cast<size_t>(q) + k] == ConditionState::On)
                 run = run < 0 ? seconds : run + seconds;
         }
     }
@@ -249,13 +276,6 @@ private:
     std::array<QuantitySums, kQuantities> sums_{{{0, {-1, -1}}, {0, {-1, -1}}, {0, {-1, -1}}}};
 };
 
-std::array<ConditionState, kEventKinds> statesAt(const RecordTable& records, int32_t r) {
-    std::array<ConditionState, kEventKinds> states{};
-    for (const EventKindInfo& info : kEventKindInfo)
-        states[static_cast<size_t>(info.kind)] = ConditionAt(records, r, info.kind);
-    return states;
-}
-
 int32_t lastRecordOf(const RecordTable& records) {
     return std::clamp(records.RecordCount, 0, kRecordRows - 1);
 }
@@ -263,13 +283,7 @@ int32_t lastRecordOf(const RecordTable& records) {
 } // namespace
 
 std::optional<long long> RecordSeconds(std::string_view time) {
-    const auto day = RecordDayNumber(time);
-    const auto hour = RecordHour(time);
-    const auto minute = RecordMinute(time);
-    const auto second = RecordSecond(time);
-    if (!day || !hour || !minute || !second)
-        return std::nullopt;
-    return *day * kSecondsPerDay + *hour * 3600LL + *minute * 60LL + *second;
+    return secondsOfDay(RecordDayNumber(time), time);
 }
 
 std::optional<double> QuantityFigures::insideShare() const {
@@ -298,14 +312,14 @@ LogAnalysis AnalyseLog(const RecordTable& records) {
     struct Carry {
         long long day;
         int32_t record;
-        std::array<ConditionState, kEventKinds> states;
+        RecordConditions states;
         long long end;
     };
     std::optional<Carry> carry;
     walkRecords(records, 1, lastRecordOf(records), [&](int32_t r, const RecordTiming& timing) {
-        const auto states = statesAt(records, r);
+        const auto states = ConditionsAt(records, r);
         for (size_t k = 0; k < runs.size(); ++k)
-            runs[k].add(records, r, timing, states[k], analysis.excursions);
+            runs[k].add(records, r, timing, states.kind[k], analysis.excursions);
         if (!timing.time)
             return;
         const long long t = *timing.time;
@@ -334,7 +348,7 @@ Figures RangeFigures(const RecordTable& records, int32_t first, int32_t last) {
     FiguresBuilder builder(std::nullopt);
     walkRecords(records, std::max(first, 1), std::min(last, lastRecordOf(records)),
                 [&](int32_t r, const RecordTiming& timing) {
-                    builder.add(records, r, timing, statesAt(records, r));
+                    builder.add(records, r, timing, ConditionsAt(records, r));
                 });
     return builder.finish();
 }
