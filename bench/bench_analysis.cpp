@@ -39,23 +39,18 @@ int main(int argc, char** argv) {
     std::cerr << "log: " << table->RecordCount << " records, " << once.excursions.size()
               << " excursions, " << once.days.size() << " days\n";
 
-    benchmark::RegisterBenchmark("AnalyseLog",
-                                 [&](benchmark::State& state) {
-                                     for (auto _ : state) {
-                                         const osk::LogAnalysis a = osk::AnalyseLog(*table);
-                                         benchmark::DoNotOptimize(a.excursions.data());
-                                     }
-                                 })
-        ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("RangeFiguresWholeLog",
-                                 [&](benchmark::State& state) {
-                                     for (auto _ : state) {
-                                         const osk::Figures f = osk::RangeFigures(
-                                             *table, 1, table->RecordCount);
-                                         benchmark::DoNotOptimize(f.coveredSeconds);
-                                     }
-                                 })
-        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("AnalyseLog", [&](benchmark::State& state) {
+        for (auto _ : state) {
+            const osk::LogAnalysis a = osk::AnalyseLog(*table);
+            benchmark::DoNotOptimize(a.excursions.data());
+        }
+    })->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("RangeFiguresWholeLog", [&](benchmark::State& state) {
+        for (auto _ : state) {
+            const osk::Figures f = osk::RangeFigures(*table, 1, table->RecordCount);
+            benchmark::DoNotOptimize(f.coveredSeconds);
+        }
+    })->Unit(benchmark::kMillisecond);
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -48,15 +48,14 @@ RecordConditions ConditionsAt(const RecordTable& records, int32_t r) {
         case EventKind::PhLow:
         case EventKind::FlowLow: {
             const auto& side = sides[static_cast<size_t>(info.group)];
-            state = !side ? ConditionState::Unknown
-                          : stateOf(info.worstIsHigh ? *side > 0 : *side < 0);
+            state =
+                !side ? ConditionState::Unknown : stateOf(info.worstIsHigh ? *side > 0 : *side < 0);
             break;
         }
         case EventKind::DosingStopped: {
             const double v = valueAt(records, r, info.column);
             const double stop = valueAt(records, r, kDosingStopColumn);
-            state = std::isnan(v) || std::isnan(stop) ? ConditionState::Unknown
-                                                      : stateOf(v < stop);
+            state = std::isnan(v) || std::isnan(stop) ? ConditionState::Unknown : stateOf(v < stop);
             break;
         }
         default: {

@@ -95,8 +95,8 @@ public:
         if (!open_) {
             open_ = Excursion{kind_, r, r, {}, {}, 0, v, r};
         } else {
-            const bool worse = InfoOf(kind_).worstIsHigh ? v > open_->worstValue
-                                                         : v < open_->worstValue;
+            const bool worse =
+                InfoOf(kind_).worstIsHigh ? v > open_->worstValue : v < open_->worstValue;
             if (worse) {
                 open_->worstValue = v;
                 open_->worstRecord = r;
@@ -158,9 +158,16 @@ public:
 
     // The time of the previous day's last record that lies past midnight, up to end: it belongs
     // to this day, and a run of that record goes on in it.
-    void addCarried(const RecordTable& records, int32_t r,
-                    const RecordConditions& states, long long end) {
+    void addCarried(const RecordTable& records, int32_t r, const RecordConditions& states,
+                    long long end) {
         addTime(records, r, false, states, coverTime(*day_ * kSecondsPerDay, end));
+    }
+
+    // Ends the open runs: the records that follow belong to another period first.
+    void endRuns() {
+        for (size_t q = 0; q < sums_.size(); ++q)
+            for (long long& run : sums_[q].run)
+                endRun(f_.quantity[q], run);
     }
 
     Figures finish() {
@@ -255,12 +262,6 @@ private:
         }
     }
 
-    void endRuns() {
-        for (size_t q = 0; q < sums_.size(); ++q)
-            for (long long& run : sums_[q].run)
-                endRun(f_.quantity[q], run);
-    }
-
     static void endRun(QuantityFigures& qf, long long& run) {
         if (run < 0)
             return;
@@ -301,6 +302,7 @@ std::optional<double> Figures::pumpShare(int pump) const {
 
 LogAnalysis AnalyseLog(const RecordTable& records) {
     LogAnalysis analysis;
+    std::vector<Excursion> closed; // in the order the runs ended
     std::vector<RunTracker> runs;
     for (const EventKindInfo& info : kEventKindInfo)
         runs.emplace_back(info.kind);
@@ -319,12 +321,16 @@ LogAnalysis AnalyseLog(const RecordTable& records) {
     walkRecords(records, 1, lastRecordOf(records), [&](int32_t r, const RecordTiming& timing) {
         const auto states = ConditionsAt(records, r);
         for (size_t k = 0; k < runs.size(); ++k)
-            runs[k].add(records, r, timing, states.kind[k], analysis.excursions);
+            runs[k].add(records, r, timing, states.kind[k], closed);
         if (!timing.time)
             return;
         const long long t = *timing.time;
         const long long day = t >= 0 ? t / kSecondsPerDay : -((-t - 1) / kSecondsPerDay) - 1;
         if (!today || day != todayNumber) {
+            // A clock set back into an earlier day may bring the records back to this one:
+            // what it holds then is another run.
+            if (today)
+                today->endRuns();
             today = &days.try_emplace(day, day).first->second;
             todayNumber = day;
         }
@@ -336,9 +342,17 @@ LogAnalysis AnalyseLog(const RecordTable& records) {
             carry = Carry{day + 1, r, states, t + timing.span};
     });
     for (RunTracker& run : runs)
-        run.close(records, analysis.excursions);
-    std::stable_sort(analysis.excursions.begin(), analysis.excursions.end(),
-                     [](const Excursion& a, const Excursion& b) { return a.first < b.first; });
+        run.close(records, closed);
+    // Log order: by first record, runs that start together in the order they ended. The
+    // excursions move once, to their place.
+    std::vector<std::pair<int32_t, size_t>> order;
+    order.reserve(closed.size());
+    for (size_t i = 0; i < closed.size(); ++i)
+        order.emplace_back(closed[i].first, i);
+    std::sort(order.begin(), order.end());
+    analysis.excursions.reserve(closed.size());
+    for (const auto& [first, i] : order)
+        analysis.excursions.push_back(std::move(closed[i]));
     for (auto& [number, builder] : days)
         analysis.days.push_back(builder.finish());
     return analysis;

@@ -55,13 +55,13 @@ TEST(DayFiguresCsv, OneLinePerDayWithAColumnPerFigure) {
     day.cellSeconds = {0, 0, 10, 0};
     day.coveredSeconds = 86390;
     day.longestGapSeconds = 70;
-    const std::vector<std::string> out = lines(DayFiguresCsv({day, Figures{}}, texts,
-                                                             kTextFreeChlorine));
+    const std::vector<std::string> out =
+        lines(DayFiguresCsv({day, Figures{}}, texts, kTextFreeChlorine));
     ASSERT_EQ(out.size(), 3u);
     const std::string product = texts[kTextFreeChlorine];
     EXPECT_EQ(out[0].substr(0, out[0].find(",PH Lowest")),
-              "Day," + product + " Lowest," + product + " Highest," + product + " Mean," +
-                  product + " Inside the alarm limits," + product + " Excursions," + product +
+              "Day," + product + " Lowest," + product + " Highest," + product + " Mean," + product +
+                  " Inside the alarm limits," + product + " Excursions," + product +
                   " Longest excursion");
     EXPECT_NE(out[0].find(",Time with flow low,Time with dosing stopped," + product +
                           " Pump running,PH Pump running,Cell Active,Cell Null,Cell Rinse,"

@@ -18,8 +18,15 @@ using RunRow = std::tuple<EventKind, int32_t, int32_t, long long>; // kind, firs
 
 // Product band 40..60, pH band 6.8..7.6, flow 95 above its low alarm 50 and dosing stop 30.
 void setInside(RecordTable& t, int r) {
-    for (const auto& [column, value] : {std::pair{6, 60.0}, {7, 40.0}, {10, 50.0}, {11, 7.6},
-                                        {12, 6.8}, {15, 7.2}, {16, 50.0}, {17, 30.0}, {18, 95.0}})
+    for (const auto& [column, value] : {std::pair{6, 60.0},
+                                        {7, 40.0},
+                                        {10, 50.0},
+                                        {11, 7.6},
+                                        {12, 6.8},
+                                        {15, 7.2},
+                                        {16, 50.0},
+                                        {17, 30.0},
+                                        {18, 95.0}})
         t.RecordValue(r, column) = value;
 }
 
@@ -80,9 +87,9 @@ TEST(ConditionAt, BandEdgesAreInsideAndABandWithoutWidthIsUnknown) {
             t.RecordValue(1, c.value) = k.value;
             t.RecordValue(1, c.highAlarm) = k.high;
             t.RecordValue(1, c.lowAlarm) = k.low;
-            EXPECT_EQ(std::tuple(ConditionAt(t, 1, high), ConditionAt(t, 1, low),
-                                 InsideBandAt(t, 1, q)),
-                      std::tuple(k.above, k.below, k.inside))
+            EXPECT_EQ(
+                std::tuple(ConditionAt(t, 1, high), ConditionAt(t, 1, low), InsideBandAt(t, 1, q)),
+                std::tuple(k.above, k.below, k.inside))
                 << "column " << c.value << ": " << k.value << " in " << k.low << ".." << k.high;
         }
     }
@@ -111,20 +118,31 @@ TEST(AnalyseLog, RunsEndAtGapsStepsBackUnreadableTimesAndUnknownRecords) {
         std::vector<RunRow> runs;
     };
     const Case cases[] = {
-        {"inside again", TimeLog().run("2024-03-01 10:00:00", 6), "HH.LLH",
+        {"inside again",
+         TimeLog().run("2024-03-01 10:00:00", 6),
+         "HH.LLH",
          {{kHigh, 1, 2, 20}, {kLow, 4, 5, 20}, {kHigh, 6, 6, 10}}},
-        {"a step of a minute is no gap", at({"10:00:00", "10:01:00", "10:02:01"}), "HHH",
+        {"a step of a minute is no gap",
+         at({"10:00:00", "10:01:00", "10:02:01"}),
+         "HHH",
          {{kHigh, 1, 2, 70}, {kHigh, 3, 3, 10}}},
-        {"irregular steps", at({"10:00:00", "10:00:05", "10:00:35", "10:01:35"}), "HHHH",
+        {"irregular steps",
+         at({"10:00:00", "10:00:05", "10:00:35", "10:01:35"}),
+         "HHHH",
          {{kHigh, 1, 4, 105}}},
-        {"step back", at({"10:00:00", "10:00:10", "09:59:00", "09:59:10"}), "HHHH",
+        {"step back",
+         at({"10:00:00", "10:00:10", "09:59:00", "09:59:10"}),
+         "HHHH",
          {{kHigh, 1, 2, 20}, {kHigh, 3, 4, 20}}},
-        {"no band", TimeLog().run("2024-03-01 10:00:00", 5), "HH?HH",
+        {"no band",
+         TimeLog().run("2024-03-01 10:00:00", 5),
+         "HH?HH",
          {{kHigh, 1, 2, 20}, {kHigh, 4, 5, 20}}},
-        {"unreadable time", at({"10:00:00", "10:00:10", "10:00:xx", "10:00:30", "10:00:40"}),
-         "HHHHH", {{kHigh, 1, 2, 20}, {kHigh, 4, 5, 20}}},
-        {"across midnight", TimeLog().run("2024-03-01 23:59:30", 6), "HHHHHH",
-         {{kHigh, 1, 6, 60}}},
+        {"unreadable time",
+         at({"10:00:00", "10:00:10", "10:00:xx", "10:00:30", "10:00:40"}),
+         "HHHHH",
+         {{kHigh, 1, 2, 20}, {kHigh, 4, 5, 20}}},
+        {"across midnight", TimeLog().run("2024-03-01 23:59:30", 6), "HHHHHH", {{kHigh, 1, 6, 60}}},
         {"single record", at({"10:00:00"}), "L", {{kLow, 1, 1, 10}}},
     };
     for (const Case& c : cases)
@@ -173,31 +191,43 @@ TEST(AnalyseLog, TimeIsCountedOncePerDay) {
     struct Case {
         const char* name;
         TimeLog log;
-        std::vector<long long> covered;  // per day
-        std::vector<long long> longest;  // longest product excursion per day
+        std::vector<long long> covered; // per day
+        std::vector<long long> longest; // longest product excursion per day
     };
     const Case cases[] = {
-        {"a whole day", TimeLog().run("2024-03-01 00:00:00", 8640), {kSecondsPerDay},
+        {"a whole day",
+         TimeLog().run("2024-03-01 00:00:00", 8640),
+         {kSecondsPerDay},
          {kSecondsPerDay}},
         {"across midnight", TimeLog().run("2024-03-01 23:59:30", 6), {30, 30}, {30, 30}},
-        {"a record's time runs past midnight", TimeLog().run("2024-03-01 23:59:55", 2),
-         {5, 15}, {5, 15}},
+        {"a record's time runs past midnight",
+         TimeLog().run("2024-03-01 23:59:55", 2),
+         {5, 15},
+         {5, 15}},
         {"clock set back an hour at the end of a day",
          TimeLog().run("2024-03-01 00:00:00", 8640).run("2024-03-01 23:00:00", 720),
-         {kSecondsPerDay, 3600}, {kSecondsPerDay, 3600}},
+         {kSecondsPerDay, 3600},
+         {kSecondsPerDay, 3600}},
+        {"clock set back across midnight",
+         TimeLog().run("2024-03-01 23:59:40", 4).run("2024-03-01 23:59:50", 5),
+         {20, 40},
+         {20, 20}},
         {"clock set back an hour",
-         TimeLog().run("2024-03-01 10:00:00", 720).run("2024-03-01 11:00:00", 720), {3 * 3600},
+         TimeLog().run("2024-03-01 10:00:00", 720).run("2024-03-01 11:00:00", 720),
+         {3 * 3600},
          {2 * 3600}},
         {"out of order",
-         at({"10:00:00", "10:00:10", "10:00:20", "10:00:10", "10:00:20", "10:00:30"}), {40},
+         at({"10:00:00", "10:00:10", "10:00:20", "10:00:10", "10:00:20", "10:00:30"}),
+         {40},
          {30}},
-        {"19999 records", TimeLog().run("2024-03-01 00:00:00", kMaxRecords),
-         {kSecondsPerDay, kSecondsPerDay, 27190}, {kSecondsPerDay, kSecondsPerDay, 27190}},
+        {"19999 records",
+         TimeLog().run("2024-03-01 00:00:00", kMaxRecords),
+         {kSecondsPerDay, kSecondsPerDay, 27190},
+         {kSecondsPerDay, kSecondsPerDay, 27190}},
     };
     for (const Case& c : cases) {
         // Above the high alarm throughout.
-        const LogAnalysis a =
-            AnalyseLog(tableOf(c.log, std::string(c.log.RecordTime.size(), 'H')));
+        const LogAnalysis a = AnalyseLog(tableOf(c.log, std::string(c.log.RecordTime.size(), 'H')));
         std::vector<long long> covered, longest;
         for (const Figures& d : a.days) {
             covered.push_back(d.coveredSeconds);
@@ -234,8 +264,10 @@ TEST(RangeFigures, TheRangeIsClampedToTheRecords) {
         int32_t from, to, records;
         long long period, longest;
     };
-    const Case cases[] = {{-5, 100, 1, 5, 5, 50, 20}, {0, 3, 1, 3, 3, 30, 10},
-                          {4, 4, 4, 4, 1, 10, 10},    {4, 2, 0, 0, 0, 0, 0},
+    const Case cases[] = {{-5, 100, 1, 5, 5, 50, 20},
+                          {0, 3, 1, 3, 3, 30, 10},
+                          {4, 4, 4, 4, 1, 10, 10},
+                          {4, 2, 0, 0, 0, 0, 0},
                           {6, 9, 0, 0, 0, 0, 0}};
     for (const Case& c : cases) {
         const Figures f = RangeFigures(t, c.first, c.last);
