@@ -1,28 +1,24 @@
 #include "analysis/EventKinds.h"
 
 #include <cmath>
-#include <optional>
 
 namespace osk {
 
 namespace {
 
-double valueAt(const RecordTable& records, int32_t r, int column) {
-    return records.RecordValue(r, column);
-}
+constexpr int kNoBand = 2;
 
-// Above the high alarm (+1), below the low alarm (-1), inside (0); nullopt without a band.
-std::optional<int> bandSide(const RecordTable& records, int32_t r, Quantity q) {
-    const QuantityColumns& c = kQuantityColumns[static_cast<size_t>(q)];
-    const double v = valueAt(records, r, c.value);
-    const double low = valueAt(records, r, c.lowAlarm);
+// Above the high alarm (+1), below the low alarm (-1), inside (0); kNoBand without a band.
+int bandSide(const double* row, const QuantityColumns& c) {
+    const double v = row[c.value];
+    const double low = row[c.lowAlarm];
     if (std::isnan(v) || std::isnan(low))
-        return std::nullopt;
+        return kNoBand;
     if (c.highAlarm < 0)
         return v < low ? -1 : 0;
-    const double high = valueAt(records, r, c.highAlarm);
+    const double high = row[c.highAlarm];
     if (!(high > low))
-        return std::nullopt;
+        return kNoBand;
     return v > high ? 1 : v < low ? -1 : 0;
 }
 
@@ -32,39 +28,36 @@ ConditionState stateOf(bool on) {
 
 } // namespace
 
-RecordConditions ConditionsAt(const RecordTable& records, int32_t r) {
-    RecordConditions c;
-    std::array<std::optional<int>, kQuantities> sides;
+void ReadConditions(const RecordTable& records, int32_t r, RecordConditions& c) {
+    const double* row = records.values.data() + static_cast<size_t>(r) * kRecordColumns;
+    std::array<int, kQuantities> sides{};
     for (size_t q = 0; q < sides.size(); ++q) {
-        sides[q] = bandSide(records, r, static_cast<Quantity>(q));
-        c.insideBand[q] = sides[q] ? stateOf(*sides[q] == 0) : ConditionState::Unknown;
+        sides[q] = bandSide(row, kQuantityColumns[q]);
+        c.insideBand[q] = sides[q] == kNoBand ? ConditionState::Unknown : stateOf(sides[q] == 0);
     }
     for (const EventKindInfo& info : kEventKindInfo) {
         ConditionState& state = c.kind[static_cast<size_t>(info.kind)];
+        const double v = row[info.column];
         switch (info.kind) {
         case EventKind::ProductHigh:
         case EventKind::ProductLow:
         case EventKind::PhHigh:
         case EventKind::PhLow:
         case EventKind::FlowLow: {
-            const auto& side = sides[static_cast<size_t>(info.group)];
-            state =
-                !side ? ConditionState::Unknown : stateOf(info.worstIsHigh ? *side > 0 : *side < 0);
+            const int side = sides[static_cast<size_t>(info.group)];
+            state = side == kNoBand ? ConditionState::Unknown
+                                    : stateOf(info.worstIsHigh ? side > 0 : side < 0);
             break;
         }
         case EventKind::DosingStopped: {
-            const double v = valueAt(records, r, info.column);
-            const double stop = valueAt(records, r, kDosingStopColumn);
+            const double stop = row[kDosingStopColumn];
             state = std::isnan(v) || std::isnan(stop) ? ConditionState::Unknown : stateOf(v < stop);
             break;
         }
-        default: {
-            const double v = valueAt(records, r, info.column);
+        default:
             state = std::isnan(v) ? ConditionState::Unknown : stateOf(v != 0);
         }
-        }
     }
-    return c;
 }
 
 ConditionState ConditionAt(const RecordTable& records, int32_t r, EventKind kind) {

@@ -80,7 +80,13 @@ struct RecordConditions {
 
     ConditionState operator[](EventKind k) const { return kind[static_cast<size_t>(k)]; }
 };
-RecordConditions ConditionsAt(const RecordTable& records, int32_t r);
+// Fills out in place: a struct this small would come back packed into registers, byte by byte.
+void ReadConditions(const RecordTable& records, int32_t r, RecordConditions& out);
+inline RecordConditions ConditionsAt(const RecordTable& records, int32_t r) {
+    RecordConditions c;
+    ReadConditions(records, r, c);
+    return c;
+}
 
 // The state of condition kind in record r of the table.
 ConditionState ConditionAt(const RecordTable& records, int32_t r, EventKind kind);

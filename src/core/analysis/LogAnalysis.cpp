@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 
 namespace osk {
@@ -12,44 +13,48 @@ namespace {
 
 // Where a record stands in time: its own time, the time it stands for, and whether the records
 // before it end there (a gap, a step back, an unreadable time, the first record).
+// Times are plain numbers here, kNoTime for one that cannot be read: the walk copies them from
+// record to record, which an optional's separate flag makes slow.
+constexpr long long kNoTime = std::numeric_limits<long long>::min();
+
 struct RecordTiming {
-    std::optional<long long> time;
+    long long time = kNoTime;
     long long span = kNominalRecordSeconds;
     bool breakBefore = true;
+
+    bool timed() const { return time != kNoTime; }
 };
 
-bool continuous(const std::optional<long long>& earlier, const std::optional<long long>& later) {
-    if (!earlier || !later)
+bool continuous(long long earlier, long long later) {
+    if (earlier == kNoTime || later == kNoTime)
         return false;
-    const long long step = *later - *earlier;
+    const long long step = later - earlier;
     return step >= 0 && step <= kLongestRecordStepSeconds;
 }
 
-std::optional<long long> secondsOfDay(std::optional<long long> day, std::string_view time) {
-    const auto hour = RecordHour(time);
-    const auto minute = RecordMinute(time);
-    const auto second = RecordSecond(time);
-    if (!day || !hour || !minute || !second)
-        return std::nullopt;
-    return *day * kSecondsPerDay + *hour * 3600LL + *minute * 60LL + *second;
-}
-
-// RecordSeconds of the records in turn. Neighbouring records mostly share their date, whose day
-// number is then worked out once.
+// RecordSeconds of the records in turn, as plain numbers. A time that differs from the one
+// before only in its last two characters, the seconds, shares its date, hour and minute with it:
+// those are read once for all records of a minute.
 class RecordClock {
 public:
-    std::optional<long long> operator()(std::string_view time) {
-        // The day number depends on the first ten characters of a time of 18 or more.
-        if (time.size() < 18 || time.substr(0, 10) != date_) {
-            day_ = RecordDayNumber(time);
-            date_.assign(time.size() < 18 ? std::string_view() : time.substr(0, 10));
+    long long operator()(std::string_view time) {
+        const size_t n = time.size();
+        if (n < 18 || time.substr(0, n - 2) != minuteText_) {
+            const auto day = RecordDayNumber(time);
+            const auto hour = RecordHour(time);
+            const auto minute = RecordMinute(time);
+            minuteStart_ = day && hour && minute
+                               ? *day * kSecondsPerDay + *hour * 3600LL + *minute * 60LL
+                               : kNoTime;
+            minuteText_.assign(n < 18 ? std::string_view() : time.substr(0, n - 2));
         }
-        return secondsOfDay(day_, time);
+        const auto second = RecordSecond(time);
+        return minuteStart_ == kNoTime || !second ? kNoTime : minuteStart_ + *second;
     }
 
 private:
-    std::string date_;
-    std::optional<long long> day_;
+    std::string minuteText_;
+    long long minuteStart_ = kNoTime;
 };
 
 // Walks records first..last and hands each with its timing to visit.
@@ -58,16 +63,15 @@ void walkRecords(const RecordTable& records, int32_t first, int32_t last, Visit 
     if (first > last)
         return;
     RecordClock clock;
-    std::optional<long long> previous;
-    std::optional<long long> current = clock(RecordTimeAt(records.RecordTime, first));
+    long long previous = kNoTime;
+    long long current = clock(RecordTimeAt(records.RecordTime, first));
     for (int32_t r = first; r <= last; ++r) {
-        const std::optional<long long> next =
-            r < last ? clock(RecordTimeAt(records.RecordTime, r + 1)) : std::nullopt;
+        const long long next = r < last ? clock(RecordTimeAt(records.RecordTime, r + 1)) : kNoTime;
         RecordTiming timing;
         timing.time = current;
         timing.breakBefore = r == first || !continuous(previous, current);
         if (continuous(current, next))
-            timing.span = *next - *current;
+            timing.span = next - current;
         visit(r, timing);
         previous = current;
         current = next;
@@ -86,7 +90,7 @@ public:
     void add(const RecordTable& records, int32_t r, const RecordTiming& timing,
              ConditionState state, std::vector<Excursion>& out) {
         // A record whose time cannot be read has no place in time: it ends the run.
-        const bool on = state == ConditionState::On && timing.time;
+        const bool on = state == ConditionState::On && timing.timed();
         if (timing.breakBefore || !on)
             close(records, out);
         if (!on)
@@ -148,12 +152,12 @@ public:
         ++f_.records;
         for (int q = 0; q < kQuantities; ++q)
             addValue(records, r, q);
-        if (!timing.time) {
+        if (!timing.timed()) {
             endRuns(); // no time to count, and the runs end here
             return;
         }
         addTime(records, r, timing.breakBefore, states,
-                coverTime(*timing.time, *timing.time + timing.span));
+                coverTime(timing.time, timing.time + timing.span));
     }
 
     // The time of the previous day's last record that lies past midnight, up to end: it belongs
@@ -284,7 +288,13 @@ int32_t lastRecordOf(const RecordTable& records) {
 } // namespace
 
 std::optional<long long> RecordSeconds(std::string_view time) {
-    return secondsOfDay(RecordDayNumber(time), time);
+    const auto day = RecordDayNumber(time);
+    const auto hour = RecordHour(time);
+    const auto minute = RecordMinute(time);
+    const auto second = RecordSecond(time);
+    if (!day || !hour || !minute || !second)
+        return std::nullopt;
+    return *day * kSecondsPerDay + *hour * 3600LL + *minute * 60LL + *second;
 }
 
 std::optional<double> QuantityFigures::insideShare() const {
@@ -318,13 +328,14 @@ LogAnalysis AnalyseLog(const RecordTable& records) {
         long long end;
     };
     std::optional<Carry> carry;
+    RecordConditions states; // of the record at hand, read in place
     walkRecords(records, 1, lastRecordOf(records), [&](int32_t r, const RecordTiming& timing) {
-        const auto states = ConditionsAt(records, r);
+        ReadConditions(records, r, states);
         for (size_t k = 0; k < runs.size(); ++k)
             runs[k].add(records, r, timing, states.kind[k], closed);
-        if (!timing.time)
+        if (!timing.timed())
             return;
-        const long long t = *timing.time;
+        const long long t = timing.time;
         const long long day = t >= 0 ? t / kSecondsPerDay : -((-t - 1) / kSecondsPerDay) - 1;
         if (!today || day != todayNumber) {
             // A clock set back into an earlier day may bring the records back to this one:
@@ -360,9 +371,11 @@ LogAnalysis AnalyseLog(const RecordTable& records) {
 
 Figures RangeFigures(const RecordTable& records, int32_t first, int32_t last) {
     FiguresBuilder builder(std::nullopt);
+    RecordConditions states;
     walkRecords(records, std::max(first, 1), std::min(last, lastRecordOf(records)),
                 [&](int32_t r, const RecordTiming& timing) {
-                    builder.add(records, r, timing, ConditionsAt(records, r));
+                    ReadConditions(records, r, states);
+                    builder.add(records, r, timing, states);
                 });
     return builder.finish();
 }
