@@ -1,5 +1,6 @@
 // Arbitrary bytes as a log file: every input must end in one of the parse outcomes with the
-// record table's bounds intact.
+// record table's bounds intact, and the analysis of what was read must hold together.
+#include "analysis/LogAnalysis.h"
 #include "common/Numbers.h"
 #include "logdata/BoundedRead.h"
 #include "logdata/LogParse.h"
@@ -12,6 +13,54 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+
+namespace {
+
+// No time below zero, none longer than its period, no share of it larger than the whole.
+bool figuresHold(const osk::Figures& f) {
+    const long long covered = f.coveredSeconds;
+    bool ok = covered >= 0 && covered <= f.periodSeconds && f.longestGapSeconds >= 0 &&
+              f.longestGapSeconds <= f.periodSeconds && f.flowLowSeconds >= 0 &&
+              f.flowLowSeconds <= covered && f.dosingStoppedSeconds >= 0 &&
+              f.dosingStoppedSeconds <= covered && f.firstRecord <= f.lastRecord;
+    for (const long long s : f.pumpSeconds)
+        ok = ok && s >= 0 && s <= covered;
+    for (const long long s : f.cellSeconds)
+        ok = ok && s >= 0 && s <= covered;
+    for (const osk::QuantityFigures& q : f.quantity)
+        ok = ok && q.bandSeconds >= 0 && q.bandSeconds <= covered && q.insideSeconds >= 0 &&
+             q.insideSeconds <= q.bandSeconds && q.longestExcursionSeconds >= 0 &&
+             q.longestExcursionSeconds <= covered && q.excursions >= 0 && q.records <= f.records;
+    return ok;
+}
+
+void checkAnalysis(const osk::RecordTable& table, const uint8_t* data, size_t size) {
+    const int32_t count = table.RecordCount;
+    const osk::LogAnalysis a = osk::AnalyseLog(table);
+    for (const osk::Excursion& e : a.excursions)
+        if (e.first < 1 || e.first > e.last || e.last > count || e.worstRecord < e.first ||
+            e.worstRecord > e.last || e.durationSeconds < 0 ||
+            e.durationSeconds > (e.last - e.first + 1) * osk::kLongestRecordStepSeconds)
+            __builtin_trap();
+    int32_t records = 0;
+    for (size_t d = 0; d < a.days.size(); ++d) {
+        const osk::Figures& day = a.days[d];
+        records += day.records;
+        if (!figuresHold(day) || day.periodSeconds != osk::kSecondsPerDay ||
+            (d > 0 && a.days[d - 1].dayNumber >= day.dayNumber))
+            __builtin_trap();
+    }
+    if (records > count || !figuresHold(osk::RangeFigures(table, 1, count)))
+        __builtin_trap();
+    // Any range, also one reaching past the records.
+    const int32_t first = size < 4 ? 0 : static_cast<int32_t>(data[2] * 97 % 20003) - 1;
+    const int32_t last = size < 4 ? 0 : static_cast<int32_t>(data[3] * 89 % 20003) - 1;
+    const osk::Figures range = osk::RangeFigures(table, first, last);
+    if (!figuresHold(range) || range.periodSeconds < 0 || range.records > count)
+        __builtin_trap();
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // One table for the whole run, as in the program: reads overwrite it in place.
@@ -30,6 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             (r.outcome != osk::ParseOutcome::EmptyFile && table.RecordCount != r.recordCount))
             __builtin_trap();
     }
+    checkAnalysis(table, data, size);
     // The file read in chunks of any size gives the bytes the parse would use of the whole.
     {
         struct Source : osk::ByteSource {

@@ -72,6 +72,22 @@ inline constexpr std::array<QuantityColumns, kQuantities> kQuantityColumns = {{
 
 inline constexpr int16_t kDosingStopColumn = 17;
 
+// Everything the analysis reads from one record: the state of every condition kind and
+// whether each quantity lies inside its band (Unknown without a band).
+struct RecordConditions {
+    std::array<ConditionState, kEventKinds> kind{};
+    std::array<ConditionState, kQuantities> insideBand{};
+
+    ConditionState operator[](EventKind k) const { return kind[static_cast<size_t>(k)]; }
+};
+// Fills out in place: a struct this small would come back packed into registers, byte by byte.
+void ReadConditions(const RecordTable& records, int32_t r, RecordConditions& out);
+inline RecordConditions ConditionsAt(const RecordTable& records, int32_t r) {
+    RecordConditions c;
+    ReadConditions(records, r, c);
+    return c;
+}
+
 // The state of condition kind in record r of the table.
 ConditionState ConditionAt(const RecordTable& records, int32_t r, EventKind kind);
 

@@ -9,7 +9,16 @@ namespace osk {
 
 namespace {
 
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 std::optional<int> readClockField(std::string_view chars, int maxValue) {
+    // Two digits, as nearly every record has them, read at once.
+    if (chars.size() == 2 && isDigit(chars[0]) && isDigit(chars[1])) {
+        const int value = (chars[0] - '0') * 10 + (chars[1] - '0');
+        return value > maxValue ? std::nullopt : std::optional<int>(value);
+    }
     const std::string_view digits = trimBlanks(chars);
     if (digits.empty())
         return std::nullopt;
@@ -27,10 +36,6 @@ std::optional<int> readClockField(std::string_view chars, int maxValue) {
 // A two-character field read as a number: at most "99", at least "-9".
 int16_t twoCharNumber(std::string_view field) {
     return roundToInt16(leadingNumber(left(field, 2)).value).value_or(0);
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 int digitsValue(std::string_view s) {

@@ -124,6 +124,10 @@ std::variant<RenderOptions, OptionError> parseRenderOptions(const std::vector<st
             o.describeFile = value;
         } else if (arg == "--csv") {
             o.csvFile = value;
+        } else if (arg == "--events") {
+            o.eventsFile = value;
+        } else if (arg == "--day-figures") {
+            o.dayFiguresFile = value;
         } else if (arg == "--span") {
             if (!(o.spanItem = spanItem(value)))
                 return bad("192, 96, 48, 24, 12, 6 or 3");

@@ -18,6 +18,8 @@ struct RenderOptions {
     std::string pngFile;
     std::optional<std::string> describeFile;
     std::optional<std::string> csvFile;
+    std::optional<std::string> eventsFile; // the analysis of the loaded log as CSV
+    std::optional<std::string> dayFiguresFile;
     std::optional<int> spanItem;  // index in the span list Xas
     std::optional<int> gridXItem; // index in the grid interval list cmbGridX
     std::array<bool, kGroups> groups{true, false, false, false};
@@ -57,6 +59,8 @@ inline constexpr std::string_view kRenderUsage =
     "  --lang FILE.lng                   language file (default english.lng beside the tool)\n"
     "  --describe OUT.json               also write what was drawn as JSON\n"
     "  --csv OUT.csv                     also write the drawn records as CSV\n"
+    "  --events OUT.csv                  also write the log's excursions as CSV\n"
+    "  --day-figures OUT.csv             also write the figures of each day of the log as CSV\n"
     "  --                                ends the options: a log named \"-...\" follows\n";
 
 } // namespace osk::render

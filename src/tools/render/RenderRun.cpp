@@ -4,6 +4,8 @@
 #include "RenderDialogs.h"
 #include "TeeSurface.h"
 
+#include "analysis/AnalysisCsv.h"
+#include "analysis/LogAnalysis.h"
 #include "app/MainWindowControls.h"
 #include "app/ProgramState.h"
 #include "app/Startup.h"
@@ -57,6 +59,7 @@ private:
     int writeFile(const std::string& path, const QByteArray& bytes);
     int writeDescription();
     int writeCsv();
+    int writeAnalysis();
     int writePicture();
 
     const RenderOptions& o_;
@@ -112,6 +115,8 @@ int Run::run() {
     if (const int code = writeDescription(); code != kExitOk)
         return code;
     if (const int code = writeCsv(); code != kExitOk)
+        return code;
+    if (const int code = writeAnalysis(); code != kExitOk)
         return code;
     return writePicture();
 }
@@ -242,6 +247,23 @@ int Run::writeCsv() {
                      QByteArray::fromStdString(VisibleDataCsv(
                          state_.records, DrawnRecords{drawn.DrawnOldest, drawn.DrawnNewest},
                          drawn.SeriesOn, state_.texts, ProductTextIndex(settings_))));
+}
+
+int Run::writeAnalysis() {
+    if (!o_.eventsFile && !o_.dayFiguresFile)
+        return kExitOk;
+    const LogAnalysis analysis = AnalyseLog(state_.records);
+    const int16_t product = ProductTextIndex(settings_);
+    if (o_.eventsFile)
+        if (const int code =
+                writeFile(*o_.eventsFile,
+                          QByteArray::fromStdString(EventsCsv(analysis, state_.texts, product)));
+            code != kExitOk)
+            return code;
+    if (o_.dayFiguresFile)
+        return writeFile(*o_.dayFiguresFile, QByteArray::fromStdString(DayFiguresCsv(
+                                                 analysis.days, state_.texts, product)));
+    return kExitOk;
 }
 
 int Run::writePicture() {

@@ -31,11 +31,13 @@ TEST(RenderOptions, NameTheControlsValuesAndDoubleDashEndsThem) {
     EXPECT_EQ(std::tuple(o.spanItem, o.gridXItem, o.groups, o.plotWidth, o.plotHeight),
               std::tuple(5, 3, std::array<bool, 4>{false, true, false, true}, 800, 400));
 
-    parsed = parseRenderOptions({"-o", "out.png", "--csv", "out.csv", "--", "--span"});
+    parsed = parseRenderOptions({"-o", "out.png", "--csv", "out.csv", "--events", "e.csv",
+                                 "--day-figures", "d.csv", "--", "--span"});
     ASSERT_TRUE(std::holds_alternative<RenderOptions>(parsed));
     const RenderOptions& dashed = std::get<RenderOptions>(parsed);
-    EXPECT_EQ(std::tuple(dashed.logFile, dashed.csvFile, dashed.spanItem.has_value()),
-              std::tuple("--span", "out.csv", false));
+    EXPECT_EQ(std::tuple(dashed.logFile, dashed.csvFile, dashed.eventsFile, dashed.dayFiguresFile,
+                         dashed.spanItem.has_value()),
+              std::tuple("--span", "out.csv", "e.csv", "d.csv", false));
 }
 
 // The tool run as a separate process, with settings and temporary folders of the test's own.
@@ -153,6 +155,26 @@ constexpr const char* kThreeRecords = "Record\r\n1,a,b,2024-03-01 00:00:00,1\r\n
                                       "2,a,b,2024-03-01 00:00:10,1\r\n"
                                       "3,a,b,2024-03-01 00:00:20,1\r\n";
 
+// The analysis covers the whole log, not just the records drawn.
+TEST_F(RenderTool, WritesTheLogsEventsAndDayFiguresAsCsv) {
+    describe({"--span", "3", "--events", file("events.csv"), "--day-figures", file("days.csv")});
+    const auto linesOf = [this](const char* name) {
+        QFile csv(file(name));
+        EXPECT_TRUE(csv.open(QIODevice::ReadOnly)) << name;
+        return csv.readAll().split('\n');
+    };
+    const QList<QByteArray> events = linesOf("events.csv");
+    ASSERT_GT(events.size(), 2);
+    EXPECT_EQ(events[0], "Kind,Start,End,Duration,Worst value\r");
+    // Newest first: the start times (second field) never rise down the file.
+    const auto start = [&](qsizetype i) { return events[i].split(',').value(1); };
+    EXPECT_GE(start(1), start(events.size() - 2));
+    const QList<QByteArray> days = linesOf("days.csv");
+    ASSERT_EQ(days.size(), 1 + 3 + 1) << "19000 records from 1 March run into 3 March";
+    EXPECT_TRUE(days[0].startsWith("Day,Free Chlorine Lowest,"));
+    EXPECT_TRUE(days[1].startsWith("2024-03-01,") && days[3].startsWith("2024-03-03,"));
+}
+
 // A log the tool cannot draw (exit code 1), or an option no control of the window accepts or
 // the bars do not take as asked (2): one line says so, and no picture is written.
 TEST_F(RenderTool, FailsWithOneLineAndNoPicture) {
@@ -173,6 +195,10 @@ TEST_F(RenderTool, FailsWithOneLineAndNoPicture) {
     for (const auto& [content, says] : badLogs)
         expectFails(files.write("in.csv", content).string(), {}, 1, says);
     expectFails((files.path() / "missing.csv").string(), {}, 1, "no such file");
+    // A CSV that cannot be written is named, before the picture is written.
+    for (const char* option : {"--events", "--day-figures"})
+        expectFails(files.write("three.csv", kThreeRecords).string(),
+                    {option, file("missing/out.csv")}, 1, "missing/out.csv");
     // Nothing that is not a plain file is read: a pipe would never end, a device never stop.
     expectFails(files.path().string(), {}, 1, "not a regular file");
 #ifndef _WIN32
@@ -185,7 +211,7 @@ TEST_F(RenderTool, FailsWithOneLineAndNoPicture) {
     const QString refused = "--span 5;--size 20x20;--size 800;--grid-x 3h;--groups product,,ph;"
                             "--groups temperature;--system chloor;--colour red;--back 1e3;"
                             "--min 100 --max 50;--min -1;--max 2001;--min 1200;--grid-y 0;"
-                            "--grid-y 5000;--csv;-o;-- -o x.png;other.csv";
+                            "--grid-y 5000;--csv;--events;--day-figures;-o;-- -o x.png;other.csv";
     const std::string log = files.write("three.csv", kThreeRecords).string();
     for (const QString& options : refused.split(u';')) {
         const QStringList extra = options.split(u' ');
