@@ -109,6 +109,7 @@ void buildMenus(QMainWindow& window, MainWindowControls& c) {
     c.mnuFreeChlorine = action(c.mnuSystem, QStringLiteral("mnuFreeChlorine"), true);
     c.mnuPeroxide = action(c.mnuSystem, QStringLiteral("mnuPeroxide"), true);
     c.mnuTarvox = action(c.mnuSystem, QStringLiteral("mnuTarvox"), true);
+    c.mnuAlarmBands = action(c.mnuOptions, QStringLiteral("mnuAlarmBands"), true);
 
     c.mnuHelp = topMenu(bar, QStringLiteral("mnuHelp"));
     c.mnuAbout = action(c.mnuHelp, QStringLiteral("mnuAbout"));
