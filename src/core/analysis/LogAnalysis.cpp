@@ -57,9 +57,11 @@ public:
 
     void add(const RecordTable& records, int32_t r, const RecordTiming& timing,
              ConditionState state, std::vector<Excursion>& out) {
-        if (timing.breakBefore || state != ConditionState::On)
+        // A record whose time cannot be read has no place in time: it ends the run.
+        const bool on = state == ConditionState::On && timing.time;
+        if (timing.breakBefore || !on)
             close(records, out);
-        if (state != ConditionState::On)
+        if (!on)
             return;
         const double v = valueOf(records, r, InfoOf(kind_).column);
         if (!open_) {
@@ -116,9 +118,41 @@ public:
         }
         f_.lastRecord = r;
         ++f_.records;
-        const long long seconds = coverTime(timing);
         for (int q = 0; q < kQuantities; ++q)
-            addQuantity(records, r, timing, states, q, seconds);
+            addValue(records, r, q);
+        if (!timing.time) {
+            endRuns(); // no time to count, and the runs end here
+            return;
+        }
+        addTime(records, r, timing.breakBefore, states,
+                coverTime(*timing.time, *timing.time + timing.span));
+    }
+
+    // The time of the previous day's last record that lies past midnight, up to end: it belongs
+    // to this day, and a run of that record goes on in it.
+    void addCarried(const RecordTable& records, int32_t r,
+                    const std::array<ConditionState, kEventKinds>& states, long long end) {
+        addTime(records, r, false, states, coverTime(*day_ * kSecondsPerDay, end));
+    }
+
+    Figures finish() {
+        if (day_)
+            gapTo((*day_ + 1) * kSecondsPerDay);
+        else if (start_)
+            f_.periodSeconds = covered_ - *start_;
+        endRuns();
+        for (size_t q = 0; q < sums_.size(); ++q)
+            if (f_.quantity[q].records > 0)
+                f_.quantity[q].mean = sums_[q].sum / f_.quantity[q].records;
+        return std::move(f_);
+    }
+
+private:
+    // The seconds of a record's (or a carried) time that count in the period.
+    void addTime(const RecordTable& records, int32_t r, bool breakBefore,
+                 const std::array<ConditionState, kEventKinds>& states, long long seconds) {
+        for (int q = 0; q < kQuantities; ++q)
+            addQuantityTime(records, r, breakBefore, states, q, seconds);
         if (states[static_cast<size_t>(EventKind::FlowLow)] == ConditionState::On)
             f_.flowLowSeconds += seconds;
         if (states[static_cast<size_t>(EventKind::DosingStopped)] == ConditionState::On)
@@ -133,29 +167,9 @@ public:
                 f_.cellSeconds[c] += seconds;
     }
 
-    Figures finish() {
-        if (day_)
-            gapTo((*day_ + 1) * kSecondsPerDay);
-        else if (start_)
-            f_.periodSeconds = covered_ - *start_;
-        for (int q = 0; q < kQuantities; ++q) {
-            QuantityFigures& qf = f_.quantity[static_cast<size_t>(q)];
-            for (long long& run : sums_[static_cast<size_t>(q)].run)
-                endRun(qf, run);
-            if (qf.records > 0)
-                qf.mean = sums_[static_cast<size_t>(q)].sum / qf.records;
-        }
-        return std::move(f_);
-    }
-
-private:
-    // The part of the record's time not counted yet (and, for a day, inside it). covered_ is
+    // The part of the time t..end not counted yet (and, for a day, inside it). covered_ is
     // the end of the time counted so far.
-    long long coverTime(const RecordTiming& timing) {
-        if (!timing.time)
-            return 0;
-        const long long t = *timing.time;
-        long long end = t + timing.span;
+    long long coverTime(long long t, long long end) {
         if (day_)
             end = std::min(end, (*day_ + 1) * kSecondsPerDay);
         if (!start_) {
@@ -176,11 +190,8 @@ private:
             f_.longestGapSeconds = std::max(f_.longestGapSeconds, t - covered_);
     }
 
-    void addQuantity(const RecordTable& records, int32_t r, const RecordTiming& timing,
-                     const std::array<ConditionState, kEventKinds>& states, int q,
-                     long long seconds) {
+    void addValue(const RecordTable& records, int32_t r, int q) {
         QuantityFigures& qf = f_.quantity[static_cast<size_t>(q)];
-        QuantitySums& sums = sums_[static_cast<size_t>(q)];
         const double v = valueOf(records, r, kQuantityColumns[static_cast<size_t>(q)].value);
         if (std::isfinite(v)) {
             if (qf.records == 0 || v < qf.lowest) {
@@ -191,9 +202,16 @@ private:
                 qf.highest = v;
                 qf.highestRecord = r;
             }
-            sums.sum += v;
+            sums_[static_cast<size_t>(q)].sum += v;
             ++qf.records;
         }
+    }
+
+    void addQuantityTime(const RecordTable& records, int32_t r, bool breakBefore,
+                         const std::array<ConditionState, kEventKinds>& states, int q,
+                         long long seconds) {
+        QuantityFigures& qf = f_.quantity[static_cast<size_t>(q)];
+        QuantitySums& sums = sums_[static_cast<size_t>(q)];
         const ConditionState inside = InsideBandAt(records, r, static_cast<Quantity>(q));
         if (inside != ConditionState::Unknown) {
             qf.bandSeconds += seconds;
@@ -203,11 +221,17 @@ private:
         // The quantity's alarm kinds are the two that follow each other from 2q.
         for (size_t k = 0; k < 2; ++k) {
             long long& run = sums.run[k];
-            if (timing.breakBefore || states[2 * static_cast<size_t>(q) + k] != ConditionState::On)
+            if (breakBefore || states[2 * static_cast<size_t>(q) + k] != ConditionState::On)
                 endRun(qf, run);
             if (states[2 * static_cast<size_t>(q) + k] == ConditionState::On)
                 run = run < 0 ? seconds : run + seconds;
         }
+    }
+
+    void endRuns() {
+        for (size_t q = 0; q < sums_.size(); ++q)
+            for (long long& run : sums_[q].run)
+                endRun(f_.quantity[q], run);
     }
 
     static void endRun(QuantityFigures& qf, long long& run) {
@@ -269,19 +293,33 @@ LogAnalysis AnalyseLog(const RecordTable& records) {
     std::map<long long, FiguresBuilder> days;
     FiguresBuilder* today = nullptr;
     long long todayNumber = 0;
+    // A record late in a day whose time runs past midnight: the part after midnight goes to the
+    // next day when that day's records follow.
+    struct Carry {
+        long long day;
+        int32_t record;
+        std::array<ConditionState, kEventKinds> states;
+        long long end;
+    };
+    std::optional<Carry> carry;
     walkRecords(records, 1, lastRecordOf(records), [&](int32_t r, const RecordTiming& timing) {
         const auto states = statesAt(records, r);
         for (size_t k = 0; k < runs.size(); ++k)
             runs[k].add(records, r, timing, states[k], analysis.excursions);
         if (!timing.time)
             return;
-        const long long day = *timing.time >= 0 ? *timing.time / kSecondsPerDay
-                                                : -((-*timing.time - 1) / kSecondsPerDay) - 1;
+        const long long t = *timing.time;
+        const long long day = t >= 0 ? t / kSecondsPerDay : -((-t - 1) / kSecondsPerDay) - 1;
         if (!today || day != todayNumber) {
             today = &days.try_emplace(day, day).first->second;
             todayNumber = day;
         }
+        if (carry && carry->day == day)
+            today->addCarried(records, carry->record, carry->states, carry->end);
+        carry.reset();
         today->add(records, r, timing, states);
+        if (t + timing.span > (day + 1) * kSecondsPerDay)
+            carry = Carry{day + 1, r, states, t + timing.span};
     });
     for (RunTracker& run : runs)
         run.close(records, analysis.excursions);

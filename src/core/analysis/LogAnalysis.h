@@ -4,8 +4,10 @@
 // Time comes from the record times. A record stands for the time up to the next record when
 // that comes within a minute, else for the nominal ten seconds. A longer step, a step back, an
 // unreadable time or a record whose condition is unknown ends a run: no data is not an
-// excursion. Time a record shares with time already counted (a clock set back, records out of
-// order) is counted once.
+// excursion; a record whose time cannot be read is in no run. Time a record shares with time
+// already counted (a clock set back, records out of order) is counted once. A day holds the
+// time of its records up to midnight; time of its last record past midnight counts in the next
+// day when that day's records follow.
 #pragma once
 
 #include "analysis/EventKinds.h"
