@@ -2,6 +2,7 @@
 
 #include "common/Format.h"
 #include "graph/SeriesCatalogue.h"
+#include "lang/FallbackTexts.h"
 #include "lang/TextNumbers.h"
 
 #include <cstdio>
@@ -14,14 +15,14 @@ std::string EventKindText(EventKind kind, const Texts& texts, int16_t productTex
     switch (kind) {
     case EventKind::ProductHigh:
     case EventKind::PhHigh:
-        return group + " " + texts[kTextAboveHighAlarm];
+        return group + " " + textOrFallback(texts, kTextAboveHighAlarm);
     case EventKind::ProductLow:
     case EventKind::PhLow:
-        return group + " " + texts[kTextBelowLowAlarm];
+        return group + " " + textOrFallback(texts, kTextBelowLowAlarm);
     case EventKind::FlowLow:
-        return texts[kTextFlowBelowLowAlarm];
+        return textOrFallback(texts, kTextFlowBelowLowAlarm);
     case EventKind::DosingStopped:
-        return texts[kTextDosingStopped];
+        return textOrFallback(texts, kTextDosingStopped);
     case EventKind::CellActive:
         return group + " " + texts[kTextActive];
     case EventKind::CellNull:
