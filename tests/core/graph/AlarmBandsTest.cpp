@@ -46,8 +46,8 @@ TEST(AlarmBands, ShadeTheDrawnPartOfTheTickedGroupsAlarms) {
         excursions.back().last = last;
     }
     struct Case {
-        std::array<int16_t, 4> boxes; // product, pH, flow, cell
-        int32_t drawn;                // the newest records drawn
+        std::array<int16_t, 4> boxes;                 // product, pH, flow, cell
+        int32_t drawn;                                // the newest records drawn
         std::vector<std::tuple<int, int, int>> bands; // group, first x, last x
     };
     const Case cases[] = {

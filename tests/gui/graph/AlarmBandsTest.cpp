@@ -16,10 +16,9 @@ int tinted(const QImage& image, QRect area = {}) {
 TEST_F(LogWindowFixture, AlarmBandsShadeOnScreenInPicturesAndOnPaperOnlyWhileOn) {
     openLog(3000);
     // The sample log's product drops below its low alarm once.
-    const auto run = std::find_if(state.Analysis.excursions.begin(),
-                                  state.Analysis.excursions.end(), [](const Excursion& e) {
-                                      return e.kind == EventKind::ProductLow;
-                                  });
+    const auto run =
+        std::find_if(state.Analysis.excursions.begin(), state.Analysis.excursions.end(),
+                     [](const Excursion& e) { return e.kind == EventKind::ProductLow; });
     ASSERT_NE(run, state.Analysis.excursions.end());
     QAction* bands = action("mnuAlarmBands");
     const QImage off = c->pGraph->surface().image();
