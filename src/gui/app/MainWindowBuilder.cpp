@@ -94,6 +94,8 @@ void buildMenus(QMainWindow& window, MainWindowControls& c) {
     c.mnuEdit = topMenu(bar, QStringLiteral("mnuEdit"));
     c.mnuCopyPicture = action(c.mnuEdit, QStringLiteral("mnuCopyPicture"));
     c.mnuCopyPicture->setShortcut(QKeySequence::Copy);
+    c.mnuExportEvents = action(c.mnuEdit, QStringLiteral("mnuExportEvents"));
+    c.mnuExportDayFigures = action(c.mnuEdit, QStringLiteral("mnuExportDayFigures"));
 
     c.mnuOptions = topMenu(bar, QStringLiteral("mnuOptions"));
     c.mnuRealTime = submenu(c.mnuOptions, QStringLiteral("mnuRealTime"));

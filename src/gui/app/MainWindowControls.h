@@ -39,6 +39,8 @@ struct MainWindowControls {
     QAction* mnuExit = nullptr;
     QMenu* mnuEdit = nullptr;
     QAction* mnuCopyPicture = nullptr;
+    QAction* mnuExportEvents = nullptr;
+    QAction* mnuExportDayFigures = nullptr;
     QMenu* mnuOptions = nullptr;
     QMenu* mnuRealTime = nullptr;
     QAction* mnuON = nullptr;
