@@ -370,8 +370,9 @@ void RandomSession::expectEnabledStates(const std::string& step) {
                                        c->cboDrawStyle, c->chkItem[0],       c->cmdItem[3]};
     for (const QWidget* w : controls)
         EXPECT_EQ(w->isEnabled(), loaded) << step << ": " << w->objectName().toStdString();
-    for (const QAction* a : {c->mnuAfdrukVoorbeeld, c->mnuAfdrukken, c->mnuSavePicture,
-                             c->mnuCopyPicture, c->mnuExportData})
+    for (const QAction* a :
+         {c->mnuAfdrukVoorbeeld, c->mnuAfdrukken, c->mnuSavePicture, c->mnuCopyPicture,
+          c->mnuExportData, c->mnuExportEvents, c->mnuExportDayFigures})
         EXPECT_EQ(a->isEnabled(), loaded) << step << ": " << a->objectName().toStdString();
     EXPECT_EQ(c->lblScaleXas[0]->isVisibleTo(window.get()), loaded) << step;
 }
@@ -572,6 +573,9 @@ const std::vector<ActionKind>& RandomSession::actionKinds() {
         {"save picture", 1, [](S& s) { return triggerIfEnabled(s.c->mnuSavePicture); }},
         {"copy picture", 1, [](S& s) { return triggerIfEnabled(s.c->mnuCopyPicture); }},
         {"export data", 1, [](S& s) { return triggerIfEnabled(s.c->mnuExportData); }},
+        {"export events", 1, [](S& s) { return triggerIfEnabled(s.c->mnuExportEvents); }},
+        {"export day figures", 1, [](S& s) { return triggerIfEnabled(s.c->mnuExportDayFigures); }},
+        {"alarm bands", 1, [](S& s) { return triggerIfEnabled(s.c->mnuAlarmBands); }},
         {"real time on", 1, [](S& s) { return triggerIfEnabled(s.c->mnuON); }},
         {"real time off", 2, [](S& s) { return triggerIfEnabled(s.c->mnuOFF); }},
         {"clock tick", 5,
