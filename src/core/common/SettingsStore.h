@@ -37,6 +37,8 @@ inline constexpr const char* kColor = "HKCU\\Software\\Graphs\\Color";
 inline constexpr const char* kLanguage = "HKCU\\Software\\Graphs\\Language";
 inline constexpr const char* kSystem = "HKCU\\Software\\Graphs\\System";
 inline constexpr const char* kRealtime = "HKCU\\Software\\Graphs\\Realtime";
+// "True" while the plot shades the alarm bands; a value that is no Boolean leaves them off.
+inline constexpr const char* kAlarmBands = "HKCU\\Software\\Graphs\\AlarmBands";
 // The companion program's data folder, read only.
 inline constexpr const char* kDataDir = "HKCU\\Software\\Remote\\DataDir";
 } // namespace settings

@@ -1,6 +1,8 @@
 #include "graph/Plot.h"
 
+#include "analysis/LogAnalysis.h"
 #include "common/Numbers.h"
+#include "graph/AlarmBands.h"
 #include "graph/Grid.h"
 #include "graph/Legend.h"
 #include "graph/SeriesCatalogue.h"
@@ -191,6 +193,10 @@ ScrollerRequest Redraw(PlotInputs& in, Surface& surface, Surface& legend, bool& 
     const Placement p = placePoints(in, surface, end, series);
     in.render.DrawnNewest = p.count > 0 ? end : 0;
     in.render.DrawnOldest = p.count > 0 ? end - p.count + 1 : 0;
+    // Behind every series, over the grid.
+    if (in.render.AlarmBands && in.analysis != nullptr)
+        DrawAlarmBands(surface, in.analysis->excursions, in.render.SeriesOn, in.render.Printing,
+                       {p.xs, p.count, end});
     ScrollerRequest scroller = ScrollerRequest::Unchanged;
     const size_t rows = end > 0 ? static_cast<size_t>(end) : 0;
     for (size_t k = 0; k < series.size(); ++k) {

@@ -29,7 +29,8 @@ void BindPlot(PlotInputs& in, Surface& surface, int16_t gridStep);
 void DrawSeries(PlotInputs& in, Surface& surface, int column, Colour colour, int16_t factor,
                 int16_t width, bool& scrollFlag, ScrollerRequest& scroller);
 
-// The whole redraw onto surface, with the legend onto legend. scrollFlag is shared by every
+// The whole redraw onto surface, with the legend onto legend: the grid, the alarm bands when
+// they are on, then the series. scrollFlag is shared by every
 // series of the redraw (the real-time refresh passes it set). Returns the scroll bar's final
 // requested state.
 ScrollerRequest Redraw(PlotInputs& in, Surface& surface, Surface& legend, bool& scrollFlag);

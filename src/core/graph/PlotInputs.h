@@ -11,6 +11,8 @@
 
 namespace osk {
 
+struct LogAnalysis;
+
 struct PlotInputs {
     PlotInputs(RecordTable& r, ViewState& v, RenderState& s, const Texts& t)
         : records(r), view(v), render(s), texts(t) {}
@@ -26,6 +28,8 @@ struct PlotInputs {
     int16_t gridYValue = 20;   // hsGridY value
     std::string xasText;       // selected span item, "48 Hour"
     std::string gridXText;     // selected grid interval item, "2 Hour"
+    // The loaded log's analysis, for the alarm bands; nullptr draws none.
+    const LogAnalysis* analysis = nullptr;
 };
 
 } // namespace osk

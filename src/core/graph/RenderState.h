@@ -86,6 +86,8 @@ struct RenderState {
     // The list shows "Line" until the user picks another style.
     int16_t DrawStyle = kDrawStyleLine;
     bool Printing = false;
+    // The alarm excursions of the ticked groups are shaded behind the series.
+    bool AlarmBands = false;
     // Every how many vertical grid lines one is black.
     double GridMajorEvery = 0;
     // The surface the event handlers redraw; not owned.

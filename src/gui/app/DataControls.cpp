@@ -26,7 +26,8 @@ void EnableDataControls(MainWindowControls& c, WindowPlot& plot, bool enabled) {
     c.cboDrawStyle->setEnabled(enabled);
     c.mnuAfdrukken->setEnabled(enabled);
     c.mnuAfdrukVoorbeeld->setEnabled(enabled);
-    for (QAction* a : {c.mnuSavePicture, c.mnuCopyPicture, c.mnuExportData})
+    for (QAction* a : {c.mnuSavePicture, c.mnuCopyPicture, c.mnuExportData, c.mnuExportEvents,
+                       c.mnuExportDayFigures})
         a->setEnabled(enabled);
     for (size_t i = 0; i < c.lblScaleXas.size(); ++i) {
         c.lblDataXas[i]->setVisible(enabled);

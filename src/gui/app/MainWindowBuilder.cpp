@@ -94,6 +94,8 @@ void buildMenus(QMainWindow& window, MainWindowControls& c) {
     c.mnuEdit = topMenu(bar, QStringLiteral("mnuEdit"));
     c.mnuCopyPicture = action(c.mnuEdit, QStringLiteral("mnuCopyPicture"));
     c.mnuCopyPicture->setShortcut(QKeySequence::Copy);
+    c.mnuExportEvents = action(c.mnuEdit, QStringLiteral("mnuExportEvents"));
+    c.mnuExportDayFigures = action(c.mnuEdit, QStringLiteral("mnuExportDayFigures"));
 
     c.mnuOptions = topMenu(bar, QStringLiteral("mnuOptions"));
     c.mnuRealTime = submenu(c.mnuOptions, QStringLiteral("mnuRealTime"));
@@ -109,6 +111,7 @@ void buildMenus(QMainWindow& window, MainWindowControls& c) {
     c.mnuFreeChlorine = action(c.mnuSystem, QStringLiteral("mnuFreeChlorine"), true);
     c.mnuPeroxide = action(c.mnuSystem, QStringLiteral("mnuPeroxide"), true);
     c.mnuTarvox = action(c.mnuSystem, QStringLiteral("mnuTarvox"), true);
+    c.mnuAlarmBands = action(c.mnuOptions, QStringLiteral("mnuAlarmBands"), true);
 
     c.mnuHelp = topMenu(bar, QStringLiteral("mnuHelp"));
     c.mnuAbout = action(c.mnuHelp, QStringLiteral("mnuAbout"));

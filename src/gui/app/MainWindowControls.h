@@ -39,6 +39,8 @@ struct MainWindowControls {
     QAction* mnuExit = nullptr;
     QMenu* mnuEdit = nullptr;
     QAction* mnuCopyPicture = nullptr;
+    QAction* mnuExportEvents = nullptr;
+    QAction* mnuExportDayFigures = nullptr;
     QMenu* mnuOptions = nullptr;
     QMenu* mnuRealTime = nullptr;
     QAction* mnuON = nullptr;
@@ -51,6 +53,7 @@ struct MainWindowControls {
     QAction* mnuFreeChlorine = nullptr;
     QAction* mnuPeroxide = nullptr;
     QAction* mnuTarvox = nullptr;
+    QAction* mnuAlarmBands = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuAbout = nullptr;
 

@@ -2,6 +2,7 @@
 // the windows by reference, and the outside-world services they use.
 #pragma once
 
+#include "analysis/LogAnalysis.h"
 #include "common/Clock.h"
 #include "common/Dialogs.h"
 #include "common/SettingsStore.h"
@@ -24,6 +25,8 @@ struct ProgramState {
     Texts texts;
     ViewState view;
     RenderState render;
+    // What happened in the loaded log; made again after every load and real-time refresh.
+    LogAnalysis Analysis;
     // Background of the panels, the legend, the preview and the About box.
     Colour WindowBackColor = kWhite;
     // The sub-series panel: which group it shows and whether its boxes hold that group's states.

@@ -25,6 +25,7 @@ PlotInputs WindowPlot::inputs() {
     in.gridYValue = static_cast<int16_t>(std::clamp(c_.hsGridY->value(), 1, 32767));
     in.xasText = c_.Xas->currentText().toStdString();
     in.gridXText = c_.cmbGridX->currentText().toStdString();
+    in.analysis = &state_.Analysis;
     return in;
 }
 

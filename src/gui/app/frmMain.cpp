@@ -46,6 +46,7 @@ frmMain::frmMain(ProgramState& state, ProgramServices& services)
       redraws_([this](bool scrollFlag) { return plot_.redrawTarget(scrollFlag); }),
       time_(c_, state, *this, redraws_), values_(c_, state, *this, redraws_),
       series_(c_, state, services.settings, redraws_), drawStyle_(c_, state, *this, redraws_),
+      alarmBands_(c_, state.render, services.settings, redraws_),
       open_(c_, state, services, *this, plot_, redraws_, time_),
       drop_(*this, *c_.mnuOpenFile, [this](const std::string& path) { open_.openPath(path); }),
       readout_(c_, state, services.settings),
@@ -93,6 +94,7 @@ void frmMain::connectCommands() {
     values_.connectCommands(*this);
     series_.connectCommands(*this);
     drawStyle_.connectCommands(*this);
+    alarmBands_.connectCommands(*this);
     readout_.connectCommands(*this);
     realtime_.connectCommands(*this);
     print_.connectCommands(*this);

@@ -9,6 +9,7 @@
 #include "app/WindowOperations.h"
 #include "app/WindowPlot.h"
 #include "export/ExportController.h"
+#include "graph/AlarmBandsMenu.h"
 #include "graph/DrawStyleController.h"
 #include "graph/PlotRedraws.h"
 #include "graph/ProductSystemMenu.h"
@@ -106,6 +107,7 @@ private:
     ValueScaleController values_;
     SeriesSelectionController series_;
     DrawStyleController drawStyle_;
+    AlarmBandsMenu alarmBands_;
     OpenCommand open_;
     LogDropTarget drop_;
     ReadoutController readout_;

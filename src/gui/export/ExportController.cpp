@@ -1,5 +1,6 @@
 #include "export/ExportController.h"
 
+#include "analysis/AnalysisCsv.h"
 #include "app/Handlers.h"
 #include "app/MainWindowControls.h"
 #include "app/ProgramState.h"
@@ -39,6 +40,10 @@ void ExportController::connectCommands(QObject& context) {
                    [this] { mnuCopyPicture_Click(); });
     connectGuarded(c_.mnuExportData, &QAction::triggered, context,
                    [this] { mnuExportData_Click(); });
+    connectGuarded(c_.mnuExportEvents, &QAction::triggered, context,
+                   [this] { mnuExportEvents_Click(); });
+    connectGuarded(c_.mnuExportDayFigures, &QAction::triggered, context,
+                   [this] { mnuExportDayFigures_Click(); });
 }
 
 std::string ExportController::saveFolder() const {
@@ -68,20 +73,40 @@ void ExportController::mnuCopyPicture_Click() {
 }
 
 void ExportController::mnuExportData_Click() {
+    exportCsv(kTextExportDataTitle, "", [this] {
+        return VisibleDataCsv(
+            state_.records, DrawnRecords{state_.render.DrawnOldest, state_.render.DrawnNewest},
+            state_.render.SeriesOn, state_.texts, ProductTextIndex(services_.settings));
+    });
+}
+
+void ExportController::mnuExportEvents_Click() {
+    exportCsv(kTextExportEvents, " events", [this] {
+        return EventsCsv(state_.Analysis, state_.texts, ProductTextIndex(services_.settings));
+    });
+}
+
+void ExportController::mnuExportDayFigures_Click() {
+    exportCsv(kTextExportDayFigures, " day figures", [this] {
+        return DayFiguresCsv(state_.Analysis.days, state_.texts,
+                             ProductTextIndex(services_.settings));
+    });
+}
+
+void ExportController::exportCsv(int title, std::string_view nameSuffix,
+                                 const std::function<std::string()>& csv) {
     if (!state_.records.FileLoaded)
         return;
-    const SaveFileRequest request{textOrFallback(state_.texts, kTextExportDataTitle), saveFolder(),
-                                  ProposedExportName(state_.records, state_.render.DrawnNewest),
+    const SaveFileRequest request{textOrFallback(state_.texts, title), saveFolder(),
+                                  ProposedExportName(state_.records, state_.render.DrawnNewest) +
+                                      std::string(nameSuffix),
                                   std::string(kCsvFilter), 1};
     const std::optional<SaveFileChoice> choice = services_.dialogs.chooseSaveFile(request);
     if (!choice || choice->path.empty())
         return;
     const std::string path = ChosenCsvFile(choice->path);
-    const std::string csv = VisibleDataCsv(
-        state_.records, DrawnRecords{state_.render.DrawnOldest, state_.render.DrawnNewest},
-        state_.render.SeriesOn, state_.texts, ProductTextIndex(services_.settings));
     if (const QString error =
-            writeWholeFile(QString::fromStdString(path), QByteArray::fromStdString(csv));
+            writeWholeFile(QString::fromStdString(path), QByteArray::fromStdString(csv()));
         !error.isEmpty())
         return reportNotWritten(path, error);
     saved(path);

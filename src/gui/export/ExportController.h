@@ -1,11 +1,13 @@
 // The main window's commands that take what it shows elsewhere: Save picture (PNG, SVG or PDF),
-// Copy picture (to the clipboard) and Export visible data (the drawn records as CSV).
+// Copy picture (to the clipboard), Export visible data (the drawn records as CSV), and Export
+// events and Export day figures (the loaded log's analysis as CSV).
 #pragma once
 
 #include "common/Dialogs.h"
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,13 +26,15 @@ public:
     ExportController(MainWindowControls& controls, ProgramState& state, ProgramServices& services,
                      WindowPlot& plot);
 
-    // Connects the three menu entries; context ends the connections with the window.
+    // Connects the menu entries; context ends the connections with the window.
     void connectCommands(QObject& context);
 
     // Each does nothing without a log, as its menu entry is then disabled.
     void mnuSavePicture_Click();
     void mnuCopyPicture_Click();
     void mnuExportData_Click();
+    void mnuExportEvents_Click();
+    void mnuExportDayFigures_Click();
 
     // The folder the Save dialogs start in: that of the last file saved in this run, before
     // that the folder of the log shown.
@@ -39,6 +43,9 @@ public:
 private:
     // The Save dialog with the title text and file types; nullopt when cancelled.
     std::optional<SaveFileChoice> chooseFile(int title, std::string_view filter);
+    // A CSV export: the Save dialog with the title text, offering the window's name with
+    // nameSuffix, then the file with the text csv makes.
+    void exportCsv(int title, std::string_view nameSuffix, const std::function<std::string()>& csv);
     void reportNotWritten(const std::string& path, const QString& error);
     void saved(const std::string& path);
 

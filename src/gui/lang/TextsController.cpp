@@ -97,6 +97,9 @@ void TextsController::applyCaptions() {
     c_.mnuExportData->setText(newer(kTextExportData));
     c_.mnuEdit->setTitle(newer(kTextEditMenu));
     c_.mnuCopyPicture->setText(newer(kTextCopyPicture));
+    c_.mnuExportEvents->setText(newer(kTextExportEventsMenu));
+    c_.mnuExportDayFigures->setText(newer(kTextExportDayFiguresMenu));
+    c_.mnuAlarmBands->setText(newer(kTextAlarmBands));
     c_.mnuHelp->setTitle(text(14));
     c_.mnuOptions->setTitle(text(50));
     c_.mnuRealTime->setTitle(text(44));

@@ -125,6 +125,8 @@ void OpenCommand::InitAfterLoad() {
     window_.BuildValueLabels(valueLabelHeight(window_, ValueLabelHeight::PlotInnerLessFive));
     window_.BuildTimeAxis(window_.plotOuterWidth());
     ComputeRecordSteps(state_.records, state_.render.RecordStep);
+    // Once per load and refresh, not per redraw.
+    state_.Analysis = AnalyseLog(state_.records);
 }
 
 } // namespace osk

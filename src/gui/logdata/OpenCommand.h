@@ -39,7 +39,7 @@ public:
     std::string SelectLogFile();
 
     // After a successful read: binds the plot, sets the grid bar's range, builds both axes and
-    // the time steps between records.
+    // the time steps between records, and analyses the log.
     void InitAfterLoad();
 
     WindowReaderHost& readerHost() { return host_; }

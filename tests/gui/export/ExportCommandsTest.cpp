@@ -1,7 +1,9 @@
 #include "gui/app/ProgramFixture.h"
 
+#include "analysis/AnalysisCsv.h"
 #include "export/WindowPicture.h"
 #include "graph/ExportFiles.h"
+#include "graph/ProductSystem.h"
 #include "graph/SeriesCatalogue.h"
 #include "lang/TextNumbers.h"
 
@@ -177,6 +179,38 @@ TEST_F(ExportCommandsTest, ExportWritesTheDrawnRecordsAsRead) {
         std::tuple(lines[1].left(19).toStdString(), lines[lines.size() - 2].left(20)),
         std::tuple(state.records.RecordTime[size_t(oldest)],
                    QByteArray::fromStdString(state.records.RecordTime[size_t(newest)] + ",")));
+}
+
+TEST_F(ExportCommandsTest, EventsAndDayFiguresAreTheAnalysisOfTheLogLoaded) {
+    EXPECT_FALSE(c->mnuExportEvents->isEnabled());
+    EXPECT_FALSE(c->mnuExportDayFigures->isEnabled());
+    // The second log spans two days: the analysis follows each load.
+    for (const int64_t records : {3000, 9000}) {
+        SCOPED_TRACE(records);
+        open(logs.write("log.csv",
+                        generatedLog(records, kStart, [](auto& o) { o.name = "Pool 3"; })));
+        const LogAnalysis analysis = AnalyseLog(state.records);
+        ASSERT_FALSE(analysis.excursions.empty());
+        const int16_t product = ProductTextIndex(settings);
+        const std::string named =
+            "Pool 3 " + state.records.RecordTime[size_t(state.render.DrawnNewest)].substr(0, 10);
+        for (const auto& [menu, title, name, header, csv] :
+             {std::tuple(c->mnuExportEvents, "Export events", named + " events",
+                         "Kind,Start,End,Duration,Worst value\r\n",
+                         EventsCsv(analysis, state.texts, product)),
+              std::tuple(c->mnuExportDayFigures, "Export day figures", named + " day figures",
+                         "Day,", DayFiguresCsv(analysis.days, state.texts, product))}) {
+            ASSERT_TRUE(menu->isEnabled());
+            dialogs.saveFile(inLogs("analysis"), 1);
+            menu->trigger();
+            const SaveFileRequest& request = dialogs.prompts.back().save;
+            EXPECT_EQ(std::tuple(request.title, request.proposedName, request.filter),
+                      std::tuple(title, name, kCsvFilter));
+            const std::string written = contents(inLogs("analysis.csv")).toStdString();
+            EXPECT_TRUE(written.starts_with(header)) << written.substr(0, 80);
+            EXPECT_EQ(written, csv);
+        }
+    }
 }
 
 } // namespace

@@ -318,8 +318,9 @@ void RandomSession::expectEnabledStates(const std::string& step) {
                                        c->cboDrawStyle, c->chkItem[0],       c->cmdItem[3]};
     for (const QWidget* w : controls)
         EXPECT_EQ(w->isEnabled(), loaded) << step << ": " << w->objectName().toStdString();
-    for (const QAction* a : {c->mnuAfdrukVoorbeeld, c->mnuAfdrukken, c->mnuSavePicture,
-                             c->mnuCopyPicture, c->mnuExportData})
+    for (const QAction* a :
+         {c->mnuAfdrukVoorbeeld, c->mnuAfdrukken, c->mnuSavePicture, c->mnuCopyPicture,
+          c->mnuExportData, c->mnuExportEvents, c->mnuExportDayFigures})
         EXPECT_EQ(a->isEnabled(), loaded) << step << ": " << a->objectName().toStdString();
     EXPECT_EQ(c->lblScaleXas[0]->isVisibleTo(window.get()), loaded) << step;
 }
@@ -470,8 +471,8 @@ const std::vector<ActionKind>& RandomSession::actionKinds() {
              s.window->resize(w, h);
              return std::to_string(w) + "x" + std::to_string(h);
          }},
-        // Language, product system, printer colours, print, export and real-time commands.
-        {"menu entry", 13,
+        // Language, product system, printer colours, print, export, alarm band and real-time commands.
+        {"menu entry", 16,
          [](S& s) {
              QAction* const entries[] = {s.c->mnuNed,          s.c->mnuEng,
                                          s.c->mnuFreeChlorine, s.c->mnuPeroxide,
@@ -479,9 +480,10 @@ const std::vector<ActionKind>& RandomSession::actionKinds() {
                                          s.c->mnuBlackWhite,   s.c->mnuAfdrukVoorbeeld,
                                          s.c->mnuAfdrukken,    s.c->mnuSavePicture,
                                          s.c->mnuCopyPicture,  s.c->mnuExportData,
-                                         s.c->mnuON,           s.c->mnuOFF,
-                                         s.c->mnuOFF};
-             return triggerIfEnabled(entries[s.pick(0, 14)]);
+                                         s.c->mnuExportEvents, s.c->mnuExportDayFigures,
+                                         s.c->mnuAlarmBands,   s.c->mnuON,
+                                         s.c->mnuOFF,          s.c->mnuOFF};
+             return triggerIfEnabled(entries[s.pick(0, 17)]);
          }},
         {"press on plot", 4, [](S& s) { return s.mouseOnPlot(QEvent::MouseButtonPress); }},
         {"release on plot", 3, [](S& s) { return s.mouseOnPlot(QEvent::MouseButtonRelease); }},
