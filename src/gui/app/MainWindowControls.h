@@ -51,6 +51,7 @@ struct MainWindowControls {
     QAction* mnuFreeChlorine = nullptr;
     QAction* mnuPeroxide = nullptr;
     QAction* mnuTarvox = nullptr;
+    QAction* mnuEvents = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuAbout = nullptr;
 
