@@ -175,6 +175,7 @@ TEST_F(EventsWindowTest, Screenshot) {
         GTEST_SKIP() << "OSK_SCREENSHOT_DIR not set";
     open(logs.write("demo.csv", generatedLog(genlog::LogOptions{}.records * 2)));
     EventsWindow& w = events();
+    w.excursionList().setCurrentItem(w.excursionList().topLevelItem(0));
     ASSERT_TRUE(w.grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/events-window.png")));
 }
 
