@@ -24,7 +24,10 @@ double twoDecimals(double v) {
 std::string valueAt(const RecordTable& records, const Figures& period, double value,
                     int32_t record, char separator) {
     const std::string_view time = RecordTimeAt(records.RecordTime, record);
-    const std::string_view when = period.date.empty() ? time : RecordClockText(time);
+    std::string_view when = period.date.empty() ? time : RecordClockText(time);
+    // The clock part starts at the space after the date.
+    while (!when.empty() && when.front() == ' ')
+        when.remove_prefix(1);
     return formatGeneral(value, separator) + " (" + std::string(when) + ")";
 }
 
