@@ -10,7 +10,7 @@ namespace osk {
 namespace {
 
 // The shipped english.lng gives the same texts.
-constexpr std::array<BuiltinText, 50> kFallbackTexts = {{
+constexpr std::array<BuiltinText, 51> kFallbackTexts = {{
     {kTextSavePicture, "&Save picture\u2026"},
     {kTextCopyPicture, "&Copy picture"},
     {kTextExportData, "E&xport visible data\u2026"},
@@ -61,6 +61,7 @@ constexpr std::array<BuiltinText, 50> kFallbackTexts = {{
     {kTextNoExcursions, "No excursions"},
     {kTextPrintReport, "Print"},
     {kTextSavePdf, "Save as PDF\u2026"},
+    {kTextShowInGraph, "&Show in the graph"},
 }};
 
 } // namespace

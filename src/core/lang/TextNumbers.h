@@ -120,5 +120,6 @@ inline constexpr int kTextExportDayFigures = 146;
 inline constexpr int kTextNoExcursions = 147;
 inline constexpr int kTextPrintReport = 148;
 inline constexpr int kTextSavePdf = 149;
+inline constexpr int kTextShowInGraph = 150;
 
 } // namespace osk

@@ -112,6 +112,8 @@ void buildMenus(QMainWindow& window, MainWindowControls& c) {
     c.mnuPeroxide = action(c.mnuSystem, QStringLiteral("mnuPeroxide"), true);
     c.mnuTarvox = action(c.mnuSystem, QStringLiteral("mnuTarvox"), true);
     c.mnuAlarmBands = action(c.mnuOptions, QStringLiteral("mnuAlarmBands"), true);
+    c.mnuEvents = action(c.mnuOptions, QStringLiteral("mnuEvents"));
+    c.mnuEvents->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
 
     c.mnuHelp = topMenu(bar, QStringLiteral("mnuHelp"));
     c.mnuAbout = action(c.mnuHelp, QStringLiteral("mnuAbout"));

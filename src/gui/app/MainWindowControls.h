@@ -54,6 +54,7 @@ struct MainWindowControls {
     QAction* mnuPeroxide = nullptr;
     QAction* mnuTarvox = nullptr;
     QAction* mnuAlarmBands = nullptr;
+    QAction* mnuEvents = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuAbout = nullptr;
 

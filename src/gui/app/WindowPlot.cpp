@@ -49,6 +49,10 @@ bool WindowPlot::redrawTarget(bool scrollFlag) {
     if (target == nullptr || !state_.records.FileLoaded)
         return false;
     redraw(*target, scrollFlag);
+    if (after_) {
+        after_(*target);
+        c_.pGraph->refresh();
+    }
     return true;
 }
 

@@ -4,6 +4,9 @@
 
 #include "graph/PlotInputs.h"
 
+#include <functional>
+#include <utility>
+
 namespace osk {
 
 class Surface;
@@ -29,6 +32,9 @@ public:
     // was nothing to draw.
     bool redrawTarget(bool scrollFlag = false);
 
+    // Runs after each redraw of the plot target, with that target, before it is shown.
+    void setAfterTargetRedraw(std::function<void(Surface&)> after) { after_ = std::move(after); }
+
     // Erases the plot's picture.
     void clearPlot();
 
@@ -39,6 +45,7 @@ private:
     MainWindowControls& c_;
     ProgramState& state_;
     ProgramServices& services_;
+    std::function<void(Surface&)> after_;
 };
 
 } // namespace osk

@@ -52,7 +52,8 @@ frmMain::frmMain(ProgramState& state, ProgramServices& services)
       readout_(c_, state, services.settings),
       realtime_(c_, state, services, *this, open_.readerHost(), redraws_,
                 {[this] { InitAfterLoad(); }, [this] { ShowNewest(); }}),
-      print_(c_, state, services, *this, redraws_, *this), exports_(c_, state, services, plot_) {
+      print_(c_, state, services, *this, redraws_, *this), exports_(c_, state, services, plot_),
+      events_(*this, c_, state, services, time_, redraws_) {
     setWindowTitle(QStringLiteral("OSK Graphs"));
     setWindowIcon(logoIcon());
     // A small font lets the panel's frames hold their controls at their design sizes.
@@ -68,6 +69,7 @@ frmMain::frmMain(ProgramState& state, ProgramServices& services)
             return texts;
         });
     c_.Image1->setPixmap(logoPixmap(kImageLogoPixels, devicePixelRatioF()));
+    plot_.setAfterTargetRedraw([this](Surface& target) { events_.afterRedraw(target); });
 
     connectCommands();
     layout_.install();
@@ -99,6 +101,7 @@ void frmMain::connectCommands() {
     realtime_.connectCommands(*this);
     print_.connectCommands(*this);
     exports_.connectCommands(*this);
+    events_.connectCommands(*this);
     connect(c_.mnuAbout, &QAction::triggered, this, &frmMain::showAbout);
     connect(c_.Image1, &ClickableLabel::clicked, this, &frmMain::showAbout);
     connect(c_.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
@@ -178,6 +181,7 @@ void frmMain::Timer1_Timer() {
 
 void frmMain::ApplyTexts() {
     texts_.ApplyTexts(aboutBox());
+    events_.applyTexts();
 }
 
 void frmMain::checkEnglishMenu() {
@@ -186,6 +190,8 @@ void frmMain::checkEnglishMenu() {
 
 void frmMain::EnableDataControls(bool enabled) {
     osk::EnableDataControls(c_, plot_, enabled);
+    // Every load ends here, and so does every failed one: the analysis follows the table.
+    events_.logChanged();
 }
 
 void frmMain::BuildTimeAxis(int plotWidth) {

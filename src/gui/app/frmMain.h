@@ -8,6 +8,7 @@
 #include "app/WindowAxes.h"
 #include "app/WindowOperations.h"
 #include "app/WindowPlot.h"
+#include "events/EventsController.h"
 #include "export/ExportController.h"
 #include "graph/AlarmBandsMenu.h"
 #include "graph/DrawStyleController.h"
@@ -83,6 +84,7 @@ public:
     RealtimeController& realtime() { return realtime_; }
     PrintController& printing() { return print_; }
     ExportController& exports() { return exports_; }
+    EventsController& events() { return events_; }
 
 protected:
     // The unload: releases the plot and closes the other windows (About box, print preview).
@@ -114,6 +116,7 @@ private:
     RealtimeController realtime_;
     PrintController print_;
     ExportController exports_;
+    EventsController events_;
     QPointer<frmAbout> about_;
 };
 

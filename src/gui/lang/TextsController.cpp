@@ -112,6 +112,7 @@ void TextsController::applyCaptions() {
     c_.mnuPeroxide->setText(text(17));
     c_.mnuTarvox->setText(text(75));
     c_.mnuSystem->setTitle(text(76));
+    c_.mnuEvents->setText(newer(kTextEventsMenu));
     c_.mnuAbout->setText(text(62));
     c_.Frame3->setTitle(text(33));
     // The product box carries the name of the product system in use.

@@ -74,9 +74,14 @@ void TimeWindowController::hscGraphScroller_Change() {
     // from the log shown before.
     if (!state_.records.FileLoaded)
         return;
+    const RecordTable& records = state_.records;
+    moveWindowEnd(NeighbourHourEnd(records.RecordTime, records.ViewEndRecord,
+                                   c_.hscGraphScroller->value(), records.RecordCount));
+}
+
+void TimeWindowController::moveWindowEnd(int32_t end) {
     RecordTable& records = state_.records;
-    records.ViewEndRecord = NeighbourHourEnd(records.RecordTime, records.ViewEndRecord,
-                                             c_.hscGraphScroller->value(), records.RecordCount);
+    records.ViewEndRecord = end;
     setScrollerQuietly(records.ViewEndRecord);
     records.ViewEndRecord = c_.hscGraphScroller->value();
     window_.BuildTimeAxis(window_.plotOuterWidth());

@@ -2,6 +2,8 @@
 // that moves the window by whole hours, with the move to the newest records after a load.
 #pragma once
 
+#include <cstdint>
+
 class QObject;
 
 namespace osk {
@@ -32,6 +34,9 @@ public:
     // After a load: the bar's maximum and value become the record count, then the scroll
     // handler runs once.
     void ShowNewest();
+    // Puts the window end at record end (kept inside the bar's range), as a scroll bar move
+    // that has found its hour boundary does.
+    void moveWindowEnd(int32_t end);
 
 private:
     // Sets the bar's value without raising its change event.

@@ -17,7 +17,7 @@ TEST(FallbackTexts, StandInOnlyForAnEmptySlot) {
     }
     // Texts without a fall-back are the table's own, empty or not.
     EXPECT_EQ(textOrFallback(texts, 9), "&File");
-    for (const int n : {25, 150, -1})
+    for (const int n : {25, 160, -1})
         EXPECT_EQ(textOrFallback(texts, n), "") << n;
 }
 
