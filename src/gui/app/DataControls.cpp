@@ -26,6 +26,7 @@ void EnableDataControls(MainWindowControls& c, WindowPlot& plot, bool enabled) {
     c.cboDrawStyle->setEnabled(enabled);
     c.mnuAfdrukken->setEnabled(enabled);
     c.mnuAfdrukVoorbeeld->setEnabled(enabled);
+    c.mnuDagrapport->setEnabled(enabled);
     for (QAction* a : {c.mnuSavePicture, c.mnuCopyPicture, c.mnuExportData})
         a->setEnabled(enabled);
     for (size_t i = 0; i < c.lblScaleXas.size(); ++i) {

@@ -11,6 +11,7 @@
 #include "graph/Legend.h"
 #include "graph/LegendBox.h"
 #include "lang/LoadTexts.h"
+#include "print/DayReportController.h"
 #include "view/LayoutGeometry.h"
 
 #include <QAction>
@@ -51,7 +52,8 @@ frmMain::frmMain(ProgramState& state, ProgramServices& services)
       readout_(c_, state, services.settings),
       realtime_(c_, state, services, *this, open_.readerHost(), redraws_,
                 {[this] { InitAfterLoad(); }, [this] { ShowNewest(); }}),
-      print_(c_, state, services, *this, redraws_, *this), exports_(c_, state, services, plot_) {
+      print_(c_, state, services, *this, redraws_, *this), exports_(c_, state, services, plot_),
+      dayReport_(std::make_unique<DayReportController>(c_, state, services, print_, *this)) {
     setWindowTitle(QStringLiteral("OSK Graphs"));
     setWindowIcon(logoIcon());
     // A small font lets the panel's frames hold their controls at their design sizes.
@@ -97,6 +99,7 @@ void frmMain::connectCommands() {
     realtime_.connectCommands(*this);
     print_.connectCommands(*this);
     exports_.connectCommands(*this);
+    dayReport_->connectCommands(*this);
     connect(c_.mnuAbout, &QAction::triggered, this, &frmMain::showAbout);
     connect(c_.Image1, &ClickableLabel::clicked, this, &frmMain::showAbout);
     connect(c_.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);

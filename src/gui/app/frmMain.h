@@ -27,8 +27,11 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <memory>
+
 namespace osk {
 
+class DayReportController;
 class frmAbout;
 struct ProgramServices;
 struct ProgramState;
@@ -82,6 +85,7 @@ public:
     RealtimeController& realtime() { return realtime_; }
     PrintController& printing() { return print_; }
     ExportController& exports() { return exports_; }
+    DayReportController& dayReport() { return *dayReport_; }
 
 protected:
     // The unload: releases the plot and closes the other windows (About box, print preview).
@@ -112,6 +116,7 @@ private:
     RealtimeController realtime_;
     PrintController print_;
     ExportController exports_;
+    std::unique_ptr<DayReportController> dayReport_;
     QPointer<frmAbout> about_;
 };
 
