@@ -18,6 +18,7 @@
 #include "graph/ProductSystem.h"
 #include "graph/VisibleData.h"
 #include "lang/TextNumbers.h"
+#include "print/DayReportController.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -58,6 +59,7 @@ private:
     int writeDescription();
     int writeCsv();
     int writePicture();
+    int writeDayReport();
 
     const RenderOptions& o_;
     std::ostream& err_;
@@ -109,11 +111,13 @@ int Run::run() {
 
     for (const std::string& message : dialogs_.messages())
         err_ << kTool << "note: " << message << '\n';
+    if (const int code = writeDayReport(); code != kExitOk)
+        return code;
     if (const int code = writeDescription(); code != kExitOk)
         return code;
     if (const int code = writeCsv(); code != kExitOk)
         return code;
-    return writePicture();
+    return o_.pngFile.empty() ? kExitOk : writePicture();
 }
 
 bool Run::sizePlot() {
@@ -242,6 +246,28 @@ int Run::writeCsv() {
                      QByteArray::fromStdString(VisibleDataCsv(
                          state_.records, DrawnRecords{drawn.DrawnOldest, drawn.DrawnNewest},
                          drawn.SeriesOn, state_.texts, ProductTextIndex(settings_))));
+}
+
+int Run::writeDayReport() {
+    if (!o_.dayReportDate)
+        return kExitOk;
+    DayReportController& report = window_->dayReport();
+    const LogAnalysis analysis = report.analyse();
+    const std::optional<size_t> day = DayIndex(analysis, *o_.dayReportDate);
+    if (!day) {
+        const std::string held = analysis.days.empty()
+                                     ? std::string("no readable dates")
+                                     : analysis.days.front().date + " to " +
+                                           analysis.days.back().date;
+        return fail(kExitUsage, "--day-report " + *o_.dayReportDate +
+                                    ": the log has no records of that day (it holds " + held +
+                                    ")");
+    }
+    if (const QString error =
+            report.writePdf(QString::fromStdString(o_.dayReportFile), analysis, {*day, *day});
+        !error.isEmpty())
+        return fail(kExitFailed, o_.dayReportFile + ": " + error.toStdString());
+    return kExitOk;
 }
 
 int Run::writePicture() {
