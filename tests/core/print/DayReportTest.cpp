@@ -72,6 +72,7 @@ struct ReportFixture : ::testing::Test {
 TEST_F(ReportFixture, PageHoldsTheDayItsFiguresExcursionsAndTheGraph) {
     fill(2);
     ASSERT_EQ(analysis.days.size(), 3u);
+    records->RecordValue(5000, 15) = 30; // far above the value scale
     GraphPage page;
     DrawDayPage(in, analysis, analysis.days[1], page);
     for (const char* text :
@@ -79,7 +80,7 @@ TEST_F(ReportFixture, PageHoldsTheDayItsFiguresExcursionsAndTheGraph) {
           "0:01:00", "6.1", "01:30:00", "7.2", "Operator:", "Signature:", "Checks done by hand:"})
         EXPECT_TRUE(page.shows(text)) << text;
     EXPECT_FALSE(page.shows("No excursions"));
-    // The graph lands inside its place on the page, and the window's end is given back.
+    // The graph keeps to its place on the page, and the window's end is given back.
     ASSERT_GT(page.pen.size(), 1000u);
     for (const auto& [x, y] : page.pen)
         ASSERT_TRUE(x >= 700 && x <= 9100 && y >= 1300 && y <= 5500) << x << "," << y;
@@ -112,8 +113,6 @@ TEST_F(ReportFixture, OnePagePerDayOfTheRangeEitherWayRound) {
     const char* dates[] = {": 2024-03-05", ": 2024-03-06", ": 2024-03-07"};
     for (size_t i = 0; i < 3; ++i)
         EXPECT_TRUE(pages.sheets[i].shows(dates[i])) << i;
-    EXPECT_EQ(DayIndex(analysis, "2024-03-07"), std::optional<size_t>(2));
-    EXPECT_EQ(DayIndex(analysis, "2024-03-08"), std::nullopt);
 }
 
 } // namespace
