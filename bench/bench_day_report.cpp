@@ -18,7 +18,7 @@ using osk::bench::BenchProgram;
 
 void DayReportPdf(benchmark::State& state, BenchProgram& program, const QString& file) {
     osk::DayReportController& report = program.window->dayReport();
-    size_t pages = 0;
+    size_t days = 0;
     for (auto _ : state) {
         const osk::LogAnalysis analysis = report.analyse();
         // The newest whole day: the log's second day.
@@ -30,9 +30,9 @@ void DayReportPdf(benchmark::State& state, BenchProgram& program, const QString&
             state.SkipWithError(error.toStdString().c_str());
             return;
         }
-        pages = analysis.days.size();
+        days = analysis.days.size();
     }
-    state.counters["days"] = static_cast<double>(pages);
+    state.counters["days"] = static_cast<double>(days); // in the log
 }
 
 } // namespace
