@@ -42,11 +42,11 @@ constexpr double kTimeLabelY = kPlotY + kPlotHeight + 60, kDateLabelY = kTimeLab
 constexpr double kLegendY = 6000, kLegendStep = 2900, kLegendLine = 300, kLegendRowStep = 230;
 constexpr size_t kLegendColumns = 3;
 constexpr double kFiguresY = 6950, kRowStep = 230;
-constexpr std::array<double, 7> kFigureColumnX{0, 1500, 2500, 3500, 4500, 6600, 7700};
-constexpr double kTotalsY = kFiguresY + 5 * kRowStep + 100;
-constexpr double kHandY = 8950, kHandLineX = 2300, kHandLineEnd = 9100, kHandStep = 300;
-constexpr double kListX = 9500, kListTitleY = 1300, kListHeadY = 1600;
-constexpr std::array<double, 5> kListColumnX{9500, 12150, 13000, 13850, 14700};
+constexpr std::array<double, kQuantities> kFigureColumnX{2300, 3600, 4900};
+constexpr double kFigureColumnStep = 1300, kTotalsX = 6300;
+constexpr double kHandY = 9000, kHandLineX = 2300, kHandLineEnd = 9100, kHandStep = 290;
+constexpr double kListX = 9400, kListTitleY = 1300, kListHeadY = 1600;
+constexpr std::array<double, 5> kListColumnX{9400, 12000, 12800, 13600, 14450};
 
 // The graph's place on the page as a drawing surface of its own, in pixels: the plot's redraw
 // draws into it as into the window's plot. The page is blank to begin with, so clearing it
@@ -225,19 +225,22 @@ private:
         return out;
     }
 
+    // The figures as a table with a column per quantity and a row per figure, so that long
+    // names of figures in any language fit; the day's totals beside it.
     void figures() {
-        add(kFigureColumnX[0], kFiguresY, text(in_, kTextDayFigures), kPageHeaderFont);
-        const std::array<int, 6> heads{kTextLowest,    kTextHighest,    kTextMean,
-                                       kTextInsideBand, kTextExcursions, kTextLongestExcursion};
-        const double headY = kFiguresY + kRowStep;
-        for (size_t c = 0; c < heads.size(); ++c)
-            add(kFigureColumnX[c + 1], headY, text(in_, heads[c]));
-        rule(kLeft, headY + kRowStep - 20, kPlotX + kPlotWidth, headY + kRowStep - 20,
-             kThinWidth);
-        for (int q = 0; q < kQuantities; ++q) {
-            const QuantityFigures& f = day_.quantity[static_cast<size_t>(q)];
-            const double y = headY + kRowStep * (q + 1);
-            add(kFigureColumnX[0], y, GroupCaption(q, in_.texts, in_.productTextIndex));
+        add(kLeft, kFiguresY, text(in_, kTextDayFigures), kPageHeaderFont);
+        const double headY = kFiguresY + kRowStep + 50;
+        for (int q = 0; q < kQuantities; ++q)
+            add(kFigureColumnX[static_cast<size_t>(q)], headY,
+                GroupCaption(q, in_.texts, in_.productTextIndex));
+        rule(kLeft, headY + kRowStep - 20, kFigureColumnX.back() + kFigureColumnStep,
+             headY + kRowStep - 20, kThinWidth);
+        const std::array<int, 6> rows{kTextLowest,     kTextHighest,    kTextMean,
+                                      kTextInsideBand, kTextExcursions, kTextLongestExcursion};
+        for (size_t row = 0; row < rows.size(); ++row)
+            add(kLeft, headY + kRowStep * static_cast<double>(row + 1), text(in_, rows[row]));
+        for (size_t q = 0; q < kFigureColumnX.size(); ++q) {
+            const QuantityFigures& f = day_.quantity[q];
             if (f.records == 0)
                 continue;
             const std::array<std::string, 6> cells{
@@ -247,9 +250,11 @@ private:
                 ShareText(f.insideShare(), in_.decimalSeparator),
                 std::to_string(f.excursions),
                 f.excursions > 0 ? DurationText(f.longestExcursionSeconds) : std::string()};
-            for (size_t c = 0; c < cells.size(); ++c)
-                add(kFigureColumnX[c + 1], y, cells[c]);
+            for (size_t row = 0; row < cells.size(); ++row)
+                add(kFigureColumnX[q], headY + kRowStep * static_cast<double>(row + 1),
+                    cells[row]);
         }
+
         const auto share = [&](std::optional<double> s) {
             return ShareText(s, in_.decimalSeparator);
         };
@@ -257,18 +262,18 @@ private:
             day_.periodSeconds > 0 ? std::optional(static_cast<double>(day_.coveredSeconds) /
                                                    static_cast<double>(day_.periodSeconds))
                                    : std::nullopt;
-        add(kLeft, kTotalsY,
-            text(in_, kTextTimeFlowLow) + ": " + DurationText(day_.flowLowSeconds) + "     " +
-                text(in_, kTextTimeDosingStopped) + ": " +
-                DurationText(day_.dosingStoppedSeconds));
-        add(kLeft, kTotalsY + kRowStep,
-            text(in_, kTextPumpRunning) + ": " + GroupCaption(0, in_.texts, in_.productTextIndex) +
-                " " + share(day_.pumpShare(0)) + "     " +
-                GroupCaption(1, in_.texts, in_.productTextIndex) + " " +
-                share(day_.pumpShare(1)));
-        add(kLeft, kTotalsY + 2 * kRowStep,
-            text(in_, kTextDataCoverage) + ": " + share(coverage) + "     " +
-                text(in_, kTextLongestGap) + ": " + DurationText(day_.longestGapSeconds));
+        const std::string pump = text(in_, kTextPumpRunning) + " ";
+        const std::array<std::string, 6> totals{
+            text(in_, kTextTimeFlowLow) + ": " + DurationText(day_.flowLowSeconds),
+            text(in_, kTextTimeDosingStopped) + ": " + DurationText(day_.dosingStoppedSeconds),
+            pump + GroupCaption(0, in_.texts, in_.productTextIndex) + ": " +
+                share(day_.pumpShare(0)),
+            pump + GroupCaption(1, in_.texts, in_.productTextIndex) + ": " +
+                share(day_.pumpShare(1)),
+            text(in_, kTextDataCoverage) + ": " + share(coverage),
+            text(in_, kTextLongestGap) + ": " + DurationText(day_.longestGapSeconds)};
+        for (size_t i = 0; i < totals.size(); ++i)
+            add(kTotalsX, headY + kRowStep * static_cast<double>(i + 1), totals[i]);
     }
 
     void excursions() {
