@@ -26,6 +26,7 @@ void EnableDataControls(MainWindowControls& c, WindowPlot& plot, bool enabled) {
     c.cboDrawStyle->setEnabled(enabled);
     c.mnuAfdrukken->setEnabled(enabled);
     c.mnuAfdrukVoorbeeld->setEnabled(enabled);
+    c.mnuDagrapport->setEnabled(enabled);
     for (QAction* a : {c.mnuSavePicture, c.mnuCopyPicture, c.mnuExportData, c.mnuExportEvents,
                        c.mnuExportDayFigures})
         a->setEnabled(enabled);

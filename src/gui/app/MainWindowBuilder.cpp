@@ -84,6 +84,7 @@ void buildMenus(QMainWindow& window, MainWindowControls& c) {
     c.mnuAfdrukken = action(c.mnuFile, QStringLiteral("mnuAfdrukken"));
     c.mnuAfdrukken->setShortcut(QKeySequence::Print);
     c.mnuAfdrukVoorbeeld = action(c.mnuFile, QStringLiteral("mnuAfdrukVoorbeeld"));
+    c.mnuDagrapport = action(c.mnuFile, QStringLiteral("mnuDagrapport"));
     c.mnuPrinter = submenu(c.mnuFile, QStringLiteral("mnuPrinter"));
     c.mnuColorPrinter = action(c.mnuPrinter, QStringLiteral("mnuColorPrinter"), true);
     c.mnuBlackWhite = action(c.mnuPrinter, QStringLiteral("mnuBlackWhite"), true);

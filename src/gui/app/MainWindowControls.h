@@ -32,6 +32,7 @@ struct MainWindowControls {
     QAction* mnuExportData = nullptr;
     QAction* mnuAfdrukken = nullptr;
     QAction* mnuAfdrukVoorbeeld = nullptr;
+    QAction* mnuDagrapport = nullptr;
     QMenu* mnuPrinter = nullptr;
     QAction* mnuColorPrinter = nullptr;
     QAction* mnuBlackWhite = nullptr;

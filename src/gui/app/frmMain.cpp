@@ -11,6 +11,7 @@
 #include "graph/Legend.h"
 #include "graph/LegendBox.h"
 #include "lang/LoadTexts.h"
+#include "print/DayReportController.h"
 #include "view/LayoutGeometry.h"
 
 #include <QAction>
@@ -53,7 +54,8 @@ frmMain::frmMain(ProgramState& state, ProgramServices& services)
       realtime_(c_, state, services, *this, open_.readerHost(), redraws_,
                 {[this] { InitAfterLoad(); }, [this] { ShowNewest(); }}),
       print_(c_, state, services, *this, redraws_, *this), exports_(c_, state, services, plot_),
-      events_(*this, c_, state, services, time_, redraws_) {
+      events_(*this, c_, state, services, time_, redraws_),
+      dayReport_(std::make_unique<DayReportController>(c_, state, services, print_, *this)) {
     setWindowTitle(QStringLiteral("OSK Graphs"));
     setWindowIcon(logoIcon());
     // A small font lets the panel's frames hold their controls at their design sizes.
@@ -102,6 +104,7 @@ void frmMain::connectCommands() {
     print_.connectCommands(*this);
     exports_.connectCommands(*this);
     events_.connectCommands(*this);
+    dayReport_->connectCommands(*this);
     connect(c_.mnuAbout, &QAction::triggered, this, &frmMain::showAbout);
     connect(c_.Image1, &ClickableLabel::clicked, this, &frmMain::showAbout);
     connect(c_.mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);

@@ -29,8 +29,11 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <memory>
+
 namespace osk {
 
+class DayReportController;
 class frmAbout;
 struct ProgramServices;
 struct ProgramState;
@@ -85,6 +88,7 @@ public:
     PrintController& printing() { return print_; }
     ExportController& exports() { return exports_; }
     EventsController& events() { return events_; }
+    DayReportController& dayReport() { return *dayReport_; }
 
 protected:
     // The unload: releases the plot and closes the other windows (About box, print preview).
@@ -117,6 +121,7 @@ private:
     PrintController print_;
     ExportController exports_;
     EventsController events_;
+    std::unique_ptr<DayReportController> dayReport_;
     QPointer<frmAbout> about_;
 };
 

@@ -28,30 +28,35 @@ bool paintOnto(QPaintDevice& device, const MainWindowControls& c, WindowPlot& pl
     return painter.end();
 }
 
-QString writeVector(const MainWindowControls& c, WindowPlot& plot, const PictureFile& picture) {
-    QSaveFile file(QString::fromStdString(picture.path));
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
+bool paintVector(QIODevice& file, const MainWindowControls& c, WindowPlot& plot,
+                 PictureFormat format) {
     const QSize size = windowPictureSize(c);
     // One painter unit to a pixel of the window, so that texts keep their sizes.
     const int dpi = c.client->logicalDpiX() > 0 ? c.client->logicalDpiX() : 96;
-    bool painted = false;
-    if (picture.format == PictureFormat::Svg) {
+    if (format == PictureFormat::Svg) {
         SvgPicture svg(file, size, dpi, QStringLiteral("OSK-Graphs"));
-        painted = paintOnto(svg, c, plot);
-    } else {
-        QPdfWriter pdf(&file);
-        pdf.setCreator(QStringLiteral("OSK-Graphs"));
-        pdf.setTitle(QStringLiteral("OSK-Graphs"));
-        pdf.setResolution(dpi);
-        pdf.setPageMargins(QMarginsF());
-        pdf.setPageSize(QPageSize(QSizeF(size) * (kPointsPerInch / dpi), QPageSize::Point,
-                                  QString(), QPageSize::ExactMatch));
-        painted = paintOnto(pdf, c, plot);
+        return paintOnto(svg, c, plot);
     }
-    if (!painted || file.error() != QFileDevice::NoError) {
-        const QString error =
-            painted ? file.errorString() : QStringLiteral("the picture could not be drawn");
+    QPdfWriter pdf(&file);
+    pdf.setCreator(QStringLiteral("OSK-Graphs"));
+    pdf.setTitle(QStringLiteral("OSK-Graphs"));
+    pdf.setResolution(dpi);
+    pdf.setPageMargins(QMarginsF());
+    pdf.setPageSize(QPageSize(QSizeF(size) * (kPointsPerInch / dpi), QPageSize::Point, QString(),
+                              QPageSize::ExactMatch));
+    return paintOnto(pdf, c, plot);
+}
+
+} // namespace
+
+QString writeSavedFile(const QString& path, const QString& notWritten,
+                       const std::function<bool(QIODevice&)>& write) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const bool written = write(file);
+    if (!written || file.error() != QFileDevice::NoError) {
+        const QString error = written ? file.errorString() : notWritten;
         file.cancelWriting();
         return error;
     }
@@ -60,12 +65,14 @@ QString writeVector(const MainWindowControls& c, WindowPlot& plot, const Picture
     return {};
 }
 
-} // namespace
-
 QString writeWindowPicture(const MainWindowControls& c, WindowPlot& plot, const PictureFile& file) {
     if (file.format == PictureFormat::Png)
         return writePng(windowPicture(c), QString::fromStdString(file.path));
-    return writeVector(c, plot, file);
+    return writeSavedFile(QString::fromStdString(file.path),
+                          QStringLiteral("the picture could not be drawn"),
+                          [&](QIODevice& device) {
+                              return paintVector(device, c, plot, file.format);
+                          });
 }
 
 } // namespace osk

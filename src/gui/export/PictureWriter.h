@@ -6,6 +6,10 @@
 
 #include <QString>
 
+#include <functional>
+
+class QIODevice;
+
 namespace osk {
 
 struct MainWindowControls;
@@ -15,5 +19,11 @@ class WindowPlot;
 // picture is written. Returns an error text, empty on success.
 QString writeWindowPicture(const MainWindowControls& controls, WindowPlot& plot,
                            const PictureFile& file);
+
+// Writes the file at path through write, which fills the open file and tells whether it could;
+// the file is replaced only once write has succeeded. Returns an error text, notWritten when
+// write failed, empty on success.
+QString writeSavedFile(const QString& path, const QString& notWritten,
+                       const std::function<bool(QIODevice&)>& write);
 
 } // namespace osk

@@ -94,6 +94,7 @@ void TextsController::applyCaptions() {
     // Texts from 100 on may be missing from the table: they have English captions of their own.
     const auto newer = [&](int n) { return QString::fromStdString(textOrFallback(t, n)); };
     c_.mnuSavePicture->setText(newer(kTextSavePicture));
+    c_.mnuDagrapport->setText(newer(kTextDayReportMenu));
     c_.mnuExportData->setText(newer(kTextExportData));
     c_.mnuEdit->setTitle(newer(kTextEditMenu));
     c_.mnuCopyPicture->setText(newer(kTextCopyPicture));

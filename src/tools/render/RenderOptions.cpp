@@ -81,6 +81,16 @@ std::optional<std::pair<int, int>> plotSize(std::string_view text) {
     return std::pair{*w, *h};
 }
 
+// "yyyy-mm-dd" with digits where the digits go.
+bool isDate(std::string_view text) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+        return false;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (i != 4 && i != 7 && (text[i] < '0' || text[i] > '9'))
+            return false;
+    return true;
+}
+
 std::string rangeText(int lo, int hi) {
     return "a whole number from " + std::to_string(lo) + " to " + std::to_string(hi);
 }
@@ -110,6 +120,16 @@ std::variant<RenderOptions, OptionError> parseRenderOptions(const std::vector<st
         }
         if (arg == "--subitems") {
             o.subItems = true;
+            continue;
+        }
+        if (arg == "--day-report") {
+            if (i + 2 >= args.size())
+                return OptionError{"--day-report needs a date and a PDF file"};
+            if (!isDate(args[i + 1]))
+                return OptionError{"--day-report " + args[i + 1] + ": expected a date yyyy-mm-dd"};
+            o.dayReportDate = args[i + 1];
+            o.dayReportFile = args[i + 2];
+            i += 2;
             continue;
         }
         if (i + 1 >= args.size())
@@ -171,7 +191,7 @@ std::variant<RenderOptions, OptionError> parseRenderOptions(const std::vector<st
     }
     if (!haveLog)
         return OptionError{"no log file given"};
-    if (o.pngFile.empty())
+    if (o.pngFile.empty() && !o.dayReportDate)
         return OptionError{"no output file given (-o OUT.png)"};
     return o;
 }

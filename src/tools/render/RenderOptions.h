@@ -20,6 +20,8 @@ struct RenderOptions {
     std::optional<std::string> csvFile;
     std::optional<std::string> eventsFile; // the analysis of the loaded log as CSV
     std::optional<std::string> dayFiguresFile;
+    std::optional<std::string> dayReportDate; // "yyyy-mm-dd"
+    std::string dayReportFile;
     std::optional<int> spanItem;  // index in the span list Xas
     std::optional<int> gridXItem; // index in the grid interval list cmbGridX
     std::array<bool, kGroups> groups{true, false, false, false};
@@ -45,6 +47,7 @@ std::variant<RenderOptions, OptionError> parseRenderOptions(const std::vector<st
 
 inline constexpr std::string_view kRenderUsage =
     "usage: osk-graphs-render LOG.csv -o OUT.png [options]\n"
+    "       osk-graphs-render LOG.csv --day-report DATE OUT.pdf [options]\n"
     "       osk-graphs-render -o OUT.png [options] -- LOG.csv   (a log named \"-...\")\n"
     "  --span 192|96|48|24|12|6|3        hours shown (default 48)\n"
     "  --grid-x 4h|2h|1h|30m|15m         vertical grid interval (default 2h)\n"
@@ -61,6 +64,8 @@ inline constexpr std::string_view kRenderUsage =
     "  --csv OUT.csv                     also write the drawn records as CSV\n"
     "  --events OUT.csv                  also write the log's excursions as CSV\n"
     "  --day-figures OUT.csv             also write the figures of each day of the log as CSV\n"
+    "  --day-report DATE OUT.pdf         write the day report of DATE (yyyy-mm-dd), a day of\n"
+    "                                    the log, as PDF; -o is then optional\n"
     "  --                                ends the options: a log named \"-...\" follows\n";
 
 } // namespace osk::render

@@ -20,6 +20,7 @@
 #include "graph/ProductSystem.h"
 #include "graph/VisibleData.h"
 #include "lang/TextNumbers.h"
+#include "print/DayReportController.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -61,6 +62,7 @@ private:
     int writeCsv();
     int writeAnalysis();
     int writePicture();
+    int writeDayReport();
 
     const RenderOptions& o_;
     std::ostream& err_;
@@ -112,13 +114,15 @@ int Run::run() {
 
     for (const std::string& message : dialogs_.messages())
         err_ << kTool << "note: " << message << '\n';
+    if (const int code = writeDayReport(); code != kExitOk)
+        return code;
     if (const int code = writeDescription(); code != kExitOk)
         return code;
     if (const int code = writeCsv(); code != kExitOk)
         return code;
     if (const int code = writeAnalysis(); code != kExitOk)
         return code;
-    return writePicture();
+    return o_.pngFile.empty() ? kExitOk : writePicture();
 }
 
 bool Run::sizePlot() {
@@ -252,7 +256,7 @@ int Run::writeCsv() {
 int Run::writeAnalysis() {
     if (!o_.eventsFile && !o_.dayFiguresFile)
         return kExitOk;
-    const LogAnalysis analysis = AnalyseLog(state_.records);
+    const LogAnalysis& analysis = state_.Analysis;
     const int16_t product = ProductTextIndex(settings_);
     if (o_.eventsFile)
         if (const int code =
@@ -263,6 +267,28 @@ int Run::writeAnalysis() {
     if (o_.dayFiguresFile)
         return writeFile(*o_.dayFiguresFile, QByteArray::fromStdString(DayFiguresCsv(
                                                  analysis.days, state_.texts, product)));
+    return kExitOk;
+}
+
+int Run::writeDayReport() {
+    if (!o_.dayReportDate)
+        return kExitOk;
+    DayReportController& report = window_->dayReport();
+    const LogAnalysis& analysis = state_.Analysis;
+    const std::optional<size_t> day = DayIndex(analysis, *o_.dayReportDate);
+    if (!day) {
+        const std::string held = analysis.days.empty()
+                                     ? std::string("no readable dates")
+                                     : analysis.days.front().date + " to " +
+                                           analysis.days.back().date;
+        return fail(kExitUsage, "--day-report " + *o_.dayReportDate +
+                                    ": the log has no records of that day (it holds " + held +
+                                    ")");
+    }
+    if (const QString error =
+            report.writePdf(QString::fromStdString(o_.dayReportFile), analysis, {*day, *day});
+        !error.isEmpty())
+        return fail(kExitFailed, o_.dayReportFile + ": " + error.toStdString());
     return kExitOk;
 }
 

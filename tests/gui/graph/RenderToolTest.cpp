@@ -211,13 +211,35 @@ TEST_F(RenderTool, FailsWithOneLineAndNoPicture) {
     const QString refused = "--span 5;--size 20x20;--size 800;--grid-x 3h;--groups product,,ph;"
                             "--groups temperature;--system chloor;--colour red;--back 1e3;"
                             "--min 100 --max 50;--min -1;--max 2001;--min 1200;--grid-y 0;"
-                            "--grid-y 5000;--csv;--events;--day-figures;-o;-- -o x.png;other.csv";
+                            "--grid-y 5000;--csv;--events;--day-figures;-o;-- -o x.png;other.csv;--day-report 2024-03-01;"
+                            "--day-report 2024-3-1 x.pdf";
     const std::string log = files.write("three.csv", kThreeRecords).string();
     for (const QString& options : refused.split(u';')) {
         const QStringList extra = options.split(u' ');
         expectFails(log, extra, 2,
                     extra[0].startsWith(u'-') && extra[0] != "--" ? extra[0].toStdString() : "");
     }
+}
+
+// The day report of a day of the log, without a picture; a day the log does not hold is refused
+// as an option the window does not take, and nothing is written.
+TEST_F(RenderTool, WritesTheDayReportOfADayOfTheLogOnly) {
+    const QString log = writeLog(19000); // 2024-03-01 00:00 to 2024-03-03 04:46
+    ProcessResult r = run({log, "--day-report", "2024-03-02", file("day.pdf")});
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    QFile pdf(file("day.pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_EQ(bytes.count("/Type /Page") - bytes.count("/Type /Pages"), 1);
+
+    r = run({log, "--day-report", "2024-03-04", file("none.pdf")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.err.find("--day-report 2024-03-04: the log has no records of that day (it holds "
+                         "2024-03-01 to 2024-03-03)"),
+              std::string::npos)
+        << r.err;
+    EXPECT_FALSE(QFile::exists(file("none.pdf")));
 }
 
 } // namespace
