@@ -54,7 +54,7 @@ constexpr std::array<BuiltinText, 51> kFallbackTexts = {{
     {kTextMeasuresTaken, "Measures taken"},
     {kTextSignature, "Signature"},
     {kTextInstallation, "Installation"},
-    {kTextExportEventsMenu, "Export e&vents\u2026"},
+    {kTextExportEventsMenu, "Export even&ts\u2026"},
     {kTextExportDayFiguresMenu, "Export &day figures\u2026"},
     {kTextExportEvents, "Export events"},
     {kTextExportDayFigures, "Export day figures"},

@@ -81,6 +81,8 @@ void buildMenus(QMainWindow& window, MainWindowControls& c) {
     c.mnuSavePicture = action(c.mnuFile, QStringLiteral("mnuSavePicture"));
     c.mnuSavePicture->setShortcut(QKeySequence::Save);
     c.mnuExportData = action(c.mnuFile, QStringLiteral("mnuExportData"));
+    c.mnuExportEvents = action(c.mnuFile, QStringLiteral("mnuExportEvents"));
+    c.mnuExportDayFigures = action(c.mnuFile, QStringLiteral("mnuExportDayFigures"));
     c.mnuAfdrukken = action(c.mnuFile, QStringLiteral("mnuAfdrukken"));
     c.mnuAfdrukken->setShortcut(QKeySequence::Print);
     c.mnuAfdrukVoorbeeld = action(c.mnuFile, QStringLiteral("mnuAfdrukVoorbeeld"));
@@ -95,8 +97,6 @@ void buildMenus(QMainWindow& window, MainWindowControls& c) {
     c.mnuEdit = topMenu(bar, QStringLiteral("mnuEdit"));
     c.mnuCopyPicture = action(c.mnuEdit, QStringLiteral("mnuCopyPicture"));
     c.mnuCopyPicture->setShortcut(QKeySequence::Copy);
-    c.mnuExportEvents = action(c.mnuEdit, QStringLiteral("mnuExportEvents"));
-    c.mnuExportDayFigures = action(c.mnuEdit, QStringLiteral("mnuExportDayFigures"));
 
     c.mnuOptions = topMenu(bar, QStringLiteral("mnuOptions"));
     c.mnuRealTime = submenu(c.mnuOptions, QStringLiteral("mnuRealTime"));

@@ -155,7 +155,7 @@ TEST_F(EventsWindowTest, FollowsALanguageSwitchAndTheRecordsInView) {
 
 // A refresh that brings a new run lists it in the window already open.
 TEST_F(EventsWindowTest, FollowsARealtimeRefresh) {
-    useCompanionFolder();
+    store(settings::kDataDir, companion.path().string());
     writeRealtime(generatedLog(3000));
     on();
     tickAt(31);
