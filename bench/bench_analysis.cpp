@@ -1,7 +1,6 @@
-// Speed of the analysis of a full-size log (19999 records) with many short excursions: the
-// product rises above its high alarm for half a minute every three minutes and the pH drops
-// below its low alarm for twenty seconds every five, so that runs open and close all the time.
+// Speed of the analysis of a full-size log (19999 records) with many short excursions.
 #include "LogGenerator.h"
+#include "ManyExcursions.h"
 #include "analysis/LogAnalysis.h"
 #include "logdata/LogParse.h"
 #include "logdata/RecordTable.h"
@@ -10,19 +9,6 @@
 
 #include <iostream>
 #include <memory>
-
-namespace {
-
-void addExcursions(osk::RecordTable& table) {
-    for (int r = 1; r <= table.RecordCount; ++r) {
-        if (r % 18 < 3)
-            table.RecordValue(r, 10) = table.RecordValue(r, 6) + 5;
-        if (r % 30 < 2)
-            table.RecordValue(r, 15) = table.RecordValue(r, 12) - 0.2;
-    }
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     osk::genlog::LogOptions options;
@@ -34,7 +20,7 @@ int main(int argc, char** argv) {
         std::cerr << "the generated log did not fill the table\n";
         return 1;
     }
-    addExcursions(*table);
+    osk::bench::addExcursions(*table);
     const osk::LogAnalysis once = osk::AnalyseLog(*table);
     std::cerr << "log: " << table->RecordCount << " records, " << once.excursions.size()
               << " excursions, " << once.days.size() << " days\n";
