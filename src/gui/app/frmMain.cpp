@@ -55,7 +55,7 @@ frmMain::frmMain(ProgramState& state, ProgramServices& services)
                 {[this] { InitAfterLoad(); }, [this] { ShowNewest(); }}),
       print_(c_, state, services, *this, redraws_, *this), exports_(c_, state, services, plot_),
       events_(*this, c_, state, services, time_, redraws_),
-      dayReport_(std::make_unique<DayReportController>(c_, state, services, print_, *this)) {
+      dayReport_(std::make_unique<DayReportController>(c_, state, services, print_, exports_, *this)) {
     setWindowTitle(QStringLiteral("OSK Graphs"));
     setWindowIcon(logoIcon());
     // A small font lets the panel's frames hold their controls at their design sizes.

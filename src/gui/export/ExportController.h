@@ -39,15 +39,14 @@ public:
     // The folder the Save dialogs start in: that of the last file saved in this run, before
     // that the folder of the log shown.
     std::string saveFolder() const;
+    // Remembers the folder of a file just saved, for the next Save dialog of any command.
+    void saved(const std::string& path);
 
 private:
-    // The Save dialog with the title text and file types; nullopt when cancelled.
-    std::optional<SaveFileChoice> chooseFile(int title, std::string_view filter);
     // A CSV export: the Save dialog with the title text, offering the window's name with
     // nameSuffix, then the file with the text csv makes.
     void exportCsv(int title, std::string_view nameSuffix, const std::function<std::string()>& csv);
     void reportNotWritten(const std::string& path, const QString& error);
-    void saved(const std::string& path);
 
     MainWindowControls& c_;
     ProgramState& state_;

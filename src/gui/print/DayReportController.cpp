@@ -4,7 +4,7 @@
 #include "app/MainWindowControls.h"
 #include "app/ProgramState.h"
 #include "app/QtAdapter.h"
-#include "common/Utf8Path.h"
+#include "export/ExportController.h"
 #include "export/PictureWriter.h"
 #include "graph/ExportFiles.h"
 #include "graph/ProductSystem.h"
@@ -46,8 +46,8 @@ std::string withPdfExtension(std::string path) {
 
 DayReportController::DayReportController(MainWindowControls& controls, ProgramState& state,
                                          ProgramServices& services, PrintController& printing,
-                                         QWidget& mainWindow)
-    : c_(controls), state_(state), services_(services), printing_(printing),
+                                         ExportController& exports, QWidget& mainWindow)
+    : c_(controls), state_(state), services_(services), printing_(printing), exports_(exports),
       mainWindow_(mainWindow) {}
 
 void DayReportController::connectCommands(QObject& context) {
@@ -132,7 +132,7 @@ bool DayReportController::savePdf(const LogAnalysis& analysis, DayRange days) {
         return false;
     const SaveFileRequest request{
         textOrFallback(state_.texts, kTextDayReport),
-        utf8Name(pathFromUtf8(state_.records.LogSource.path()).parent_path()),
+        exports_.saveFolder(),
         ProposedExportName(state_.records,
                            analysis.days[std::min(days.last, analysis.days.size() - 1)].lastRecord),
         std::string(kPdfFilter), 1};
@@ -147,6 +147,7 @@ bool DayReportController::savePdf(const LogAnalysis& analysis, DayRange days) {
                                   MessageIcon::Critical, std::string());
         return false;
     }
+    exports_.saved(path);
     return true;
 }
 

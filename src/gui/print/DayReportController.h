@@ -18,6 +18,7 @@ class QWidget;
 
 namespace osk {
 
+class ExportController;
 class PrintController;
 struct MainWindowControls;
 struct ProgramServices;
@@ -25,10 +26,11 @@ struct ProgramState;
 
 class DayReportController {
 public:
-    // printing gives the printer the Print dialog sets up; mainWindow owns the dialog.
+    // printing gives the printer the Print dialog sets up, exports the folder the Save dialog
+    // starts in; mainWindow owns the dialog.
     DayReportController(MainWindowControls& controls, ProgramState& state,
                         ProgramServices& services, PrintController& printing,
-                        QWidget& mainWindow);
+                        ExportController& exports, QWidget& mainWindow);
 
     // Connects the menu entry; context ends the connection with the window.
     void connectCommands(QObject& context);
@@ -52,6 +54,7 @@ private:
     ProgramState& state_;
     ProgramServices& services_;
     PrintController& printing_;
+    ExportController& exports_;
     QWidget& mainWindow_;
 };
 

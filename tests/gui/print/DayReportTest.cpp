@@ -1,6 +1,7 @@
 // The day report: its dialog, and its pages saved as PDF and printed, read back from the PDF.
 #include "gui/print/PrintWindowFixture.h"
 
+#include "common/Utf8Path.h"
 #include "print/DayReportController.h"
 #include "print/frmDayReport.h"
 
@@ -58,6 +59,10 @@ TEST_F(DayReport, SavedAsPdfOnePagePerDayEitherWayRound) {
     // The window's own window and points stay as they were.
     EXPECT_EQ(state.records.RecordTime[size_t(state.records.ViewEndRecord)],
               "2024-03-06 11:59:50");
+    // The next Save dialog, of any command, starts in the report's folder.
+    dialogs.cancelSave();
+    c->mnuExportEvents->trigger();
+    EXPECT_EQ(pathFromUtf8(dialogs.prompts.back().save.initialFolder), pdfs.path());
 }
 
 TEST_F(DayReport, PrintedOnTheChosenPrinterAndCancelledSilently) {
