@@ -52,7 +52,7 @@ std::string EventsCsv(const LogAnalysis& analysis, const Texts& texts, int16_t p
                    .text(e->startText)
                    .text(e->endText)
                    .text(DurationText(e->durationSeconds))
-                   .number(e->worstValue)
+                   .text(HasWorstValue(e->kind) ? CsvNumber(e->worstValue) : std::string())
                    .end();
     return out;
 }

@@ -56,6 +56,11 @@ inline const EventKindInfo& InfoOf(EventKind kind) {
     return kEventKindInfo[static_cast<size_t>(kind)];
 }
 
+// A cell state is on or off: its runs have no worst value to show.
+inline bool HasWorstValue(EventKind kind) {
+    return InfoOf(kind).alarm;
+}
+
 // The columns of a quantity: its value and its band. Flow has a low alarm and a dosing stop
 // but no high alarm; its band is "not below the low alarm".
 struct QuantityColumns {

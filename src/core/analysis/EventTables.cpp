@@ -44,7 +44,8 @@ std::vector<ExcursionRow> ExcursionRows(std::span<const Excursion> excursions,
         rows.push_back({i,
                         {EventKindText(e.kind, texts, productTextIndex), e.startText, e.endText,
                          DurationText(e.durationSeconds),
-                         formatGeneral(e.worstValue, decimalSeparator)}});
+                         HasWorstValue(e.kind) ? formatGeneral(e.worstValue, decimalSeparator)
+                                               : std::string()}});
     }
     return rows;
 }

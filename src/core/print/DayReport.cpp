@@ -296,7 +296,8 @@ private:
             add(kListColumnX[1], y, timeOnDay(e.startText, day_.date));
             add(kListColumnX[2], y, timeOnDay(e.endText, day_.date));
             add(kListColumnX[3], y, DurationText(e.durationSeconds));
-            add(kListColumnX[4], y, number(in_, e.worstValue));
+            if (HasWorstValue(e.kind))
+                add(kListColumnX[4], y, number(in_, e.worstValue));
         }
         if (shown < list.size())
             add(kListColumnX[0], kListHeadY + kRowStep * static_cast<double>(shown + 1),

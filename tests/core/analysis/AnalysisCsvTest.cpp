@@ -35,10 +35,13 @@ TEST(EventsCsv, OneLinePerExcursionNewestFirst) {
     a.excursions = {
         {EventKind::ProductHigh, 1, 3, "2024-03-01 10:00:00", "2024-03-01 10:00:20", 30, 70.5, 2},
         {EventKind::FlowLow, 5, 9, "2024-03-01 10:00:40", "2024-03-01 11:02:35", 3735, 12.25, 5},
+        // A cell state is on or off: no worst value.
+        {EventKind::CellRinse, 10, 10, "2024-03-01 11:03:00", "2024-03-01 11:03:00", 10, 1, 10},
     };
     EXPECT_EQ(lines(EventsCsv(a, texts, kTextFreeChlorine)),
               (std::vector<std::string>{
                   "Kind,Start,End,Duration,Worst value",
+                  "Cell Rinse,2024-03-01 11:03:00,2024-03-01 11:03:00,0:00:10,",
                   "Flow below low alarm,2024-03-01 10:00:40,2024-03-01 11:02:35,1:02:15,12.25",
                   "\"Chlorine, free above high alarm\",2024-03-01 10:00:00,2024-03-01 10:00:20,"
                   "0:00:30,70.5"}));
