@@ -10,6 +10,7 @@
 #include "graph/RecordMark.h"
 #include "view/TimeLists.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -176,6 +177,7 @@ TEST_F(EventsWindowTest, Screenshot) {
     open(logs.write("demo.csv", generatedLog(genlog::LogOptions{}.records * 2)));
     EventsWindow& w = events();
     w.excursionList().setCurrentItem(w.excursionList().topLevelItem(0));
+    QCoreApplication::processEvents(); // the layout settles as in the running program
     ASSERT_TRUE(w.grab().save(QString::fromLocal8Bit(folder) + QStringLiteral("/events-window.png")));
 }
 
