@@ -39,5 +39,9 @@ bool containsIgnoreCase(std::string_view haystack, std::string_view needle);
 // number (0 is false, any other number true); anything else, the empty text included,
 // gives nullopt.
 std::optional<bool> textToBoolean(std::string_view s);
+// The stored text of a Boolean setting: "True" or "False".
+inline const char* booleanText(bool value) {
+    return value ? "True" : "False";
+}
 
 } // namespace osk

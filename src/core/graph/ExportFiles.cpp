@@ -57,8 +57,8 @@ PictureFile ChosenPictureFile(const std::string& path, int filter) {
     return {path + std::string(kPictureExtensions[chosen]), static_cast<PictureFormat>(chosen)};
 }
 
-std::string ChosenCsvFile(const std::string& path) {
-    return endsWithIgnoreCase(path, ".csv") ? path : path + ".csv";
+std::string WithExtension(const std::string& path, std::string_view extension) {
+    return endsWithIgnoreCase(path, extension) ? path : path + std::string(extension);
 }
 
 } // namespace osk

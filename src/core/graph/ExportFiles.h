@@ -33,7 +33,7 @@ struct PictureFile {
 // of the chosen file type (1-based; outside the list PNG), with its extension added.
 PictureFile ChosenPictureFile(const std::string& path, int filter);
 
-// path with ".csv" added unless it ends in it (in any letter case).
-std::string ChosenCsvFile(const std::string& path);
+// path with extension (".csv", ".pdf") added unless it ends in it (in any letter case).
+std::string WithExtension(const std::string& path, std::string_view extension);
 
 } // namespace osk

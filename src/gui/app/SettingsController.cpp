@@ -16,11 +16,6 @@
 
 namespace osk {
 
-namespace {
-constexpr const char* kTrue = "True";
-constexpr const char* kFalse = "False";
-} // namespace
-
 SettingsController::SettingsController(MainWindowControls& controls, ProgramState& state,
                                        ProgramServices& services, TextsController& texts,
                                        ProductSystemMenu& products)
@@ -55,13 +50,13 @@ bool SettingsController::RestoreSettings() {
 
 void SettingsController::useDefaultSettings() {
     SettingsStore& settings = services_.settings;
-    settings.RegWrite(settings::kColor, kTrue);
+    settings.RegWrite(settings::kColor, booleanText(true));
     if (settings.RegRead(settings::kLanguage).empty())
         settings.RegWrite(settings::kLanguage, "english.lng");
     settings.RegWrite(settings::kSystem, "Chloor");
     // A store that keeps nothing (a settings folder that cannot be written) brings this message
     // back at every start: the user is told why.
-    const bool stored = settings.RegRead(settings::kColor) == kTrue;
+    const bool stored = settings.RegRead(settings::kColor) == booleanText(true);
     // Not translated: the texts may not be loaded yet.
     services_.dialogs.message(stored ? "Default settings are used"
                                      : "Default settings are used\nThey cannot be stored, so "
@@ -80,7 +75,7 @@ void SettingsController::connectCommands(QObject& context, PlotRedraws& redraws)
 }
 
 void SettingsController::choosePrinterColour(bool colour) {
-    services_.settings.RegWrite(settings::kColor, colour ? kTrue : kFalse);
+    services_.settings.RegWrite(settings::kColor, booleanText(colour));
     showColourChecks(colour);
 }
 

@@ -104,7 +104,7 @@ void ExportController::exportCsv(int title, std::string_view nameSuffix,
     const std::optional<SaveFileChoice> choice = services_.dialogs.chooseSaveFile(request);
     if (!choice || choice->path.empty())
         return;
-    const std::string path = ChosenCsvFile(choice->path);
+    const std::string path = WithExtension(choice->path, ".csv");
     if (const QString error =
             writeWholeFile(QString::fromStdString(path), QByteArray::fromStdString(csv()));
         !error.isEmpty())

@@ -11,11 +11,6 @@
 
 namespace osk {
 
-namespace {
-constexpr const char* kTrue = "True";
-constexpr const char* kFalse = "False";
-} // namespace
-
 AlarmBandsMenu::AlarmBandsMenu(MainWindowControls& controls, RenderState& render,
                                SettingsStore& settings, PlotRedraws& redraws)
     : c_(controls), render_(render), settings_(settings), redraws_(redraws) {
@@ -28,7 +23,7 @@ void AlarmBandsMenu::connectCommands(QObject& context) {
 }
 
 void AlarmBandsMenu::choose(bool on) {
-    settings_.RegWrite(settings::kAlarmBands, on ? kTrue : kFalse);
+    settings_.RegWrite(settings::kAlarmBands, booleanText(on));
     show(on);
     redraws_.request();
 }

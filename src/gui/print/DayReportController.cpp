@@ -23,7 +23,6 @@
 #include <QPrinter>
 
 #include <algorithm>
-#include <cctype>
 
 namespace osk {
 
@@ -32,15 +31,6 @@ namespace {
 constexpr std::string_view kPdfFilter = "PDF (*.pdf)|*.pdf";
 constexpr int kPdfDpi = 600;
 constexpr double kPdfMarginMillimetres = 10;
-
-std::string withPdfExtension(std::string path) {
-    const std::string_view ext = ".pdf";
-    const bool has = path.size() >= ext.size() &&
-                     std::equal(ext.begin(), ext.end(), path.end() - 4, [](char a, char b) {
-                         return std::tolower(static_cast<unsigned char>(b)) == a;
-                     });
-    return has ? path : path + std::string(ext);
-}
 
 } // namespace
 
@@ -88,22 +78,19 @@ bool DayReportController::paintReport(QPagedPaintDevice& device, const LogAnalys
 
 QString DayReportController::writePdf(const QString& path, const LogAnalysis& analysis,
                                       DayRange days) {
-    return writeSavedFile(path, QStringLiteral("the report could not be drawn"),
-                          [&](QIODevice& file) {
-                              QPdfWriter pdf(&file);
-                              pdf.setCreator(QStringLiteral("OSK-Graphs"));
-                              pdf.setTitle(QString::fromStdString(
-                                  textOrFallback(state_.texts, kTextDayReport)));
-                              pdf.setResolution(kPdfDpi);
-                              pdf.setPageSize(QPageSize(QPageSize::A4));
-                              pdf.setPageOrientation(QPageLayout::Landscape);
-                              pdf.setPageMargins(QMarginsF(kPdfMarginMillimetres,
-                                                           kPdfMarginMillimetres,
-                                                           kPdfMarginMillimetres,
-                                                           kPdfMarginMillimetres),
-                                                 QPageLayout::Millimeter);
-                              return paintReport(pdf, analysis, days);
-                          });
+    return writeSavedFile(
+        path, QStringLiteral("the report could not be drawn"), [&](QIODevice& file) {
+            QPdfWriter pdf(&file);
+            pdf.setCreator(QStringLiteral("OSK-Graphs"));
+            pdf.setTitle(QString::fromStdString(textOrFallback(state_.texts, kTextDayReport)));
+            pdf.setResolution(kPdfDpi);
+            pdf.setPageSize(QPageSize(QPageSize::A4));
+            pdf.setPageOrientation(QPageLayout::Landscape);
+            pdf.setPageMargins(QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres,
+                                         kPdfMarginMillimetres, kPdfMarginMillimetres),
+                               QPageLayout::Millimeter);
+            return paintReport(pdf, analysis, days);
+        });
 }
 
 bool DayReportController::print(const LogAnalysis& analysis, DayRange days) {
@@ -131,15 +118,14 @@ bool DayReportController::savePdf(const LogAnalysis& analysis, DayRange days) {
     if (days.first >= analysis.days.size())
         return false;
     const SaveFileRequest request{
-        textOrFallback(state_.texts, kTextDayReport),
-        exports_.saveFolder(),
+        textOrFallback(state_.texts, kTextDayReport), exports_.saveFolder(),
         ProposedExportName(state_.records,
                            analysis.days[std::min(days.last, analysis.days.size() - 1)].lastRecord),
         std::string(kPdfFilter), 1};
     const std::optional<SaveFileChoice> choice = services_.dialogs.chooseSaveFile(request);
     if (!choice || choice->path.empty())
         return false;
-    const std::string path = withPdfExtension(choice->path);
+    const std::string path = WithExtension(choice->path, ".pdf");
     if (const QString error = writePdf(QString::fromStdString(path), analysis, days);
         !error.isEmpty()) {
         services_.dialogs.message(textOrFallback(state_.texts, kTextNotWritten) + "\n" + path +

@@ -2,6 +2,8 @@
 #include "lang/BuiltinTexts.h"
 #include "lang/TextNumbers.h"
 
+#include "support/CsvLines.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,14 +14,7 @@
 namespace osk {
 namespace {
 
-std::vector<std::string> lines(const std::string& csv) {
-    std::vector<std::string> out;
-    size_t start = 0;
-    for (size_t end; (end = csv.find("\r\n", start)) != std::string::npos; start = end + 2)
-        out.push_back(csv.substr(start, end - start));
-    EXPECT_EQ(start, csv.size()) << "the last line must end in CRLF";
-    return out;
-}
+using test::csvLines;
 
 // Texts without a language file: the built-in table, newer texts by their English fall-backs.
 Texts builtinTexts() {
@@ -38,14 +33,14 @@ TEST(EventsCsv, OneLinePerExcursionNewestFirst) {
         // A cell state is on or off: no worst value.
         {EventKind::CellRinse, 10, 10, "2024-03-01 11:03:00", "2024-03-01 11:03:00", 10, 1, 10},
     };
-    EXPECT_EQ(lines(EventsCsv(a, texts, kTextFreeChlorine)),
+    EXPECT_EQ(csvLines(EventsCsv(a, texts, kTextFreeChlorine)),
               (std::vector<std::string>{
                   "Kind,Start,End,Duration,Worst value",
                   "Cell Rinse,2024-03-01 11:03:00,2024-03-01 11:03:00,0:00:10,",
                   "Flow below low alarm,2024-03-01 10:00:40,2024-03-01 11:02:35,1:02:15,12.25",
                   "\"Chlorine, free above high alarm\",2024-03-01 10:00:00,2024-03-01 10:00:20,"
                   "0:00:30,70.5"}));
-    EXPECT_EQ(lines(EventsCsv(LogAnalysis{}, texts, kTextFreeChlorine)).size(), 1u);
+    EXPECT_EQ(csvLines(EventsCsv(LogAnalysis{}, texts, kTextFreeChlorine)).size(), 1u);
 }
 
 TEST(DayFiguresCsv, OneLinePerDayWithAColumnPerFigure) {
@@ -59,7 +54,7 @@ TEST(DayFiguresCsv, OneLinePerDayWithAColumnPerFigure) {
     day.coveredSeconds = 86390;
     day.longestGapSeconds = 70;
     const std::vector<std::string> out =
-        lines(DayFiguresCsv({day, Figures{}}, texts, kTextFreeChlorine));
+        csvLines(DayFiguresCsv({day, Figures{}}, texts, kTextFreeChlorine));
     ASSERT_EQ(out.size(), 3u);
     const std::string product = texts[kTextFreeChlorine];
     EXPECT_EQ(out[0].substr(0, out[0].find(",PH Lowest")),

@@ -55,7 +55,8 @@ TEST(ExportFiles, PictureFormatFollowsTheNameThenTheChosenType) {
         EXPECT_EQ(std::tuple(file.path, file.format), std::tuple(c.written, c.format))
             << c.path << " " << c.filter;
     }
-    EXPECT_EQ(std::tuple(ChosenCsvFile("/out/data.CSV"), ChosenCsvFile("/out/data.csv.txt")),
+    EXPECT_EQ(std::tuple(WithExtension("/out/data.CSV", ".csv"),
+                         WithExtension("/out/data.csv.txt", ".csv")),
               std::tuple("/out/data.CSV", "/out/data.csv.txt.csv"));
 }
 

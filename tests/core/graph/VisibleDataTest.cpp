@@ -2,6 +2,7 @@
 #include "lang/BuiltinTexts.h"
 
 #include "PlotFixture.h"
+#include "support/CsvLines.h"
 
 #include <gtest/gtest.h>
 
@@ -11,14 +12,7 @@
 namespace osk {
 namespace {
 
-std::vector<std::string> lines(const std::string& csv) {
-    std::vector<std::string> out;
-    size_t start = 0;
-    for (size_t end; (end = csv.find("\r\n", start)) != std::string::npos; start = end + 2)
-        out.push_back(csv.substr(start, end - start));
-    EXPECT_EQ(start, csv.size()) << "the last line must end in CRLF";
-    return out;
-}
+using test::csvLines;
 
 TEST(CsvField, QuotesOnlyWhatWouldBreakTheLine) {
     // clang-format off
@@ -63,7 +57,7 @@ TEST_F(VisibleDataTest, HeadsTheDrawnSeriesWithTheirLegendTextsInLegendOrder) {
         plot.render.SeriesOn = SeriesSelection();
         for (const auto& [g, k] : c.on)
             plot.render.SeriesOn.set(g, k, 1);
-        EXPECT_EQ(lines(csv({1, 1})).front(), c.header);
+        EXPECT_EQ(csvLines(csv({1, 1})).front(), c.header);
     }
 }
 
@@ -74,7 +68,7 @@ TEST_F(VisibleDataTest, GivesTheRecordsOfTheRangeWithTheirValuesAsRead) {
         plot.records->RecordValue(r, 15) = 7 + r / 100.0;
         plot.records->RecordValue(r, 18) = r;
     }
-    const auto got = lines(csv({48, 50}));
+    const auto got = csvLines(csv({48, 50}));
     ASSERT_EQ(got.size(), 4u);
     EXPECT_EQ(std::tie(got[1], got[3]), std::tuple(plot.records->RecordTime[48] + ",7.48,48",
                                                    plot.records->RecordTime[50] + ",7.5,50"));
@@ -86,7 +80,7 @@ TEST_F(VisibleDataTest, LeavesOutTheEmptyRowAndRowsPastTheTable) {
         size_t records;
     } cases[] = {{{0, 0}, 0}, {{0, 3}, 3}, {{-5, 2}, 2}, {{5, 4}, 0}, {{19999, 25000}, 2}};
     for (const auto& c : cases)
-        EXPECT_EQ(lines(csv(c.drawn)).size() - 1, c.records)
+        EXPECT_EQ(csvLines(csv(c.drawn)).size() - 1, c.records)
             << c.drawn.oldest << ".." << c.drawn.newest;
 }
 
