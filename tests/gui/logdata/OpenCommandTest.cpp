@@ -21,6 +21,8 @@ protected:
         const QImage& plot = c->pGraph->surface().image();
         EXPECT_EQ(pixelsOf(c->pGraph, Qt::white), plot.width() * plot.height());
         EXPECT_FALSE(state.records.FileLoaded);
+        // Nor an analysis of the log shown before (the Events window, bands and exports).
+        EXPECT_TRUE(state.Analysis.days.empty());
     }
     void expectLoaded(int records) {
         EXPECT_EQ(std::tuple(state.records.FileLoaded, state.records.RecordCount,
