@@ -79,6 +79,16 @@ TEST_F(ApplyTextsTest, EveryCaptionComesFromTheLanguageInUse) {
     action("mnuNed")->trigger();
 
     ASSERT_GT(shownInEnglish.size(), 40u);
+    // Each menu entry shows a text of its own: one given another's number shows it twice.
+    std::map<QString, QString> shownBy;
+    for (QAction* a : window->findChildren<QAction*>()) {
+        if (a->isSeparator() || a->menu() != nullptr || a->objectName().isEmpty())
+            continue;
+        const auto [other, first] = shownBy.emplace(a->text(), a->objectName());
+        EXPECT_TRUE(first) << a->objectName().toStdString() << " and "
+                           << other->second.toStdString() << " both show "
+                           << a->text().toStdString();
+    }
     for (const auto& [name, caption] : captions()) {
         // "x<n>": text n, whose English text the caption showed before.
         const std::string text = caption.startsWith(u'x') ? english[caption.mid(1).toInt()] : "?";
