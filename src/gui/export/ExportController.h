@@ -41,12 +41,13 @@ public:
     std::string saveFolder() const;
     // Remembers the folder of a file just saved, for the next Save dialog of any command.
     void saved(const std::string& path);
+    // The message that the file at path was not written, and why.
+    void reportNotWritten(const std::string& path, const QString& error);
 
 private:
     // A CSV export: the Save dialog with the title text, offering the window's name with
     // nameSuffix, then the file with the text csv makes.
     void exportCsv(int title, std::string_view nameSuffix, const std::function<std::string()>& csv);
-    void reportNotWritten(const std::string& path, const QString& error);
 
     MainWindowControls& c_;
     ProgramState& state_;

@@ -128,9 +128,7 @@ bool DayReportController::savePdf(const LogAnalysis& analysis, DayRange days) {
     const std::string path = WithExtension(choice->path, ".pdf");
     if (const QString error = writePdf(QString::fromStdString(path), analysis, days);
         !error.isEmpty()) {
-        services_.dialogs.message(textOrFallback(state_.texts, kTextNotWritten) + "\n" + path +
-                                      "\n" + error.toStdString(),
-                                  MessageIcon::Critical, std::string());
+        exports_.reportNotWritten(path, error);
         return false;
     }
     exports_.saved(path);
